@@ -1,0 +1,80 @@
+#include "Platform.h"
+
+#include "SoundOutput.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QThread>
+
+#include <ctime>
+
+namespace velmora {
+
+void ShowError(Platform& platform, QWidget* parent, const QString& caption, const QString& text) {
+  platform.ShowMessage(parent, QMessageBox::Critical, caption, text, QMessageBox::Ok);
+}
+
+RealPlatform::RealPlatform() : sound_(CreateSystemSoundOutput()) {}
+RealPlatform::~RealPlatform() = default;
+
+std::int64_t RealPlatform::CalendarSeconds() { return static_cast<std::int64_t>(std::time(nullptr)); }
+
+QMessageBox::StandardButton RealPlatform::ShowMessage(QWidget* parent, QMessageBox::Icon icon,
+                                                      const QString& caption, const QString& text,
+                                                      QMessageBox::StandardButtons buttons) {
+  QMessageBox box(icon, caption, text, buttons, parent);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+namespace {
+
+QString AskFileName(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title,
+                    const QString& filter, const QString& defaultSuffix) {
+  QFileDialog dialog(parent, title, QString(), filter);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                     : QFileDialog::ExistingFile);
+  dialog.setDefaultSuffix(defaultSuffix);
+  // The game asks its own overwrite question.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return {};
+  }
+  return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+QString RealPlatform::AskSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                      const QString& defaultSuffix) {
+  return AskFileName(parent, QFileDialog::AcceptSave, title, filter, defaultSuffix);
+}
+
+QString RealPlatform::AskOpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                                      const QString& defaultSuffix) {
+  return AskFileName(parent, QFileDialog::AcceptOpen, title, filter, defaultSuffix);
+}
+
+int RealPlatform::RunModal(QDialog& dialog) {
+  if (ended_) {
+    return QDialog::Rejected;
+  }
+  return dialog.exec();
+}
+
+void RealPlatform::Sleep(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
+
+SoundOutput& RealPlatform::Sound() { return *sound_; }
+
+void RealPlatform::EndProgram(int exitStatus) {
+  if (ended_) {
+    return;  // closing the windows below comes back here through the table's close event
+  }
+  ended_ = true;
+  // Leaves every running event loop, the nested ones of modal windows included.
+  QApplication::closeAllWindows();
+  QCoreApplication::exit(exitStatus);
+}
+
+}  // namespace velmora

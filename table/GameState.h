@@ -1,0 +1,60 @@
+// All state of a run of the game, created with the program and kept until it
+// ends. The table's handlers and the dialogs read and write it directly; no
+// state is created or destroyed per hand.
+#pragma once
+
+#include "Cards.h"
+#include "GameStatistics.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+namespace velmora {
+
+struct GameState {
+  // Cards (deck, hands, marks) and the generator.
+  DeckGrid Deck = InitialDeckGrid();
+  DeckPositions Positions = InitialDeckPositions();
+  std::int32_t NextCardNumber = 1;
+  Hand PlayerHand{};
+  Hand DealerHand{};
+  DiscardFlags Discards{};
+  ReplacedFlags Replaced{};
+  RandomSource Random;
+
+  // The hand in play.
+  std::int32_t DealStep = 0;
+  std::int32_t DealerDrawCount = 0;
+  HandRank PlayerDealtRank{};
+  HandRank DealerDealtRank{};
+  HandRank PlayerFinalRank{};
+  HandRank DealerFinalRank{};
+  bool FirstDealDone = false;
+  bool DealerCardsShown = false;
+  bool DealerHasKingOfHearts = false;
+  int KingFacePhase = 0;
+
+  // Card backs.
+  int DeckBackId = 60;
+  bool RandomizeDeck = false;
+  bool DeckJustChosen = false;
+
+  // Money, whole dollars. TableCash is 64-bit so that a bet field holding the
+  // most negative 32-bit number shows exactly, without wrapping.
+  std::int32_t Bank = 0;
+  std::int32_t StartingBank = 0;
+  std::int32_t LastBet = 0;
+  std::int64_t TableCash = 0;
+  std::array<std::int32_t, 5> SlotValue{};
+  int HatchPosition = 0;
+
+  // Settings of the run.
+  QString PlayerName;
+  bool SoundOn = false;
+
+  GameStatistics Statistics;
+};
+
+}  // namespace velmora

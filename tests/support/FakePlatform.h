@@ -1,0 +1,86 @@
+// The platform seam as tests drive it: a fixed clock, scripted answers to
+// message boxes and file dialogs, modal windows handed to a callback instead
+// of a nested event loop, no real pauses, and a sound output that records.
+#pragma once
+
+#include "Platform.h"
+#include "SoundOutput.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace velmora::testing {
+
+// Records every open and play; files listed in `unplayable` fail to open and
+// files listed in `failingPlay` open but fail to play.
+class FakeSoundOutput final : public SoundOutput {
+ public:
+  std::unique_ptr<SoundStream> Open(const std::string& path) override;
+
+  std::vector<std::string> events;  // "open <file name>", "play <file name>", "fail <file name>"
+  std::set<std::string> unplayable;   // file names (without folder) that fail to open
+  std::set<std::string> failingPlay;  // file names that open but fail to play
+  bool allFail = false;               // as if no audio server answered
+};
+
+struct ShownMessage {
+  QMessageBox::Icon icon;
+  QString caption;
+  QString text;
+  QMessageBox::StandardButtons buttons;
+};
+
+class FakePlatform final : public Platform {
+ public:
+  std::int64_t CalendarSeconds() override { return seconds; }
+  QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon,
+                                          const QString& caption, const QString& text,
+                                          QMessageBox::StandardButtons buttons) override;
+  QString AskSaveFileName(QWidget*, const QString& title, const QString& filter,
+                          const QString& defaultSuffix) override;
+  QString AskOpenFileName(QWidget*, const QString& title, const QString& filter,
+                          const QString& defaultSuffix) override;
+  int RunModal(QDialog& dialog) override;
+  void Sleep(int milliseconds) override { sleptMilliseconds += milliseconds; }
+  SoundOutput& Sound() override { return sound; }
+  void EndProgram(int exitStatus) override;
+  bool ProgramEnded() const override { return ended; }
+
+  // The clock.
+  std::int64_t seconds = 1;
+
+  // Message boxes: every one shown is recorded; answers are taken from the
+  // front of the queue, or the first button offered when it is empty.
+  std::vector<ShownMessage> messages;
+  std::deque<QMessageBox::StandardButton> answers;
+  // Called while a message box is "open", before it returns (to act during it).
+  std::function<void(const ShownMessage&)> onMessage;
+
+  // File dialogs: answers taken from the front of the queues; empty means cancelled.
+  std::deque<QString> saveAnswers;
+  std::deque<QString> openAnswers;
+  struct FileDialogRequest {
+    QString title, filter, defaultSuffix;
+  };
+  std::vector<FileDialogRequest> fileDialogs;
+
+  // Modal windows: the dialog is shown (not executed); the handler acts on it
+  // like a person would and the dialog's result is returned. Without a
+  // handler the dialog is rejected. The dialog is hidden afterwards.
+  std::function<void(QDialog&)> onModal;
+  std::vector<QString> modalTitles;
+
+  int sleptMilliseconds = 0;
+  bool ended = false;
+  int exitStatus = 0;
+
+  FakeSoundOutput sound;
+};
+
+}  // namespace velmora::testing

@@ -1,0 +1,30 @@
+# Sourced by the test scripts: starts and stops a private PulseAudio server
+# with a null sink, so that sound tests play through a real audio server on a
+# machine without a sound card. The tests find it through XDG_RUNTIME_DIR.
+
+audio_server_start() {
+  export XDG_RUNTIME_DIR="${VELMORA_AUDIO_DIR:-/tmp/velmora-audio-$$}"
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+  export VELMORA_AUDIO_SERVER=1
+  pulseaudio --kill >/dev/null 2>&1 || true
+  pulseaudio -n --daemonize=yes --exit-idle-time=-1 \
+    --load=module-native-protocol-unix \
+    --load="module-null-sink sink_name=test_sink rate=44100 channels=2" >/dev/null 2>&1
+  for _ in $(seq 50); do
+    pactl info >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  pactl set-default-sink test_sink
+  # Without a low-latency stream the null sink runs in 2 s blocks and new streams start late.
+  pacat --latency-msec=20 --stream-name=keepalive /dev/zero &
+  echo $! >"$XDG_RUNTIME_DIR/keepalive.pid"
+  sleep 2.5
+}
+
+audio_server_stop() {
+  if [ -n "${XDG_RUNTIME_DIR:-}" ] && [ -f "$XDG_RUNTIME_DIR/keepalive.pid" ]; then
+    kill "$(cat "$XDG_RUNTIME_DIR/keepalive.pid")" 2>/dev/null || true
+    rm -f "$XDG_RUNTIME_DIR/keepalive.pid"
+  fi
+  pulseaudio --kill >/dev/null 2>&1 || true
+}
