@@ -119,4 +119,7 @@ HeldRanks ChooseHeldRanks(const HandRank& rank);
 int ChooseDealerDraw(const DeckGrid& grid, const DeckPositions& positions, Hand& dealerHand,
                      RankCounts& counts, HandRank& rank, std::int32_t& nextCardNumber);
 
+// A random card back: reseeds from the clock and returns image id 60 + next() mod 10.
+int DrawRandomBackId(RandomSource& random, const Clock& clock);
+
 }  // namespace velmora
