@@ -1,0 +1,1 @@
+// Decks: being written.

@@ -1,0 +1,1 @@
+// ExitDlg: being written.

@@ -1,0 +1,1 @@
+// HelpBox: being written.

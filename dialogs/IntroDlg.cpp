@@ -1,0 +1,1 @@
+// IntroDlg: being written.

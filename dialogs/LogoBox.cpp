@@ -1,0 +1,1 @@
+// LogoBox: being written.
