@@ -11,6 +11,8 @@
 #include <pulse/simple.h>
 #include <sndfile.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -42,30 +44,41 @@ struct PulseCloser {
 
 using PulseStream = std::unique_ptr<pa_simple, PulseCloser>;
 
+std::int16_t ToSample(float value) {
+  if (std::isnan(value)) {
+    return 0;  // a damaged float file must not turn into noise
+  }
+  const float scaled = std::clamp(value, -1.0F, 1.0F) * 32767.0F;
+  return static_cast<std::int16_t>(std::lround(scaled));
+}
+
 std::optional<DecodedSound> Decode(const std::string& path) {
   SF_INFO info{};
   const std::unique_ptr<SNDFILE, SndfileCloser> file(sf_open(path.c_str(), SFM_READ, &info));
-  if (!file || info.channels <= 0 || info.samplerate <= 0) {
+  // More channels than the server can take is refused before anything is read.
+  if (!file || info.channels <= 0 || info.channels > static_cast<int>(PA_CHANNELS_MAX) ||
+      info.samplerate <= 0) {
     return std::nullopt;
   }
-  // Float files hold samples in -1..1; without this they would be read as
-  // nearly silent integers instead of being scaled to the 16-bit range.
-  sf_command(file.get(), SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
-
   DecodedSound sound;
   sound.sampleRate = info.samplerate;
   sound.channels = info.channels;
-  // Read in blocks rather than trusting the header's frame count: a damaged
-  // header must not decide how much memory is taken.
+  // Every format is read as floats in -1..1 and converted here: libsndfile's
+  // own float-to-short reading either leaves float files nearly silent or
+  // stretches them to full scale, and neither keeps the file's loudness.
+  // Blocks are read rather than trusting the header's frame count, so that a
+  // damaged header does not decide how much memory is taken.
   constexpr sf_count_t kBlockFrames = 4096;
-  std::vector<std::int16_t> block(static_cast<std::size_t>(kBlockFrames * info.channels));
+  std::vector<float> block(static_cast<std::size_t>(kBlockFrames * info.channels));
   for (;;) {
-    const sf_count_t frames = sf_readf_short(file.get(), block.data(), kBlockFrames);
+    const sf_count_t frames = sf_readf_float(file.get(), block.data(), kBlockFrames);
     if (frames <= 0) {
       break;
     }
-    sound.samples.insert(sound.samples.end(), block.begin(),
-                         block.begin() + static_cast<std::ptrdiff_t>(frames * info.channels));
+    const auto count = static_cast<std::size_t>(frames * info.channels);
+    for (std::size_t i = 0; i < count; ++i) {
+      sound.samples.push_back(ToSample(block[i]));
+    }
   }
   if (sf_error(file.get()) != SF_ERR_NO_ERROR || sound.samples.empty()) {
     return std::nullopt;
@@ -74,9 +87,6 @@ std::optional<DecodedSound> Decode(const std::string& path) {
 }
 
 PulseStream Connect(const DecodedSound& sound) {
-  if (static_cast<unsigned>(sound.channels) > PA_CHANNELS_MAX) {
-    return nullptr;
-  }
   pa_sample_spec spec{};
   spec.format = PA_SAMPLE_S16NE;
   spec.rate = static_cast<std::uint32_t>(sound.sampleRate);
