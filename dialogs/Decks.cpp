@@ -1,1 +1,173 @@
-// Decks: being written.
+#include "Decks.h"
+
+#include "GameState.h"
+#include "Images.h"
+#include "Look.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+void AddStrip(QWidget* parent, const QRect& geometry) {
+  auto* strip = new QFrame(parent);
+  strip->setGeometry(geometry);
+  look::SetBackground(*strip, look::Olive);
+}
+
+}  // namespace
+
+TDecks::TDecks(GameState& state, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      state_(state) {
+  setObjectName("Decks");
+  setWindowTitle("Select a Deck");
+  setFont(look::MsSansSerif(11));
+  setFixedSize(429, 286);
+
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName("Panel1");
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  Panel1->setGeometry(0, 0, 429, 245);
+
+  Panel2 = new QFrame(Panel1);
+  Panel2->setObjectName("Panel2");
+  Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  Panel2->setGeometry(8, 8, 413, 227);
+  look::SetBackground(*Panel2, look::Green);
+  AddStrip(Panel2, {1, 1, 411, 4});
+  AddStrip(Panel2, {1, 222, 411, 4});
+  AddStrip(Panel2, {1, 1, 4, 225});
+  AddStrip(Panel2, {408, 1, 4, 225});
+
+  for (int deck = 0; deck < DeckCount; ++deck) {
+    const auto index = static_cast<std::size_t>(deck);
+    const int left = 8 + 80 * (deck % 5);
+    const int top = deck < 5 ? 10 : 117;
+    auto* panel = new QFrame(Panel2);
+    panel->setObjectName(QString("Deck%1Pnl").arg(deck));
+    panel->setGeometry(left, top, 75, 100);
+    look::SetBackground(*panel, look::Green);
+    auto* picture = new QLabel(panel);
+    picture->setObjectName(QString("Deck%1Pic").arg(deck));
+    picture->setGeometry(2, 2, 71, 96);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setScaledContents(true);
+    picture->setCursor(Qt::PointingHandCursor);
+    picture->installEventFilter(this);
+    ShowImage(*picture, BackImageId(deck));
+    DeckPnl[index] = panel;
+    DeckPic[index] = picture;
+  }
+
+  RandDeckChk = new QCheckBox("Randomize", this);
+  RandDeckChk->setObjectName("RandDeckChk");
+  RandDeckChk->setGeometry(10, 248, 81, 17);
+
+  OKBtn = new QPushButton("&OK", this);
+  OKBtn->setObjectName("OKBtn");
+  OKBtn->setGeometry(264, 253, 75, 25);
+  OKBtn->setDefault(true);
+  connect(OKBtn, &QPushButton::clicked, this, &TDecks::OKBtnClick);
+
+  CancelBtn = new QPushButton("&Cancel", this);
+  CancelBtn->setObjectName("CancelBtn");
+  CancelBtn->setGeometry(346, 253, 75, 25);
+  connect(CancelBtn, &QPushButton::clicked, this, &TDecks::CancelBtnClick);
+}
+
+void TDecks::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  look::CentreOnScreen(*this);
+  Update();
+}
+
+void TDecks::Update() {
+  DeckDialogSelection = state_.DeckBackId;
+  RandDeckChk->setChecked(state_.RandomizeDeck);
+  SetCardFrame();
+}
+
+bool TDecks::eventFilter(QObject* watched, QEvent* event) {
+  const auto found = std::find(DeckPic.begin(), DeckPic.end(), watched);
+  const bool mouseButton = event->type() == QEvent::MouseButtonPress ||
+                           event->type() == QEvent::MouseButtonRelease ||
+                           event->type() == QEvent::MouseButtonDblClick;
+  if (found == DeckPic.end() || !mouseButton) {
+    return QDialog::eventFilter(watched, event);
+  }
+  const int deck = static_cast<int>(found - DeckPic.begin());
+  const auto* mouse = static_cast<const QMouseEvent*>(event);
+  if (mouse->button() != Qt::LeftButton) {
+    return true;
+  }
+  // A click is a press and a release over the same picture. The second press
+  // of a double click arrives as a double-click event, and the release after
+  // it is not another click.
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+      pressedDeck_ = deck;
+      break;
+    case QEvent::MouseButtonRelease:
+      if (pressedDeck_ == deck && (*found)->rect().contains(mouse->position().toPoint())) {
+        DeckTrigClick(deck);
+      }
+      pressedDeck_ = -1;
+      break;
+    default:
+      pressedDeck_ = -1;
+      DeckPicDblClick(deck);
+      break;
+  }
+  return true;
+}
+
+void TDecks::DeckTrigClick(int deck) {
+  if (RandDeckChk->isChecked()) {
+    return;
+  }
+  DeckDialogSelection = BackImageId(deck);
+  SetCardFrame();
+}
+
+void TDecks::DeckPicDblClick(int deck) {
+  if (RandDeckChk->isChecked()) {
+    return;
+  }
+  DeckTrigClick(deck);
+  OKBtnClick();
+}
+
+void TDecks::SetCardFrame() {
+  for (QFrame* panel : DeckPnl) {
+    look::SetBackground(*panel, look::Green);
+  }
+  const int selected = DeckDialogSelection - BackImageId(0);
+  if (selected >= 0 && selected < DeckCount) {
+    look::SetBackground(*DeckPnl[static_cast<std::size_t>(selected)], look::Red);
+  }
+}
+
+void TDecks::OKBtnClick() {
+  if (RandDeckChk->isChecked()) {
+    state_.RandomizeDeck = true;
+  } else {
+    state_.RandomizeDeck = false;
+    state_.DeckBackId = DeckDialogSelection;
+  }
+  accept();
+}
+
+void TDecks::CancelBtnClick() {
+  reject();
+}
+
+}  // namespace velmora

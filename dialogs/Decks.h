@@ -4,6 +4,13 @@
 
 #include <QDialog>
 
+#include <array>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+
 namespace velmora {
 
 struct GameState;
@@ -12,6 +19,34 @@ class TDecks : public QDialog {
   Q_OBJECT
  public:
   explicit TDecks(GameState& state, QWidget* parent = nullptr);
+
+  static constexpr int DeckCount = 10;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Update();
+  // The ten click and double-click handlers differ only in the deck number.
+  void DeckTrigClick(int deck);
+  void DeckPicDblClick(int deck);
+  void SetCardFrame();
+  void OKBtnClick();
+  void CancelBtnClick();
+
+  GameState& state_;
+  // Image id of the highlighted back, 60..69.
+  int DeckDialogSelection = 60;
+  int pressedDeck_ = -1;  // the picture the left button went down on, or -1
+
+  QFrame* Panel1;
+  QFrame* Panel2;
+  std::array<QFrame*, DeckCount> DeckPnl{};
+  std::array<QLabel*, DeckCount> DeckPic{};
+  QCheckBox* RandDeckChk;
+  QPushButton* OKBtn;
+  QPushButton* CancelBtn;
 };
 
 }  // namespace velmora

@@ -5,6 +5,10 @@
 
 #include <functional>
 
+class QFrame;
+class QLabel;
+class QPushButton;
+
 namespace velmora {
 
 class Platform;
@@ -22,6 +26,28 @@ class TExitDlg : public QDialog {
 
  protected:
   bool bankruptChoseNewGame_ = false;
+
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void UpdateValuesClick();
+  void NewGameBtnClick();
+  void ExitBtnClick();
+  void ViewStatsBtnClick();
+
+  GameState& state_;
+  std::function<void()> showStatistics_;
+
+  QFrame* Bevel1;
+  QFrame* Panel1;
+  QLabel* Image1;
+  QPushButton* NewGameBtn;
+  QFrame* Panel6;
+  QPushButton* ViewStatsBtn;
+  QPushButton* ExitBtn;
+  QLabel* StaticText3;
+  QLabel* Image2;
+  QLabel* StaticText1;
 };
 
 }  // namespace velmora

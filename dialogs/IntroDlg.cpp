@@ -1,1 +1,218 @@
-// IntroDlg: being written.
+#include "IntroDlg.h"
+
+#include "GameState.h"
+#include "Images.h"
+#include "Look.h"
+#include "Platform.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace velmora {
+
+namespace {
+
+constexpr int MaxNameLength = 10;
+constexpr int DeckCount = 10;
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setGeometry(geometry);
+  return label;
+}
+
+QLabel* MakeImage(QWidget* parent, const char* name, const QRect& geometry) {
+  auto* image = new QLabel(parent);
+  image->setObjectName(name);
+  image->setGeometry(geometry);
+  image->setAlignment(Qt::AlignCenter);
+  image->setScaledContents(true);
+  return image;
+}
+
+}  // namespace
+
+TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      platform_(platform),
+      state_(state) {
+  setObjectName("IntroDlg");
+  setWindowTitle("Welcome to Velmora");
+  setFont(look::MsSansSerif(11));
+  setFixedSize(380, 209);
+
+  Bevel1 = new QFrame(this);
+  Bevel1->setObjectName("Bevel1");
+  Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  Bevel1->setGeometry(8, 8, 281, 161);
+
+  Label1 = MakeLabel(this, "Label1", {16, 16, 185, 19}, "Welcome to Velmora!");
+  Label1->setFont(look::TimesNewRoman(16, true));
+  Label2 = MakeLabel(this, "Label2", {24, 48, 114, 13}, "Please enter your name:");
+
+  PlrNameEdit = new QLineEdit(this);
+  PlrNameEdit->setObjectName("PlrNameEdit");
+  PlrNameEdit->setGeometry(144, 40, 129, 21);
+
+  GroupBox1 = new QGroupBox(this);
+  GroupBox1->setObjectName("GroupBox1");
+  GroupBox1->setGeometry(16, 64, 265, 97);
+  StartBankLabl =
+      MakeLabel(GroupBox1, "StartBankLabl", {6, 12, 251, 19}, "Select Starting Bank Amount:");
+  StartBankLabl->setFont(look::TimesNewRoman(16, true));
+  RBbank0 = new QRadioButton("$100", GroupBox1);
+  RBbank0->setObjectName("RBbank0");
+  RBbank0->setGeometry(8, 32, 65, 17);
+  RBbank1 = new QRadioButton("$1,000", GroupBox1);
+  RBbank1->setObjectName("RBbank1");
+  RBbank1->setGeometry(8, 48, 57, 17);
+  RBbank1->setChecked(true);
+  RBbank2 = new QRadioButton("$5,000", GroupBox1);
+  RBbank2->setObjectName("RBbank2");
+  RBbank2->setGeometry(8, 64, 65, 17);
+  connect(RBbank0, &QRadioButton::clicked, this, &TIntroDlg::RBbank0Click);
+  connect(RBbank1, &QRadioButton::clicked, this, &TIntroDlg::RBbank1Click);
+  connect(RBbank2, &QRadioButton::clicked, this, &TIntroDlg::RBbank2Click);
+
+  ClickCardLabl = MakeLabel(this, "ClickCardLabl", {292, 8, 81, 13}, "Click card");
+  ClickCardLabl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  Label3 = MakeLabel(this, "Label3", {293, 20, 81, 13}, "to select a deck");
+  Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName("Panel1");
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  Panel1->setGeometry(293, 36, 82, 105);
+  look::SetBackground(*Panel1, look::Green);
+  CardPic = MakeImage(Panel1, "CardPic", {6, 5, 71, 96});
+  CardPic->setCursor(Qt::PointingHandCursor);
+  CardPic->installEventFilter(this);
+  ShowImage(*CardPic, state_.DeckBackId);
+
+  RandDeckChk = new QCheckBox("Randomize", this);
+  RandDeckChk->setObjectName("RandDeckChk");
+  RandDeckChk->setGeometry(296, 144, 80, 17);
+  // Reachable by the mouse only: Tab goes from the buttons straight back to the name.
+  RandDeckChk->setFocusPolicy(Qt::ClickFocus);
+
+  SoundCheck = new QCheckBox("Sound ", this);
+  SoundCheck->setObjectName("SoundCheck");
+  SoundCheck->setGeometry(44, 184, 57, 17);
+  SoundCheck->setChecked(true);
+
+  Quit = new QPushButton("E&xit", this);
+  Quit->setObjectName("Quit");
+  Quit->setGeometry(214, 176, 75, 25);
+  Quit->setAutoDefault(false);
+  connect(Quit, &QPushButton::clicked, this, &TIntroDlg::QuitClick);
+
+  OK = new QPushButton("&Enter ", this);
+  OK->setObjectName("OK");
+  OK->setGeometry(299, 176, 75, 25);
+  // Return in the name field starts the game rather than pressing Exit.
+  OK->setDefault(true);
+  connect(OK, &QPushButton::clicked, this, &TIntroDlg::OKClick);
+
+  Image2 = MakeImage(this, "Image2", {252, 17, 32, 32});
+  Image2->setPixmap(FixedPictureImage(FixedPicture::WelcomeIconTop));
+  Image1 = MakeImage(this, "Image1", {10, 171, 32, 32});
+  Image1->setPixmap(FixedPictureImage(FixedPicture::WelcomeIconBottom));
+}
+
+void TIntroDlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  look::CentreOnScreen(*this);
+  BetSetResetClick();
+}
+
+void TIntroDlg::BetSetResetClick() {
+  welcomeAccepted_ = false;
+  PlrNameEdit->setFocus();
+}
+
+bool TIntroDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != CardPic) {
+    return QDialog::eventFilter(watched, event);
+  }
+  // A click is a press and release of the left button on the card; the second
+  // press of a quick double click counts as a press too, so fast clicking
+  // steps through the backs one per click.
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      cardPressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+      return true;
+    case QEvent::MouseButtonRelease: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      const bool clicked = cardPressed_ && mouse->button() == Qt::LeftButton &&
+                           CardPic->rect().contains(mouse->position().toPoint());
+      cardPressed_ = false;
+      if (clicked) {
+        CardChangeClick();
+      }
+      return true;
+    }
+    default:
+      return QDialog::eventFilter(watched, event);
+  }
+}
+
+void TIntroDlg::CardChangeClick() {
+  if (RandDeckChk->isChecked()) {
+    return;
+  }
+  WelcomeDeckIndex = (WelcomeDeckIndex + 1) % DeckCount;
+  ShowImage(*CardPic, BackImageId(WelcomeDeckIndex));
+}
+
+void TIntroDlg::RBbank0Click() {
+  RBbank0->setChecked(true);
+}
+void TIntroDlg::RBbank1Click() {
+  RBbank1->setChecked(true);
+}
+void TIntroDlg::RBbank2Click() {
+  RBbank2->setChecked(true);
+}
+
+void TIntroDlg::OKClick() {
+  const QString name = PlrNameEdit->text();
+  // Characters as the player sees them: a letter outside the basic plane is one.
+  if (name.toUcs4().size() > MaxNameLength) {
+    ShowError(platform_, this, "Illegal Name Entry",
+              "Name must be 10 letters or less.\n        Try Again..");
+    PlrNameEdit->setFocus();
+    return;
+  }
+  state_.PlayerName = name.isEmpty() ? QStringLiteral("Player") : name;
+
+  state_.StartingBank = RBbank0->isChecked() ? 100 : RBbank1->isChecked() ? 1000 : 5000;
+  state_.Bank = state_.StartingBank;
+  state_.Statistics.StartGameStatistics(static_cast<std::uint32_t>(state_.Bank));
+
+  state_.SoundOn = SoundCheck->isChecked();
+
+  if (RandDeckChk->isChecked()) {
+    state_.RandomizeDeck = true;
+  } else {
+    state_.DeckBackId = BackImageId(WelcomeDeckIndex);
+    state_.RandomizeDeck = false;
+  }
+
+  welcomeAccepted_ = true;
+  accept();
+}
+
+void TIntroDlg::QuitClick() {
+  reject();
+}
+
+}  // namespace velmora

@@ -4,6 +4,14 @@
 
 #include <QDialog>
 
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
 namespace velmora {
 
 class Platform;
@@ -18,6 +26,44 @@ class TIntroDlg : public QDialog {
 
  protected:
   bool welcomeAccepted_ = false;
+
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BetSetResetClick();
+  void CardChangeClick();
+  void RBbank0Click();
+  void RBbank1Click();
+  void RBbank2Click();
+  void OKClick();
+  void QuitClick();
+
+  Platform& platform_;
+  GameState& state_;
+  // The back shown in the dialog, 60 + this index; kept between showings.
+  int WelcomeDeckIndex = 0;
+  bool cardPressed_ = false;
+
+  QFrame* Bevel1;
+  QLabel* Label1;
+  QLabel* Label2;
+  QLineEdit* PlrNameEdit;
+  QGroupBox* GroupBox1;
+  QLabel* StartBankLabl;
+  QRadioButton* RBbank0;
+  QRadioButton* RBbank1;
+  QRadioButton* RBbank2;
+  QLabel* ClickCardLabl;
+  QLabel* Label3;
+  QFrame* Panel1;
+  QLabel* CardPic;
+  QCheckBox* RandDeckChk;
+  QCheckBox* SoundCheck;
+  QPushButton* Quit;
+  QPushButton* OK;
+  QLabel* Image2;
+  QLabel* Image1;
 };
 
 }  // namespace velmora
