@@ -14,7 +14,7 @@ using namespace velmora;
 
 namespace {
 
-// Bills from the bottom slot up, empty slotValues left out.
+// Bills from the bottom slot up, empty slots left out.
 std::vector<std::int32_t> BillsBottomUp(std::int64_t cash) {
   const TrayBills tray = ChooseBills(cash);
   std::vector<std::int32_t> bills;
