@@ -1,0 +1,384 @@
+#include "StatBox.h"
+
+#include "GameState.h"
+#include "HandDescription.h"
+#include "Images.h"
+#include "Look.h"
+#include "Platform.h"
+#include "StatClock.h"
+#include "StatFileWriting.h"
+#include "StatWidgets.h"
+#include "StatisticsFigures.h"
+#include "StatisticsFile.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include <numeric>
+
+namespace velmora {
+
+namespace {
+
+constexpr int ClientWidth = 503;
+constexpr int ClientHeight = 316;
+
+const QString StatsFilter = QStringLiteral("Velmora Game Stats (*.vlm)");
+const QString StatsSuffix = QStringLiteral("vlm");
+const QString SaveTip = QStringLiteral("Save Stats...");
+const QString CurrentTip = QStringLiteral("Current Game Stats");
+
+// The first card back stands in for best cards a saved file does not have.
+constexpr int SavedFileBackId = 60;
+
+bool IsCard(Card card) {
+  return card >= 1 && card <= 52;
+}
+
+// A best-hand card from a file can hold any number the checksums allow;
+// only real cards are drawn, anything else leaves the place empty.
+void ShowCardCorner(QLabel& place, int imageId, bool valid) {
+  if (valid) {
+    ShowImage(place, imageId);
+  } else {
+    ClearImage(place);
+  }
+}
+
+QString Number(std::uint32_t value) {
+  return QString::number(value);
+}
+QString Money(std::uint32_t value) {
+  return '$' + QString::number(value);
+}
+
+template <std::size_t N>
+std::uint32_t Sum(const std::array<std::uint32_t, N>& counts) {
+  // The counters wrap like the record they come from.
+  return std::accumulate(counts.begin(), counts.end(), std::uint32_t{0});
+}
+
+QToolButton* MakeSpeedButton(QWidget& parent, const QString& name, FixedPicture glyph, int left,
+                             const QString& tip) {
+  auto* button = new QToolButton(&parent);
+  button->setObjectName(name);
+  button->setGeometry(left, 5, 25, 25);
+  button->setIcon(QIcon(FixedPictureImage(glyph)));
+  button->setIconSize(QSize(21, 21));
+  button->setAutoRaise(true);
+  button->setToolTip(tip);
+  button->setFocusPolicy(Qt::NoFocus);
+  return button;
+}
+
+void SetOffered(QToolButton& button, bool offered, const QString& tip) {
+  button.setEnabled(offered);
+  button.setToolTip(offered ? tip : QString());
+}
+
+}  // namespace
+
+TStatBox::TStatBox(Platform& platform, const GameState& state, std::function<void()> showHelp,
+                   QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      platform_(platform),
+      state_(state),
+      showHelp_(std::move(showHelp)) {
+  setObjectName("StatBox");
+  setWindowTitle("Current Game Statistics");
+  setWindowIcon(QIcon(FixedPictureImage(FixedPicture::StatsIcon)));
+  setFont(look::MsSansSerif(11));
+
+  BuildMenu();
+  QWidget* client = BuildClientArea();
+  const int menuHeight = client->y();
+  setFixedSize(ClientWidth, menuHeight + ClientHeight);
+
+  Timer1.setObjectName("Timer1");
+  Timer1.setInterval(950);
+  connect(&Timer1, &QTimer::timeout, this, &TStatBox::Timer1Timer);
+}
+
+void TStatBox::BuildMenu() {
+  auto* bar = new QMenuBar(this);
+  bar->setObjectName("MainMenu");
+  bar->setNativeMenuBar(false);
+  QMenu* stats = bar->addMenu("S&tats");
+  saveItem_ = stats->addAction("&Save...", this, &TStatBox::SaveSpBtnClick);
+  stats->addSeparator();
+  openItem_ = stats->addAction("&Open...", this, &TStatBox::OpenSpBtnClick);
+  currentGameItem_ = stats->addAction("Current &Game", this, &TStatBox::UpdateClick);
+  currentGameItem_->setEnabled(false);
+  stats->addSeparator();
+  helpItem_ = stats->addAction("&Help...", this, &TStatBox::HelpSpBtnClick);
+  stats->addSeparator();
+  closeItem_ = stats->addAction("&Close", this, &TStatBox::OKBtnClick);
+  bar->setGeometry(0, 0, ClientWidth, bar->sizeHint().height());
+}
+
+QWidget* TStatBox::BuildClientArea() {
+  const auto* bar = findChild<QMenuBar*>("MainMenu");
+  auto* client = new QWidget(this);
+  client->setObjectName("ClientArea");
+  client->setGeometry(0, bar->height(), ClientWidth, ClientHeight);
+
+  statwidgets::MakePanel(*client, {0, 0, ClientWidth, 2}, look::Black, false);
+  BuildToolbar(*client);
+  BuildPicturePanel(*client);
+  BuildPages(*client);
+  statwidgets::MakePanel(*client, {0, 270, ClientWidth, 2}, look::Black, false);
+
+  OKBtn = new QPushButton("&Close", client);
+  OKBtn->setObjectName("OKBtn");
+  OKBtn->setGeometry(423, 281, 75, 26);
+  OKBtn->setDefault(true);
+  connect(OKBtn, &QPushButton::clicked, this, &TStatBox::OKBtnClick);
+  return client;
+}
+
+void TStatBox::BuildToolbar(QWidget& client) {
+  SaveSpBtn = MakeSpeedButton(client, "SaveSpBtn", FixedPicture::StatsSaveGlyph, 4, SaveTip);
+  OpenSpBtn =
+      MakeSpeedButton(client, "OpenSpBtn", FixedPicture::StatsOpenGlyph, 29, "Open saved Stats..");
+  CloseSpBtn =
+      MakeSpeedButton(client, "CloseSpBtn", FixedPicture::StatsCurrentGlyph, 54, CurrentTip);
+  HelpSpBtn =
+      MakeSpeedButton(client, "HelpSpBtn", FixedPicture::StatsHelpGlyph, 79, "Velmora Help...");
+  SetOffered(*CloseSpBtn, false, CurrentTip);
+  connect(SaveSpBtn, &QToolButton::clicked, this, &TStatBox::SaveSpBtnClick);
+  connect(OpenSpBtn, &QToolButton::clicked, this, &TStatBox::OpenSpBtnClick);
+  connect(CloseSpBtn, &QToolButton::clicked, this, &TStatBox::CloseSpBtnClick);
+  connect(HelpSpBtn, &QToolButton::clicked, this, &TStatBox::HelpSpBtnClick);
+}
+
+void TStatBox::BuildPicturePanel(QWidget& client) {
+  QFrame* panel = statwidgets::MakePanel(client, {1, 33, 108, 234}, look::Black, false);
+  panel->setObjectName("PicturePanel");
+  auto* picture = new QLabel(panel);
+  picture->setObjectName("StatsPicture");
+  picture->setGeometry(4, 4, 100, 211);
+  picture->setScaledContents(true);
+  picture->setPixmap(FixedPictureImage(FixedPicture::StatisticsPicture));
+
+  QFrame* strip = statwidgets::MakePanel(*panel, {4, 217, 100, 14}, look::Black, false);
+  const QFont clock = look::ArialNarrow(11);
+  DateLabl = statwidgets::MakeLabel(*strip, "DateLabl", QString(), {1, 0, 44, 14}, look::Olive,
+                                    clock, Qt::AlignLeft | Qt::AlignVCenter);
+  TimeLabl = statwidgets::MakeLabel(*strip, "TimeLabl", QString(), {45, 0, 54, 14}, look::Olive,
+                                    clock, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void TStatBox::BuildPages(QWidget& client) {
+  StatPages = new QTabWidget(&client);
+  StatPages->setObjectName("StatPages");
+  StatPages->setGeometry(111, 5, 390, 259);
+  SummaryTabSht = BuildSummaryPage();
+  HandRankTabSht = BuildAccumulativePage();
+  StatPages->addTab(SummaryTabSht, "Summary");
+  StatPages->addTab(HandRankTabSht, "Accumulative");
+  StatPages->setCurrentWidget(SummaryTabSht);
+}
+
+void TStatBox::Fill(const SavedStatistics& shown, int backId) {
+  const QString name = QString::fromStdString(shown.PlayerName);
+  const std::uint32_t hands = shown.HandsPlayed;
+
+  gameTotalLabl->setText(Number(hands));
+  PlrWinsLabl->setText(name + " won:  " + Number(shown.PlayerWins));
+  winPercentLabl->setText(Number(PercentOfHands(shown.PlayerWins, hands)) + '%');
+  PlrDrawImprove->setText(name + ": " + Number(PercentOfHands(shown.PlayerImprovedCount, hands)) +
+                          '%');
+  DlrDrawImprove->setText(Number(PercentOfHands(shown.DealerImprovedCount, hands)) + '%');
+  plrBetAveLabl->setText(Money(AverageBet(shown.BetTotal, hands)));
+  StartBankLabl->setText('$' + QString::number(shown.StartingBank));
+  PlrBankAveLabl->setText(Money(AverageBank(shown.BankTotal, hands)));
+  PlrBankMaxLabl->setText(Money(shown.HighestBank));
+  plrBetMaxLabl->setText(Money(shown.HighestBet));
+  ResetsLabl->setText(Number(shown.BankruptCount));
+  PlrWinStreakLabl->setText(name + ": " +
+                            QString::fromStdString(StreakText(shown.PlayerLongestStreak)));
+  DlrWinStreakLabl->setText(QString::fromStdString(StreakText(shown.DealerLongestStreak)));
+
+  plrBestTitleLabl->setText(name + "'s Best Hand:");
+  FinStatsLabl->setText(name + "'s Financial Stats:");
+  plrAccumTitleLabl->setText(name + ':');
+  PlrAccumDrawLabl->setText(name + ':');
+  plrBestLabl->setText(QString::fromStdString(DescribeHand(shown.PlayerBestRank)));
+  dlrBestLabl->setText(QString::fromStdString(DescribeHand(shown.DealerBestRank)));
+
+  for (std::size_t i = 0; i < 5; ++i) {
+    if (hands > 0) {
+      ShowCardCorner(*PlrCard[i], CardImageId(shown.PlayerBestCards[i]),
+                     IsCard(shown.PlayerBestCards[i]));
+      ShowCardCorner(*DlrCard[i], CardImageId(shown.DealerBestCards[i]),
+                     IsCard(shown.DealerBestCards[i]));
+    } else {
+      ShowImage(*PlrCard[i], backId);
+      ShowImage(*DlrCard[i], backId);
+    }
+  }
+
+  for (std::size_t i = 0; i < 10; ++i) {
+    PlrCategoryLabl[i]->setText(Number(shown.PlayerCategoryCounts[i]));
+    DlrCategoryLabl[i]->setText(Number(shown.DealerCategoryCounts[i]));
+  }
+  PlrRankTotalLabl->setText(Number(Sum(shown.PlayerCategoryCounts)));
+  DlrRankTotalLabl->setText(Number(Sum(shown.DealerCategoryCounts)));
+  for (std::size_t i = 0; i < 5; ++i) {
+    PlrDrawLabl[i]->setText(Number(shown.PlayerDrawCounts[i]));
+    DlrDrawLabl[i]->setText(Number(shown.DealerDrawCounts[i]));
+  }
+  PlrDrawTotalLabl->setText(Number(Sum(shown.PlayerDrawCounts)));
+  DlrDrawTotalLabl->setText(Number(Sum(shown.DealerDrawCounts)));
+}
+
+void TStatBox::UpdateClick() {
+  const GameStatistics& statistics = state_.Statistics;
+  // The stamp is not shown in current mode; the clock strip follows Timer1.
+  const SavedStatistics current =
+      SnapshotOf(statistics, state_.PlayerName.toStdString(), state_.StartingBank, SaveStamp{});
+  const bool backValid = state_.DeckBackId >= BackImageId(0) && state_.DeckBackId <= BackImageId(9);
+  Fill(current, backValid ? state_.DeckBackId : BackImageId(0));
+  EnterCurrentMode();
+}
+
+void TStatBox::ShowSavedStatistics(const SavedStatistics& saved, const QString& path) {
+  Fill(saved, SavedFileBackId);
+  EnterViewingMode(path);
+  TimeLabl->setText(QString::fromStdString(SaveTimeText(saved.SaveTime)));
+  DateLabl->setText(QString::fromStdString(SaveDateText(saved.SaveDate)));
+}
+
+void TStatBox::EnterCurrentMode() {
+  viewing_ = false;
+  setWindowTitle("Current Game Statistics");
+  SetOffered(*CloseSpBtn, false, CurrentTip);
+  SetOffered(*SaveSpBtn, true, SaveTip);
+  currentGameItem_->setEnabled(false);
+  saveItem_->setEnabled(true);
+  // The clock shows the present at once rather than a viewed file's stamp
+  // until the first tick.
+  Timer1Timer();
+  if (!Timer1.isActive()) {
+    Timer1.start();
+  }
+}
+
+void TStatBox::EnterViewingMode(const QString& path) {
+  viewing_ = true;
+  Timer1.stop();
+  setWindowTitle("Viewing " + path);
+  SetOffered(*CloseSpBtn, true, CurrentTip);
+  SetOffered(*SaveSpBtn, false, SaveTip);
+  currentGameItem_->setEnabled(true);
+  saveItem_->setEnabled(false);
+}
+
+void TStatBox::SaveSpBtnClick() {
+  for (;;) {
+    const QString chosen =
+        platform_.AskSaveFileName(this, "Save Velmora Game Stats As", StatsFilter, StatsSuffix);
+    if (chosen.isEmpty()) {
+      return;
+    }
+    const QString path = QFileInfo(chosen).absoluteFilePath();
+    if (QFileInfo::exists(path)) {
+      const auto answer =
+          platform_.ShowMessage(this, QMessageBox::Question, "Overwrite Existing Stat File",
+                                path + " already exists. Do you want to replace it?",
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      if (answer == QMessageBox::No) {
+        continue;
+      }
+      if (answer != QMessageBox::Yes) {
+        return;
+      }
+    }
+    SaveTo(path);
+    return;
+  }
+}
+
+void TStatBox::SaveTo(const QString& path) {
+  const std::optional<QString> failure =
+      WriteStatisticsFile(path, state_.Statistics, state_.PlayerName, state_.StartingBank,
+                          SaveStampAt(platform_.CalendarSeconds()));
+  if (failure) {
+    ShowError(platform_, this, "Save Error", path + " could not be saved.\n" + *failure);
+  }
+}
+
+void TStatBox::OpenSpBtnClick() {
+  const QString chosen =
+      platform_.AskOpenFileName(this, "Open Velmora Game Stats", StatsFilter, StatsSuffix);
+  if (chosen.isEmpty()) {
+    return;
+  }
+  const QString path = QFileInfo(chosen).absoluteFilePath();
+  const ReadResult result = ReadStatisticsFile(path.toStdString());
+  for (const FileOpenReport& report : result.Reports) {
+    ShowError(platform_, this, QString::fromStdString(report.Caption),
+              QString::fromStdString(report.Text));
+  }
+  if (result.Valid()) {
+    ShowSavedStatistics(*result.Statistics, path);
+  }
+}
+
+void TStatBox::CloseSpBtnClick() {
+  UpdateClick();
+}
+
+void TStatBox::HelpSpBtnClick() {
+  if (showHelp_) {
+    showHelp_();
+  }
+}
+
+void TStatBox::OKBtnClick() {
+  accept();
+}
+
+void TStatBox::Timer1Timer() {
+  const QDateTime now = LocalDateTimeAt(platform_.CalendarSeconds());
+  const QLocale locale = QLocale::system();
+  DateLabl->setText(ClockDateText(now.date(), locale));
+  TimeLabl->setText(ClockTimeText(now.time(), locale));
+}
+
+void TStatBox::showEvent(QShowEvent* event) {
+  // Only a real opening refreshes: coming back from the window's own file
+  // dialogs and message boxes must keep a viewed file on screen.
+  if (!event->spontaneous()) {
+    UpdateClick();
+  }
+  QDialog::showEvent(event);
+}
+
+void TStatBox::hideEvent(QHideEvent* event) {
+  if (!event->spontaneous()) {
+    Timer1.stop();
+  }
+  QDialog::hideEvent(event);
+}
+
+void ShowStatisticsWindow(Platform& platform, TStatBox& statBox) {
+  const QString workingDirectory = QDir::currentPath();
+  look::CentreOnScreen(statBox);
+  platform.RunModal(statBox);
+  QDir::setCurrent(workingDirectory);
+}
+
+}  // namespace velmora
