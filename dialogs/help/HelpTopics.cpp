@@ -1,0 +1,365 @@
+#include "HelpTopics.h"
+
+#include "LicenseText.h"
+
+#include <array>
+
+namespace velmora::help {
+
+namespace {
+
+constexpr Ink R = Ink::Red;
+constexpr Ink K = Ink::Black;
+constexpr Ink B = Ink::Blue;
+
+constexpr auto Overview = std::to_array<Paragraph>({
+    {K,
+     "Velmora is \"nothing-wild\" five-card draw poker: you against the dealer, who "
+     "plays for the house, with one ordinary deck of 52 cards and no jokers or wild "
+     "cards. This help holds everything you need to start playing."},
+    {K, ""},
+    {K,
+     "You begin with the bank you chose on the welcome screen ($100, $1,000 or "
+     "$5,000). Your aim is to make it grow. Every hand goes the same way:"},
+    {K, ""},
+    {B, "1. You bet, and the dealer matches your bet into the game pot."},
+    {B, "2. The dealer deals two hands of five cards, one to you and one to the house."},
+    {B, "3. You throw away the cards you don't want and draw new ones."},
+    {B, "4. The dealer throws away cards for the house and draws."},
+    {B, "5. Both hands are turned face up and compared."},
+    {B, "6. The better hand takes the pot; equal hands split it."},
+    {B, "7. Betting opens for the next hand."},
+    {K, ""},
+    {K,
+     "The links under \"House Rules:\" explain each step: Betting, The Deal, Drawing "
+     "Cards and The Showdown. The \"Hand Rankings\" page shows the ten kinds of hand, "
+     "from the Royal Flush down to High Card, with an example of each and how ties "
+     "are broken."},
+    {K, ""},
+    {R, "Note:"},
+    {K,
+     "Unlike draw poker in a casino there is only one betting round, at the start of "
+     "each hand, as in classic video poker. Once the cards are dealt you cannot "
+     "raise, call or fold: your bet stands until the showdown."},
+});
+
+constexpr auto Betting = std::to_array<Paragraph>({
+    {K,
+     "You place one bet at the start of each hand, before any card is dealt. It can "
+     "be any whole number of dollars from $1 up to all the money in your bank."},
+    {K, ""},
+    {K, "There are two ways to make your bet:"},
+    {K, ""},
+    {B,
+     "1. Click the bills in the cash tray at the right of the table. Each click adds "
+     "that bill's amount to the New Bet field at the top of the tray, and the Bank "
+     "box under the tray drops by the same amount to show the cash you have left. "
+     "Click a bill twice to add it twice."},
+    {B,
+     "2. Type the amount into the New Bet field. The Bank box and the bills in the "
+     "tray follow every change. This is also how you take cash back: change or "
+     "clear the amount in the field."},
+    {K, ""},
+    {K,
+     "When the amount is right, click Deal. Your bet moves from the New Bet field "
+     "into the game pot and the cards are dealt. Money only leaves your bank when "
+     "you lose a hand."},
+    {K, ""},
+    {K,
+     "Mistakes cost nothing: letters, an amount larger than your bank, or a bet of "
+     "$0 are refused with a message, and you can try again."},
+    {K, ""},
+    {R, "Note:"},
+    {K,
+     "If you leave the New Bet field empty, Deal bets the same amount as last time, "
+     "shown in the Last Bet box at the bottom of the window, as long as your bank "
+     "still covers it. The first hand of a game has no last bet, so type or click "
+     "an amount for it."},
+});
+
+constexpr auto Deal = std::to_array<Paragraph>({
+    {K,
+     "When you click Deal, your bet goes into the game pot and the dealer adds a "
+     "matching bet, so the pot holds twice your bet. The whole deck is shuffled for "
+     "every hand, and each seat gets five cards, dealt one at a time and "
+     "alternately, you first."},
+    {K, ""},
+    {K, "What the Deal button does:"},
+    {K, ""},
+    {B,
+     "1. Closes betting for this hand: the New Bet field is put away and the bills "
+     "can't be clicked until the hand is over."},
+    {B,
+     "2. Moves your bet into the game pot and matches it: the amount in the New Bet "
+     "field or, when the field is empty, the amount in the Last Bet box. The top of "
+     "the table shows the Game Pot."},
+    {B, "3. Shuffles all 52 cards."},
+    {B, "4. Deals the two hands: your cards face up, the dealer's face down."},
+    {K, ""},
+    {K,
+     "When the tenth card is down, the line at the bottom of the window reads "
+     "\"Click on cards to remove and click Draw to replace\", and the draw begins."},
+});
+
+constexpr auto Drawing = std::to_array<Paragraph>({
+    {K,
+     "After the deal each seat may throw away some of its cards and get new ones "
+     "from the deck: up to three cards, or four when the one card kept is an ace. "
+     "You draw first."},
+    {K, ""},
+    {B,
+     "1. Click each card you want to replace. It turns over and shows its back; "
+     "click it again if you change your mind."},
+    {B,
+     "2. Click Draw. The cards you turned over are replaced by new ones from the "
+     "deck."},
+    {B,
+     "3. To keep all five cards (\"stand pat\"), click Draw without turning any "
+     "card over."},
+    {K, ""},
+    {K,
+     "If you turn over all five cards, or four while the card you keep is not an "
+     "ace, the draw is refused with a message. Your choice stays on the table, so "
+     "change it and click Draw again."},
+    {K, ""},
+    {K,
+     "Then the dealer draws for the house and tells you how many cards it took, "
+     "for example \"Dealer takes 3\", and its new cards are dealt face down. When "
+     "the dealer has drawn, its hand is turned face up for the showdown."},
+    {K, ""},
+    {R, "HOW THE DEALER DRAWS:"},
+    {K, "The dealer looks only at its own five cards and always follows the same rule:"},
+    {B, "- A straight, flush, full house or better: it stands pat and takes no card."},
+    {B,
+     "- Four of a kind: it keeps all five cards when the odd card is a nine or "
+     "higher, and otherwise draws one."},
+    {B, "- Three of a kind: it keeps the three and draws two."},
+    {B, "- Two pair: it keeps both pairs and draws one."},
+    {B, "- One pair: it keeps the pair and draws three."},
+    {B,
+     "- No pair: it keeps an ace and a king, or, without an ace, its two highest "
+     "cards, and draws three. With an ace but no king it keeps the ace alone and "
+     "draws four, and then shows you that ace face up."},
+    {K,
+     "The dealer never keeps an odd card beside a pair or three of a kind, and never "
+     "draws to four cards of a flush or a straight."},
+});
+
+constexpr auto Showdown = std::to_array<Paragraph>({
+    {K,
+     "When both seats have drawn, the dealer's hand is turned face up and both hands "
+     "are ranked. The name of each hand appears under it (a hand with no pair or "
+     "better shows no name), and the result is announced above the dealer's "
+     "cards. The \"Hand Rankings\" page shows which hand beats which."},
+    {K, ""},
+    {B,
+     "You win (\"You're a winner!\"): the pot is yours, so your bank grows by the "
+     "amount of your bet."},
+    {B,
+     "The dealer wins (\"Dealer wins!\"): the pot goes to the house, so your bank "
+     "drops by the amount of your bet."},
+    {B,
+     "A push (\"Push.. Split the Pot!\"): the hands are equal, each side takes back "
+     "its own bet and your bank stays as it was. Suits never break a tie."},
+    {K, ""},
+    {K,
+     "Then betting opens for the next hand. The cards stay on the table until you "
+     "click Deal again."},
+    {K, ""},
+    {R, "Note:"},
+    {K,
+     "If you lose a hand and your bank is left at $0, you are bankrupt and the game "
+     "is over. The house then offers you a credit extension: click New Game to start "
+     "a new game with your starting bank again, View Stats to look back at the "
+     "game, or Exit to leave Velmora. The new game asks whether to keep the "
+     "statistics; if you keep them, every bankruptcy is counted under "
+     "\"Bankrupts/Resets\". New Game in the Game menu (F2) starts over in the same "
+     "way at any time after the first deal."},
+});
+
+constexpr auto SelectingDeck = std::to_array<Paragraph>({
+    {K,
+     "The cards are dealt from one of ten decks, each with its own picture on the "
+     "back: clowns, a lighthouse, a bucking bronco, pigs playing cards, a church, the "
+     "Eiffel Tower, a ship under rocky crags, swirling clouds and a red bridge. You "
+     "can choose a deck, or tick \"Randomize\" to let the dealer pick one at random "
+     "before each hand."},
+    {K, ""},
+    {B,
+     "1. On the welcome screen at the start: click the card picture until it shows "
+     "the deck you want, or tick Randomize."},
+    {B,
+     "2. During the game: while you are betting, before you click Deal, choose "
+     "Decks... from the Game menu (or press F7). Click the deck you want (a red "
+     "frame marks it) and click OK, or simply double-click it. Cancel keeps the "
+     "deck you had."},
+    {K, ""},
+    {K,
+     "The deck you choose is used from the next hand on and stays until you change "
+     "it, also in a new game."},
+    {K, ""},
+    {R, "Note:"},
+    {K,
+     "While Randomize is ticked, single decks cannot be chosen: clicking a deck does "
+     "nothing. Untick Randomize first to pick one yourself."},
+});
+
+constexpr auto GameStatistics = std::to_array<Paragraph>({
+    {K,
+     "While you play, Velmora keeps statistics of the current game: hands played and "
+     "won, your winning percentage, your starting, average and highest bank, your "
+     "average and highest bet, bankruptcies, the longest winning streak of each "
+     "seat, the best hand of each seat, how many hands of each rank each seat "
+     "ended with, how many cards each seat drew, and how often the draw improved a "
+     "hand."},
+    {K, ""},
+    {B,
+     "To see them, choose Statistics... from the Game menu (or press F5) at any "
+     "time. The Summary page shows the figures of the game and the best hands; the "
+     "Accumulative page counts the hand rankings and the draws of both seats. Click "
+     "Close to go back to the table."},
+    {K, ""},
+    {R, "Note:"},
+    {K,
+     "The statistics are updated at the end of each hand, when the winner is known: "
+     "a hand still in play is not counted yet (only the draws already made appear "
+     "in the draw counts). A new game asks whether to keep the statistics or to "
+     "start them afresh."},
+});
+
+constexpr auto SavingStatistics = std::to_array<Paragraph>({
+    {K,
+     "You can save the statistics of the current game at any time and open them "
+     "again later, for instance to keep a record of your best games."},
+    {K, ""},
+    {B, "1. Open the statistics window: Statistics... in the Game menu, or F5."},
+    {B,
+     "2. Choose Save... from its Stats menu, or click the first button of its "
+     "toolbar."},
+    {B,
+     "3. Choose a folder and a file name and click Save. The file is given the "
+     "extension .vlm. If a file of that name exists, you are asked whether to "
+     "replace it."},
+    {K, ""},
+    {R, "VIEWING SAVED STATISTICS:"},
+    {K,
+     "An opened file takes the place of the current figures in the statistics "
+     "window for as long as you look at it; the window's title shows the file's "
+     "name. Your current game goes on unchanged."},
+    {K, ""},
+    {B,
+     "1. In the statistics window, choose Open... from the Stats menu, or click the "
+     "second button of the toolbar."},
+    {B, "2. Pick a .vlm file and click Open."},
+    {B,
+     "3. To return to the current game, choose Current Game from the Stats menu or "
+     "click the third button of the toolbar. The statistics window always opens "
+     "on the current game."},
+    {K, ""},
+    {R, "Note:"},
+    {K,
+     "Saved statistics are a record of a player's best games: they can only be "
+     "viewed and never become the figures of the current game. While a saved file "
+     "is shown, saving is switched off. A file that is damaged or was not written "
+     "by Velmora is refused with a message, and the window stays as it was."},
+});
+
+constexpr auto License = std::to_array<Paragraph>({
+    {K,
+     "Velmora ver 2.10. Copyright \u00a9 2026 the Velmora developers. All Rights "
+     "Reserved except as granted by the GNU General Public License, which grants "
+     "you a great deal:"},
+    {K, ""},
+    {K,
+     "Velmora is free software: you can redistribute it and/or modify it under the "
+     "terms of the GNU General Public License as published by the Free Software "
+     "Foundation, either version 3 of the License, or (at your option) any later "
+     "version."},
+    {K, ""},
+    {K,
+     "In plain words: you may run Velmora for any purpose, study how it works and "
+     "change it, and give copies to anyone, with or without your changes, free of "
+     "charge or for a fee. Whoever passes the program on must do so under the same "
+     "licence, offer its complete source code, keep every copyright and licence "
+     "notice intact and add no further restrictions."},
+    {K, ""},
+    {K,
+     "The card faces come from the KDE games card deck \"svg-standard\" (GNU GPL "
+     "version 2 or later); some card backs use public-domain clip art from the Open "
+     "Clip Art Library. The file CREDITS.md names every source."},
+    {K, ""},
+    {K,
+     "The complete licence is in the file COPYING that comes with Velmora; see also "
+     "https://www.gnu.org/licenses/."},
+    {K, ""},
+    {R, "DISCLAIMER OF WARRANTY:"},
+    {K, ""},
+    {K,
+     "There is no warranty for Velmora, to the extent permitted by applicable law. "
+     "Except when otherwise stated in writing, the copyright holders and/or other "
+     "parties provide the program \"as is\" without warranty of any kind, either "
+     "expressed or implied, including, but not limited to, the implied warranties "
+     "of merchantability and fitness for a particular purpose. The entire risk as "
+     "to the quality and performance of the program is with you. Should the program "
+     "prove defective, you assume the cost of all necessary servicing, repair or "
+     "correction."},
+    {K, ""},
+    {K,
+     "In no event, unless required by applicable law or agreed to in writing, will "
+     "any copyright holder, or any other party who modifies and/or conveys the "
+     "program as permitted above, be liable to you for damages, including any "
+     "general, special, incidental or consequential damages arising out of the use "
+     "or inability to use the program (including but not limited to loss of data or "
+     "data being rendered inaccurate or losses sustained by you or third parties or "
+     "a failure of the program to operate with any other programs), even if such "
+     "holder or other party has been advised of the possibility of such damages."},
+    {K, ""},
+    {K,
+     "Velmora is played for fun: its dollars are play money and no real money is "
+     "ever bet, won or lost."},
+});
+
+constexpr auto Contact = std::to_array<Paragraph>({
+    {K,
+     "Velmora is made by a group of volunteers, the Velmora developers, and they "
+     "would be glad to hear from you. Write to them:"},
+    {K, ""},
+    {B, "- to ask about new releases and what they will bring;"},
+    {B, "- with comments and suggestions, or ideas for the game;"},
+    {B, "- to report an error in the game or in this help;"},
+    {B,
+     "- with questions about the licence, or about using Velmora's code or pictures "
+     "in your own work."},
+    {K, ""},
+    {R, "WHERE TO WRITE:"},
+    {K, ""},
+    {K, "The Velmora developers"},
+    {B, "The project's issue tracker; see the README that comes with Velmora."},
+    {K, ""},
+    {K,
+     "When you report an error, please say what you did, what you expected and what "
+     "happened instead, and name the version: Velmora ver 2.10, as shown on the "
+     "License page of About... in the Help menu."},
+});
+
+// In the order of HelpTopic.
+const std::array<TopicText, 10> Topics{{
+    {"GAME OVERVIEW:", Overview},
+    {"BETTING:", Betting},
+    {"THE DEAL:", Deal},
+    {"DRAWING CARDS:", Drawing},
+    {"THE SHOWDOWN:", Showdown},
+    {"SELECTING A DECK:", SelectingDeck},
+    {"GAME STATISTICS:", GameStatistics},
+    {"SAVING GAME STATISTICS:", SavingStatistics},
+    {"LICENSE AGREEMENT:", License},
+    {"CONTACTING THE AUTHOR:", Contact},
+}};
+
+}  // namespace
+
+const TopicText& Topic(HelpTopic topic) {
+  return Topics.at(static_cast<std::size_t>(topic));
+}
+
+}  // namespace velmora::help

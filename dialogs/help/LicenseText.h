@@ -1,0 +1,23 @@
+// The program's legal notice and licence text, shared by the help window's
+// start panel and licence topic and by the about box.
+#pragma once
+
+#include "Paragraphs.h"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace velmora::help {
+
+inline constexpr std::string_view VersionLine = "Velmora ver 2.10";
+inline constexpr std::string_view LegalNotice = "Copyright \u00a9 2026 the Velmora developers";
+inline constexpr std::string_view AllRightsReserved = "All Rights Reserved";
+
+// The about box's licence page, one line per entry. The header (the first five
+// lines, between the dashed rules) is centred; everything else is left-aligned.
+inline constexpr std::size_t LicenseHeaderLines = 5;
+inline constexpr std::size_t LicenseLineCount = 60;
+const std::array<std::string_view, LicenseLineCount>& AboutLicenseLines();
+
+}  // namespace velmora::help

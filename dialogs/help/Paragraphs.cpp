@@ -1,0 +1,53 @@
+#include "Paragraphs.h"
+
+#include "Look.h"
+
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace velmora::help {
+
+QColor InkColour(Ink ink) {
+  switch (ink) {
+    case Ink::Red:
+      return look::Red;
+    case Ink::Blue:
+      return look::Blue;
+    case Ink::Black:
+      break;
+  }
+  return look::Black;
+}
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void AppendParagraphs(QTextEdit& view, std::span<const Paragraph> paragraphs,
+                      Qt::Alignment alignment) {
+  QTextDocument& document = *view.document();
+  QTextCursor cursor(&document);
+  cursor.beginEditBlock();
+  cursor.movePosition(QTextCursor::End);
+  bool reuseFirstBlock = document.isEmpty() && document.blockCount() == 1;
+  for (const Paragraph& paragraph : paragraphs) {
+    QTextBlockFormat block;
+    block.setAlignment(alignment);
+    QTextCharFormat characters;
+    characters.setForeground(InkColour(paragraph.ink));
+    if (reuseFirstBlock) {
+      cursor.setBlockFormat(block);
+      cursor.setBlockCharFormat(characters);
+      reuseFirstBlock = false;
+    } else {
+      cursor.insertBlock(block, characters);
+    }
+    cursor.insertText(ToQString(paragraph.text), characters);
+  }
+  cursor.endEditBlock();
+}
+
+}  // namespace velmora::help
