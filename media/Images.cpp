@@ -1,1 +1,82 @@
-// Written with the subsystem.
+// The picture catalogue. Every picture is compiled in twice: at its catalogued
+// size and drawn again at twice that size. A fetch picks the rendering that
+// suits the screen: on a screen of device pixel ratio above 1 the @2x file,
+// marked with ratio 2 so that it still measures its catalogued size in
+// device-independent pixels and a label stretching it shows it crisply.
+// Nothing is cached: each fetch reads the bitmap afresh from the resources.
+
+#include "Images.h"
+
+#include "Catalogue.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QLabel>
+
+#include <mutex>
+
+// Outside any namespace, as the resource initialiser must be. Calling it
+// ourselves also makes the linker keep the pictures from the static library.
+static void InitialisePictures() {
+  static std::once_flag once;
+  std::call_once(once, [] { Q_INIT_RESOURCE(velmora_images); });
+}
+
+namespace velmora {
+
+namespace {
+
+int ScaleForScreen() {
+  const auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+  return application != nullptr && application->devicePixelRatio() > 1.0 ? 2 : 1;
+}
+
+QPixmap Load(const QString& path, int scale, QSize catalogued) {
+  InitialisePictures();
+  QImageReader reader(path);
+  QImage image = reader.read();
+  if (image.isNull() || image.size() != catalogued * scale) {
+    qFatal("Picture %s is missing from the resources", qPrintable(path));
+  }
+  image.setDevicePixelRatio(scale);
+  return QPixmap::fromImage(std::move(image));
+}
+
+}  // namespace
+
+const std::vector<int>& AllImageIds() {
+  static const std::vector<int> ids = catalogue::ImageIds();
+  return ids;
+}
+
+const std::vector<FixedPicture>& AllFixedPictures() {
+  static const std::vector<FixedPicture> pictures(catalogue::FixedPictures.begin(),
+                                                  catalogue::FixedPictures.end());
+  return pictures;
+}
+
+QPixmap ImageById(int id) {
+  const QSize size = catalogue::ImageSize(id);
+  if (size.isEmpty()) {
+    qFatal("No picture has image id %d", id);
+  }
+  const int scale = ScaleForScreen();
+  return Load(catalogue::ImagePath(id, scale), scale, size);
+}
+
+QPixmap FixedPictureImage(FixedPicture picture) {
+  const int scale = ScaleForScreen();
+  return Load(catalogue::FixedPicturePath(picture, scale), scale,
+              catalogue::FixedPictureSize(picture));
+}
+
+void ShowImage(QLabel& control, int id) {
+  control.setPixmap(ImageById(id));
+}
+
+void ClearImage(QLabel& control) {
+  control.clear();
+}
+
+}  // namespace velmora
