@@ -1,0 +1,304 @@
+// Plays through the game's windows under a real X server and writes a
+// screenshot of each scene that a person should look at: the table at every
+// stage of a hand, the dialogs and the statistics window. Modal windows and
+// message boxes go through the test platform, so the run needs no clicks.
+//
+// Usage: velmora-screenshots OUTPUT_FOLDER
+
+#include "Cards.h"
+#include "FakePlatform.h"
+#include "GameState.h"
+#include "MainForm.h"
+#include "ProgramWindows.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextStream>
+#include <QThread>
+
+#include <functional>
+#include <optional>
+
+namespace velmora {
+namespace {
+
+using testing::FakePlatform;
+
+class Shooter {
+ public:
+  explicit Shooter(QString folder) : folder_(std::move(folder)) { QDir().mkpath(folder_); }
+
+  void Widget(QWidget& widget, const QString& name) {
+    Settle();
+    Save(widget.grab(), name);
+  }
+
+  // The whole screen, for scenes where one window lies over another.
+  void Screen(const QString& name) {
+    Settle();
+    Save(QGuiApplication::primaryScreen()->grabWindow(0), name);
+  }
+
+ private:
+  static void Settle() {
+    for (int i = 0; i < 5; ++i) {
+      QCoreApplication::processEvents();
+      QThread::msleep(20);
+    }
+  }
+
+  void Save(const QPixmap& pixmap, const QString& name) {
+    const QString path = folder_ + "/" + name + ".png";
+    pixmap.save(path);
+    QTextStream(stdout) << path << "\n";
+  }
+
+  QString folder_;
+};
+
+template <typename T>
+T& Child(QWidget& root, const QString& name) {
+  T* child = root.findChild<T*>(name);
+  if (child == nullptr) {
+    qFatal("No child %s", qPrintable(name));
+  }
+  return *child;
+}
+
+QAbstractButton& ButtonWithText(QWidget& root, const QString& text) {
+  for (QAbstractButton* button : root.findChildren<QAbstractButton*>()) {
+    if (button->text() == text) {
+      return *button;
+    }
+  }
+  qFatal("No button %s", qPrintable(text));
+}
+
+// The outcome of the next hand if the player stands pat, dealt at `seconds`.
+int OutcomeStandingPat(const GameState& state, std::int64_t seconds) {
+  DeckGrid deck = state.Deck;
+  RandomSource random;
+  Shuffle(deck, random, [seconds] { return seconds; });
+  std::int32_t next = 1;
+  Hand player{};
+  Hand dealer{};
+  DealHands(deck, next, player, dealer);
+  RankCounts counts{};
+  HandRank dealerRank{};
+  ChooseDealerDraw(deck, state.Positions, dealer, counts, dealerRank, next);
+  return CompareRanks(EvaluateHand(player), EvaluateHand(dealer));
+}
+
+// A clock second from which the next hand, stood pat, ends with `outcome`.
+std::int64_t SecondsFor(const GameState& state, int outcome, std::int64_t from) {
+  for (std::int64_t seconds = from;; ++seconds) {
+    if (OutcomeStandingPat(state, seconds) == outcome) {
+      return seconds;
+    }
+  }
+}
+
+class Session {
+ public:
+  Session(FakePlatform& platform, GameState& state, ProgramWindows& windows, Shooter& shoot)
+      : platform_(platform), state_(state), windows_(windows), form_(windows.MainForm()),
+        shoot_(shoot) {}
+
+  void Run() {
+    shoot_.Screen("01-logo-over-bare-table");
+    shoot_.Widget(form_, "02-bare-table");
+    AcceptWelcome();
+    OpenHatch();
+    shoot_.Widget(form_, "04-betting-open");
+    PlayHandToReveal("250", {1, 3}, 1);
+    form_.pickAwinnerTimer();
+    shoot_.Widget(form_, "08-after-first-hand");
+    PlayHandStandingPat(1);
+    shoot_.Widget(form_, "09-after-a-won-hand");
+    PlayHandStandingPat(0);
+    shoot_.Widget(form_, "10-after-a-push");
+    ShowDecks();
+    ShowHelp();
+    ShowAbout();
+    ShowStatistics();
+    GoBankrupt();
+  }
+
+ private:
+  void AcceptWelcome() {
+    platform_.onModal = [this](QDialog& dialog) {
+      auto& name = Child<QLineEdit>(dialog, "PlrNameEdit");
+      QTest::keyClicks(&name, "Ada");
+      Child<QCheckBox>(dialog, "SoundCheck").setChecked(false);
+      shoot_.Screen("03-welcome-dialog");
+      Child<QAbstractButton>(dialog, "OK").click();
+    };
+    form_.SplashTimeTimer();
+    platform_.onModal = nullptr;
+  }
+
+  void OpenHatch() {
+    for (int tick = 0; tick < 114; ++tick) {
+      form_.OpenHatchTimer();
+    }
+  }
+
+  void Deal(const QString& bet) {
+    form_.BetEdit->clear();
+    QTest::keyClicks(form_.BetEdit, bet);
+    form_.BetClick();
+    for (int step = 0; step < 10; ++step) {
+      form_.DealDelayTimer();
+    }
+  }
+
+  void PlayHandToReveal(const QString& bet, const std::vector<int>& marks, std::int64_t seconds) {
+    platform_.seconds = seconds;
+    Deal(bet);
+    for (const int position : marks) {
+      form_.PlrCardClick(position);
+    }
+    shoot_.Widget(form_, "05-dealt-two-cards-marked");
+    form_.DrawClick();
+    for (int step = 0; step < 5; ++step) {
+      form_.PlrReplATimerTimer();
+    }
+    form_.DlrDrawTimer();
+    shoot_.Widget(form_, "06-house-announces-its-draw");
+    for (int step = 0; step < 4; ++step) {
+      form_.DlrReplATimer();
+    }
+    form_.DlrShowTimer();
+    shoot_.Widget(form_, "07-house-hand-revealed");
+  }
+
+  void PlayHandStandingPat(int outcome) {
+    nextSeconds_ = SecondsFor(state_, outcome, nextSeconds_) ;
+    platform_.seconds = nextSeconds_++;
+    Deal("100");
+    form_.DrawClick();
+    for (int step = 0; step < 5; ++step) {
+      form_.PlrReplATimerTimer();
+    }
+    form_.DlrDrawTimer();
+    for (int step = 0; step < 4; ++step) {
+      form_.DlrReplATimer();
+    }
+    form_.DlrShowTimer();
+    form_.pickAwinnerTimer();
+  }
+
+  void ShowDecks() {
+    platform_.onModal = [this](QDialog& dialog) {
+      QTest::mouseClick(&Child<QLabel>(dialog, "Deck7Pic"), Qt::LeftButton);
+      shoot_.Widget(dialog, "11-deck-selection");
+      Child<QAbstractButton>(dialog, "CancelBtn").click();
+    };
+    form_.DeckClick();
+    platform_.onModal = nullptr;
+  }
+
+  void ShowHelp() {
+    platform_.onModal = [this](QDialog& dialog) {
+      auto& help = static_cast<THelpBox&>(dialog);
+      shoot_.Widget(dialog, "12-help-start");
+      help.OverviewClick();
+      shoot_.Widget(dialog, "13-help-topic");
+      Child<QTabWidget>(dialog, "PageControl").setCurrentIndex(1);
+      help.FullHouseClick();
+      shoot_.Widget(dialog, "14-help-hand-rank");
+    };
+    form_.ContentsClick();
+    platform_.onModal = nullptr;
+  }
+
+  void ShowAbout() {
+    platform_.onModal = [this](QDialog& dialog) {
+      shoot_.Widget(dialog, "15-about-version");
+      Child<QTabWidget>(dialog, "PageControl1").setCurrentIndex(1);
+      shoot_.Widget(dialog, "16-about-license");
+    };
+    form_.AboutVelmora1Click();
+    platform_.onModal = nullptr;
+  }
+
+  void ShowStatistics() {
+    const QString saved = QDir::temp().filePath("velmora-screenshot.vlm");
+    QFile::remove(saved);
+    platform_.saveAnswers = {saved};
+    platform_.openAnswers = {saved};
+    platform_.onModal = [this](QDialog& dialog) {
+      auto& pages = Child<QTabWidget>(dialog, "StatPages");
+      pages.setCurrentIndex(0);
+      shoot_.Widget(dialog, "17-statistics-summary");
+      pages.setCurrentIndex(1);
+      shoot_.Widget(dialog, "18-statistics-accumulative");
+      pages.setCurrentIndex(0);
+      Child<QAbstractButton>(dialog, "SaveSpBtn").click();
+      Child<QAbstractButton>(dialog, "OpenSpBtn").click();
+      shoot_.Widget(dialog, "19-statistics-viewing-saved-file");
+    };
+    form_.ViewStatsClick();
+    platform_.onModal = nullptr;
+  }
+
+  void GoBankrupt() {
+    nextSeconds_ = SecondsFor(state_, 2, nextSeconds_);
+    platform_.seconds = nextSeconds_;
+    platform_.onModal = [this](QDialog& dialog) {
+      shoot_.Screen("20-bankrupt-dialog");
+      Child<QAbstractButton>(dialog, "NewGameBtn").click();
+    };
+    platform_.onMessage = [this](const testing::ShownMessage& message) {
+      QMessageBox box(message.icon, message.caption, message.text, message.buttons, &form_);
+      box.show();
+      shoot_.Screen("21-new-game-question");
+    };
+    Deal(QString::number(state_.Bank));
+    form_.DrawClick();
+    for (int step = 0; step < 5; ++step) {
+      form_.PlrReplATimerTimer();
+    }
+    form_.DlrDrawTimer();
+    for (int step = 0; step < 4; ++step) {
+      form_.DlrReplATimer();
+    }
+    form_.DlrShowTimer();
+    form_.pickAwinnerTimer();
+    platform_.onMessage = nullptr;
+    platform_.onModal = nullptr;
+    shoot_.Widget(form_, "22-new-game");
+  }
+
+  FakePlatform& platform_;
+  GameState& state_;
+  ProgramWindows& windows_;
+  TMainForm& form_;
+  Shooter& shoot_;
+  std::int64_t nextSeconds_ = 100;
+};
+
+}  // namespace
+}  // namespace velmora
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    QTextStream(stderr) << "usage: velmora-screenshots OUTPUT_FOLDER\n";
+    return 2;
+  }
+  velmora::Shooter shoot(QString::fromLocal8Bit(argv[1]));
+  velmora::testing::FakePlatform platform;
+  velmora::GameState state;
+  velmora::ProgramWindows windows(platform, state);
+  velmora::Session(platform, state, windows, shoot).Run();
+  return 0;
+}
