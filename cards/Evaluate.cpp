@@ -1,9 +1,15 @@
 // Ranking a five-card hand and comparing two ranked hands.
 //
-// The evaluation works on a bit set of the ranks present instead of walking
-// all thirteen counts, because the showdown, the house and the simulator call
-// it several times per hand. It produces exactly the records of the grouping,
-// flush and straight steps described in Cards.h's HandRank table.
+// The showdown, the house and the simulator rank several hands per deal, so
+// the ranking avoids walking the thirteen counts group by group. It rests on
+// one observation about the HandRank table: for every category except the
+// straights, fields 1..5 are the hand's distinct ranks ordered by how often
+// they occur, then from the highest down, padded with 0 (a pair: the pair,
+// then its three kickers; a full house: the triple, then the pair). So the
+// ranks are kept as bit sets by multiplicity, the sets are laid side by side
+// in one 64-bit word from the most frequent down, and the fields are read off
+// its highest bits. The category follows from how many ranks are paired,
+// tripled and quadrupled.
 #include "Cards.h"
 
 #include <bit>
@@ -24,16 +30,6 @@ constexpr int LowestRank(unsigned ranks) {
   return std::countr_zero(ranks);
 }
 
-// Writes the ranks of the set, highest first, from `field` on. Never writes
-// past field 5: the suit field is not a rank.
-constexpr void WriteHighestFirst(unsigned ranks, HandRank& rank, int field) {
-  while (ranks != 0 && field <= 5) {
-    const int highest = HighestRank(ranks);
-    rank[field++] = highest;
-    ranks &= ~Bit(highest);
-  }
-}
-
 constexpr unsigned kFiveInARow = 0x1Fu;
 // Deuce, three, four, five and ace: the five-high straight.
 constexpr unsigned kWheel = Bit(0) | Bit(1) | Bit(2) | Bit(3) | Bit(12);
@@ -42,111 +38,148 @@ constexpr bool IsCard(Card card) {
   return static_cast<unsigned>(card - 1) < 52u;
 }
 
-// Five different ranks: flush, straight, both, or nothing.
-void EvaluateDistinct(const Hand& hand, unsigned ranks, HandRank& rank) {
-  const int suit = SuitNumber(hand[0]);
+// Indexed by card & 63 so that a stray value reads a harmless entry; such
+// hands are ranked again by the careful path anyway.
+constexpr std::array<std::int8_t, 64> kRankOf = [] {
+  std::array<std::int8_t, 64> table{};
+  for (Card card = 1; card <= 52; ++card) {
+    table[card] = static_cast<std::int8_t>(RankIndex(card));
+  }
+  return table;
+}();
+
+constexpr std::array<std::int8_t, 64> kSuitOf = [] {
+  std::array<std::int8_t, 64> table{};
+  for (Card card = 1; card <= 52; ++card) {
+    table[card] = static_cast<std::int8_t>(SuitNumber(card));
+  }
+  return table;
+}();
+
+// atLeast[k] holds the ranks that occur more than k times.
+struct Multiplicities {
+  unsigned atLeast1 = 0;
+  unsigned atLeast2 = 0;
+  unsigned atLeast3 = 0;
+  unsigned atLeast4 = 0;
+};
+
+// Indexed by (ranks paired or better) + 3 (tripled or better) + 6 (quadrupled).
+constexpr std::array<std::int32_t, 11> kCategoryByGroups{
+    HighCard, Pair, TwoPair, 0, ThreeOfAKind, FullHouse, 0, 0, 0, 0, FourOfAKind};
+
+void WriteRecord(const Multiplicities& m, HandRank& rank) {
+  // Five cards pair at most two ranks and triple or quadruple at most one.
+  const int paired = (m.atLeast2 != 0) + ((m.atLeast2 & (m.atLeast2 - 1)) != 0);
+  rank[0] = kCategoryByGroups[paired + 3 * (m.atLeast3 != 0) + 6 * (m.atLeast4 != 0)];
+  // Four 16-bit lanes, quads highest; a bit's rank is its index within its lane.
+  std::uint64_t order = std::uint64_t{m.atLeast4} << 48 |
+                        std::uint64_t{m.atLeast3 & ~m.atLeast4} << 32 |
+                        std::uint64_t{m.atLeast2 & ~m.atLeast3} << 16 | (m.atLeast1 & ~m.atLeast2);
+  for (int field = 1; field <= 5; ++field) {
+    // Once the ranks run out, bit 0 stands in and yields the padding 0.
+    const int bit = std::bit_width(order | 1u) - 1;
+    rank[field] = bit & 15;
+    order &= ~(std::uint64_t{1} << bit);
+  }
+}
+
+// Five different ranks make a flush, a straight, both, or nothing. Returns
+// false for nothing, by far the most common case, without branching.
+bool IsFlushOrStraight(const Hand& hand, unsigned ranks) {
+  const int suit = kSuitOf[hand[0] & 63];
+  const bool flush = (kSuitOf[hand[1] & 63] == suit) & (kSuitOf[hand[2] & 63] == suit) &
+                     (kSuitOf[hand[3] & 63] == suit) & (kSuitOf[hand[4] & 63] == suit);
+  const bool straight = (ranks == kWheel) | ((ranks >> LowestRank(ranks | Bit(31))) == kFiveInARow);
+  return flush | straight;
+}
+
+// The record already holds the five ranks from the highest down.
+void ApplyFlushAndStraight(const Hand& hand, unsigned ranks, HandRank& rank) {
+  const int suit = kSuitOf[hand[0]];
   bool flush = true;
-  for (int p = 1; p < 5; ++p) {
-    flush = flush && SuitNumber(hand[p]) == suit;
+  for (const Card card : hand) {
+    flush = flush && kSuitOf[card] == suit;
   }
   const bool wheel = ranks == kWheel;
-  const bool straight = wheel || (ranks >> LowestRank(ranks)) == kFiveInARow;
-
-  if (flush) {
-    rank[0] = Flush;
-    rank[6] = suit;
-    WriteHighestFirst(ranks, rank, 1);
-    if (straight) {
-      if (rank[1] == 12 && !wheel) {
-        rank[0] = RoyalFlush;
-      } else {
-        rank[0] = StraightFlush;
-        if (wheel) {
-          // The ace plays low; the remaining fields keep the flush order.
-          rank[1] = 3;
-        }
+  if (!flush) {
+    rank = HandRank{Straight, wheel ? 3 : HighestRank(ranks), 0, 0, 0, 0, 0};
+    return;
+  }
+  rank[0] = Flush;
+  rank[6] = suit;
+  if (wheel || (ranks >> LowestRank(ranks)) == kFiveInARow) {
+    if (rank[1] == 12 && !wheel) {
+      rank[0] = RoyalFlush;
+    } else {
+      rank[0] = StraightFlush;
+      if (wheel) {
+        // The ace plays low; the remaining fields keep the flush order.
+        rank[1] = 3;
       }
     }
-  } else if (straight) {
-    rank[0] = Straight;
-    rank[1] = wheel ? 3 : HighestRank(ranks);
-  } else {
-    WriteHighestFirst(ranks, rank, 1);
   }
+}
+
+// Hands holding values that are not cards, or one card five times, never come
+// from the deck. Values that are not cards belong to no rank, and a rank met
+// five times forms no group.
+Multiplicities FromCounts(const RankCounts& counts) {
+  Multiplicities m;
+  for (int r = 0; r < 13; ++r) {
+    const int count = counts[r];
+    if (count >= 1 && count <= 4) {
+      m.atLeast1 |= Bit(r);
+      m.atLeast2 |= count >= 2 ? Bit(r) : 0u;
+      m.atLeast3 |= count >= 3 ? Bit(r) : 0u;
+      m.atLeast4 |= count == 4 ? Bit(r) : 0u;
+    }
+  }
+  return m;
 }
 
 }  // namespace
 
 void EvaluateHand(const Hand& hand, HandRank& rank, RankCounts& counts) {
-  rank.fill(0);
-  counts.fill(0);
-  unsigned ranks = 0;
-  bool allCards = true;
+  bool fiveCards = true;
+  Multiplicities m;
+  unsigned atLeast5 = 0;
+  // The counts are gathered as 4-bit lanes of one word and stored once,
+  // rather than incremented in memory card by card.
+  std::uint64_t countLanes = 0;
+#pragma GCC unroll 5
   for (const Card card : hand) {
-    // Anything that is not a card belongs to no rank and is not counted.
-    if (!IsCard(card)) {
-      allCards = false;
-      continue;
+    fiveCards &= IsCard(card);
+    const int r = kRankOf[card & 63];
+    countLanes += std::uint64_t{1} << (4 * r);
+    const unsigned bit = Bit(r);
+    atLeast5 |= m.atLeast4 & bit;
+    m.atLeast4 |= m.atLeast3 & bit;
+    m.atLeast3 |= m.atLeast2 & bit;
+    m.atLeast2 |= m.atLeast1 & bit;
+    m.atLeast1 |= bit;
+  }
+  for (int r = 0; r < 13; ++r) {
+    counts[r] = static_cast<std::int32_t>((countLanes >> (4 * r)) & 15);
+  }
+  if (!fiveCards) {
+    counts.fill(0);
+    for (const Card card : hand) {
+      if (IsCard(card)) {
+        ++counts[RankIndex(card)];
+      }
     }
-    const int r = RankIndex(card);
-    ++counts[r];
-    ranks |= Bit(r);
+    m = FromCounts(counts);
+  } else if (atLeast5 != 0) {
+    m = FromCounts(counts);
   }
 
-  if (allCards && std::popcount(ranks) == 5) {
-    EvaluateDistinct(hand, ranks, rank);
-    return;
-  }
-
-  unsigned singles = 0;
-  unsigned pairs = 0;
-  int triple = -1;
-  int quad = -1;
-  for (unsigned rest = ranks; rest != 0; rest &= rest - 1) {
-    const int i = LowestRank(rest);
-    switch (counts[i]) {
-      case 1:
-        singles |= Bit(i);
-        break;
-      case 2:
-        pairs |= Bit(i);
-        break;
-      case 3:
-        triple = i;
-        break;
-      case 4:
-        quad = i;
-        break;
-      default:
-        // Only a hand holding the same card twice gets here; such a group
-        // ranks nothing.
-        break;
-    }
-  }
-
-  if (quad >= 0) {
-    rank[0] = FourOfAKind;
-    rank[1] = quad;
-    WriteHighestFirst(singles, rank, 2);
-  } else if (triple >= 0 && pairs != 0) {
-    rank[0] = FullHouse;
-    rank[1] = triple;
-    rank[2] = LowestRank(pairs);
-  } else if (triple >= 0) {
-    rank[0] = ThreeOfAKind;
-    rank[1] = triple;
-    WriteHighestFirst(singles, rank, 2);
-  } else if (std::popcount(pairs) == 2) {
-    rank[0] = TwoPair;
-    rank[1] = HighestRank(pairs);
-    rank[2] = LowestRank(pairs);
-    WriteHighestFirst(singles, rank, 3);
-  } else if (pairs != 0) {
-    rank[0] = Pair;
-    rank[1] = LowestRank(pairs);
-    WriteHighestFirst(singles, rank, 2);
-  } else {
-    WriteHighestFirst(singles, rank, 1);
+  WriteRecord(m, rank);
+  rank[6] = 0;
+  // Only five real cards of five different ranks can be more than high card.
+  // (One card repeated five times leaves no rank at all.)
+  if (fiveCards & (m.atLeast2 == 0) & (m.atLeast1 != 0) && IsFlushOrStraight(hand, m.atLeast1)) {
+    ApplyFlushAndStraight(hand, m.atLeast1, rank);
   }
 }
 
@@ -177,7 +210,12 @@ void FillKickers(const RankCounts& counts, HandRank& rank, int start) {
       singles |= Bit(i);
     }
   }
-  WriteHighestFirst(singles, rank, start);
+  // Never past field 5: the suit field is not a rank.
+  for (int field = start; singles != 0 && field <= 5; ++field) {
+    const int highest = HighestRank(singles);
+    rank[field] = highest;
+    singles &= ~Bit(highest);
+  }
 }
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 #include "IntroDlg.h"
 
+#include "CharacterCount.h"
 #include "GameState.h"
 #include "Images.h"
 #include "Look.h"
@@ -14,11 +15,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <string_view>
+
 namespace velmora {
 
 namespace {
 
-constexpr int MaxNameLength = 10;
+constexpr std::size_t MaxNameLength = 10;
 constexpr int DeckCount = 10;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, const QString& text) {
@@ -185,8 +188,11 @@ void TIntroDlg::RBbank2Click() {
 
 void TIntroDlg::OKClick() {
   const QString name = PlrNameEdit->text();
-  // Characters as the player sees them: a letter outside the basic plane is one.
-  if (name.toUcs4().size() > MaxNameLength) {
+  // Counted in characters, not bytes or UTF-16 units, the way the statistics
+  // file counts the name when it is read back.
+  const QByteArray utf8 = name.toUtf8();
+  if (CountCharacters(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))) >
+      MaxNameLength) {
     ShowError(platform_, this, "Illegal Name Entry",
               "Name must be 10 letters or less.\n        Try Again..");
     PlrNameEdit->setFocus();

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 
 #include <numeric>
@@ -106,9 +107,10 @@ TStatBox::TStatBox(Platform& platform, const GameState& state, std::function<voi
   const int menuHeight = client->y();
   setFixedSize(ClientWidth, menuHeight + ClientHeight);
 
-  Timer1.setObjectName("Timer1");
-  Timer1.setInterval(950);
-  connect(&Timer1, &QTimer::timeout, this, &TStatBox::Timer1Timer);
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName("Timer1");
+  Timer1->setInterval(950);
+  connect(Timer1, &QTimer::timeout, this, &TStatBox::Timer1Timer);
 }
 
 void TStatBox::BuildMenu() {
@@ -174,9 +176,9 @@ void TStatBox::BuildPicturePanel(QWidget& client) {
 
   QFrame* strip = statwidgets::MakePanel(*panel, {4, 217, 100, 14}, look::Black, false);
   const QFont clock = look::ArialNarrow(11);
-  DateLabl = statwidgets::MakeLabel(*strip, "DateLabl", QString(), {1, 0, 44, 14}, look::Olive,
+  DateLabl = statwidgets::MakeLabel(*strip, "DateLabl", QString(), {1, 0, 50, 14}, look::Olive,
                                     clock, Qt::AlignLeft | Qt::AlignVCenter);
-  TimeLabl = statwidgets::MakeLabel(*strip, "TimeLabl", QString(), {45, 0, 54, 14}, look::Olive,
+  TimeLabl = statwidgets::MakeLabel(*strip, "TimeLabl", QString(), {51, 0, 48, 14}, look::Olive,
                                     clock, Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -271,14 +273,14 @@ void TStatBox::EnterCurrentMode() {
   // The clock shows the present at once rather than a viewed file's stamp
   // until the first tick.
   Timer1Timer();
-  if (!Timer1.isActive()) {
-    Timer1.start();
+  if (!Timer1->isActive()) {
+    Timer1->start();
   }
 }
 
 void TStatBox::EnterViewingMode(const QString& path) {
   viewing_ = true;
-  Timer1.stop();
+  Timer1->stop();
   setWindowTitle("Viewing " + path);
   SetOffered(*CloseSpBtn, true, CurrentTip);
   SetOffered(*SaveSpBtn, false, SaveTip);
@@ -369,7 +371,7 @@ void TStatBox::showEvent(QShowEvent* event) {
 
 void TStatBox::hideEvent(QHideEvent* event) {
   if (!event->spontaneous()) {
-    Timer1.stop();
+    Timer1->stop();
   }
   QDialog::hideEvent(event);
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -12,6 +11,7 @@ class QAction;
 class QLabel;
 class QPushButton;
 class QTabWidget;
+class QTimer;
 class QToolButton;
 class QWidget;
 
@@ -69,7 +69,7 @@ class TStatBox : public QDialog {
   std::function<void()> showHelp_;
   bool viewing_ = false;
 
-  QTimer Timer1;
+  QTimer* Timer1 = nullptr;  // the clock, every 950 ms in current mode
 
   // Menu "Stats".
   QAction* saveItem_ = nullptr;

@@ -5,14 +5,19 @@
 #include "StatisticsFile.h"
 #include "Suites.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 using namespace velmora;
+
+// The fuzz target, replayed here over its seed corpus.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 namespace {
 
@@ -294,6 +299,27 @@ class StatisticsFileTest : public QObject {
     // A huge file is turned down without being read to its end.
     std::ofstream(saved, std::ios::binary | std::ios::app) << std::string(1 << 20, '7');
     QCOMPARE(ReportNumbers(ReadStatisticsFile(saved)), Numbers{1});
+  }
+
+  // Seeds are named for what the reader makes of them: "valid-..." or
+  // "error<N>-...". The fuzz target's own checks run on each.
+  void fuzzSeedsReadAsNamed() {
+    const QDir corpus(VELMORA_FUZZ_CORPUS);
+    const QStringList seeds = corpus.entryList(QDir::Files);
+    QVERIFY(seeds.size() >= 5);
+    for (const QString& seed : seeds) {
+      std::ifstream file(corpus.filePath(seed).toStdString(), std::ios::binary);
+      const std::string contents{std::istreambuf_iterator<char>(file), {}};
+      LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(contents.data()),
+                             contents.size());
+      const ReadResult result = ParseStatisticsFile(contents);
+      if (seed.startsWith("valid-")) {
+        QVERIFY2(result.Valid(), qPrintable(seed));
+      } else {
+        const int number = seed.mid(5, seed.indexOf('-') - 5).toInt();
+        QVERIFY2(!result.Valid() && result.Reports[0].Number == number, qPrintable(seed));
+      }
+    }
   }
 
   void derivesTheDisplayedFigures() {

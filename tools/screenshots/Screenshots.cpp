@@ -8,6 +8,7 @@
 #include "Cards.h"
 #include "FakePlatform.h"
 #include "GameState.h"
+#include "HelpBox.h"
 #include "MainForm.h"
 #include "ProgramWindows.h"
 
