@@ -5,16 +5,21 @@
 audio_server_start() {
   export XDG_RUNTIME_DIR="${VELMORA_AUDIO_DIR:-/tmp/velmora-audio-$$}"
   mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-  export VELMORA_AUDIO_SERVER=1
+  unset VELMORA_AUDIO_SERVER
   pulseaudio --kill >/dev/null 2>&1 || true
   pulseaudio -n --daemonize=yes --exit-idle-time=-1 \
     --load=module-native-protocol-unix \
-    --load="module-null-sink sink_name=test_sink rate=44100 channels=2" >/dev/null 2>&1
+    --load="module-null-sink sink_name=test_sink rate=44100 channels=2" >/dev/null 2>&1 || true
   for _ in $(seq 50); do
     pactl info >/dev/null 2>&1 && break
     sleep 0.1
   done
-  pactl set-default-sink test_sink
+  # Without a server the real-audio tests skip themselves rather than stop the run.
+  if ! pactl set-default-sink test_sink >/dev/null 2>&1; then
+    echo "audio-server.sh: no PulseAudio server could be started; real-audio tests will be skipped" >&2
+    return 0
+  fi
+  export VELMORA_AUDIO_SERVER=1
   # Without a low-latency stream the null sink runs in 2 s blocks and new streams start late.
   pacat --latency-msec=20 --stream-name=keepalive /dev/zero &
   echo $! >"$XDG_RUNTIME_DIR/keepalive.pid"
