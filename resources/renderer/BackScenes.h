@@ -20,7 +20,7 @@ void PaintChurchScene(QPainter& painter, QSizeF size);
 void PaintEiffelScene(QPainter& painter, QSizeF size, const Sources& sources);
 void PaintCragsScene(QPainter& painter, QSizeF size, const Sources& sources);
 void PaintSwirlScene(QPainter& painter, QSizeF size);
-void PaintTwoClownsScene(QPainter& painter, QSizeF size, const Sources& sources);
+void PaintTwoClownsScene(QPainter& painter, QSizeF size);
 void PaintBridgeScene(QPainter& painter, QSizeF size);
 
 // A laughing clown's face in white make-up, `height` tall, centred on `centre`.

@@ -43,7 +43,7 @@ void AddCardBacks(PictureList& pictures, const Sources& sources) {
       [&sources](QPainter& p, QSizeF s) { PaintEiffelScene(p, s, sources); },
       [&sources](QPainter& p, QSizeF s) { PaintCragsScene(p, s, sources); },
       [](QPainter& p, QSizeF s) { PaintSwirlScene(p, s); },
-      [&sources](QPainter& p, QSizeF s) { PaintTwoClownsScene(p, s, sources); },
+      [](QPainter& p, QSizeF s) { PaintTwoClownsScene(p, s); },
       [](QPainter& p, QSizeF s) { PaintBridgeScene(p, s); },
   };
   for (int back = 0; back < catalogue::BackCount; ++back) {

@@ -24,45 +24,37 @@ QString DeckElement(int card) {
          QString::fromLatin1(suits[static_cast<std::size_t>(SuitNumber(card) - 1)]);
 }
 
-// One head of the laughing king: a winking left eye, a raised brow and a wide
-// open mouth, painted over the line drawing of the face in the deck's style.
+// One head of the laughing king, pixel by pixel in the deck's own style:
+// brows raised high, the left eye winking, the right one wide open and a big
+// open mouth with teeth and a red throat. '.' is white, '#' black, 'r' red.
 void PaintLaughingHead(QPainter& painter) {
-  const QRectF face = KingFaceArea;
+  static constexpr std::array<const char*, 12> rows{
+      ".##.....##.",  //
+      "#..#...#..#",  //
+      "..#........",  //
+      ".#.#...##..",  //
+      ".......##..",  //
+      ".....#.....",  //
+      "....##.....",  //
+      ".#.......#.",  //
+      ".#########.",  //
+      ".#.......#.",  //
+      "..#rrrrr#..",  //
+      "...#####...",  //
+  };
   painter.save();
-  painter.setClipRect(face);
-  // Blank the old features (the face is white in the line drawing).
-  painter.fillRect(QRectF(face.left() + 1, face.top() + 2.5, face.width() - 3, face.height() - 3.5),
-                   Qt::white);
-  const QPen line(Qt::black, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-  painter.setPen(line);
-  painter.setBrush(Qt::NoBrush);
-  const qreal x = face.left();
-  const qreal y = face.top();
-  // Brows raised high in mirth.
-  painter.drawLine(QPointF(x + 2.0, y + 3.5), QPointF(x + 5.0, y + 2.8));
-  painter.drawLine(QPointF(x + 7.5, y + 2.8), QPointF(x + 10.5, y + 3.5));
-  // The left eye winks shut, the right one stays wide open.
-  QPainterPath wink;
-  wink.moveTo(x + 2.2, y + 5.6);
-  wink.quadTo(x + 3.6, y + 4.2, x + 5.0, y + 5.6);
-  painter.drawPath(wink);
-  painter.setBrush(Qt::black);
-  painter.drawEllipse(QPointF(x + 9.0, y + 5.3), 1.1, 1.1);
-  // Nose.
-  painter.setBrush(Qt::NoBrush);
-  painter.drawLine(QPointF(x + 6.4, y + 5.0), QPointF(x + 6.0, y + 7.6));
-  // A big laughing mouth: black rim, red inside, a row of teeth.
-  QPainterPath mouth;
-  mouth.moveTo(x + 2.0, y + 8.2);
-  mouth.quadTo(x + 6.4, y + 9.0, x + 11.0, y + 8.2);
-  mouth.quadTo(x + 10.4, y + 13.0, x + 6.4, y + 13.0);
-  mouth.quadTo(x + 2.6, y + 13.0, x + 2.0, y + 8.2);
-  mouth.closeSubpath();
-  painter.setBrush(QColor(220, 0, 0));
-  painter.drawPath(mouth);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(Qt::white);
-  painter.drawRect(QRectF(x + 3.2, y + 8.9, 6.6, 1.2));
+  // Hard pixel edges, as the court figures have; at 2x each becomes a 2 x 2 block.
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  for (int row = 0; row < KingFaceArea.height(); ++row) {
+    for (int column = 0; column < KingFaceArea.width(); ++column) {
+      const char pixel = rows[static_cast<std::size_t>(row)][column];
+      const QColor colour = pixel == '#'   ? QColor(Qt::black)
+                            : pixel == 'r' ? QColor(224, 0, 0)
+                                           : QColor(Qt::white);
+      painter.fillRect(QRectF(KingFaceArea.left() + column, KingFaceArea.top() + row, 1, 1),
+                       colour);
+    }
+  }
   painter.restore();
 }
 

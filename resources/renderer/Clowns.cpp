@@ -3,10 +3,11 @@
 
 #include "BackScenes.h"
 #include "Paint.h"
-#include "Sources.h"
 
 #include <QPainter>
 #include <QRadialGradient>
+
+#include <array>
 
 #include <cmath>
 
@@ -167,18 +168,29 @@ void PaintClownScene(QPainter& painter, QSizeF size) {
             Qt::AlignCenter, QBrush(QColor(255, 226, 40)), QColor(120, 0, 0), 1.2);
 }
 
-void PaintTwoClownsScene(QPainter& painter, QSizeF size, const Sources& sources) {
+void PaintTwoClownsScene(QPainter& painter, QSizeF size) {
   const QRectF area(QPointF(0, 0), size);
   PaintSky(painter, area, QColor(90, 10, 20), QColor(30, 0, 10));
-  // The crowd: rows of faces in the dim stands.
-  for (int row = 0; row < 4; ++row) {
-    const qreal y = 6.0 + row * 9.0;
-    for (qreal x = -2.0 + (row % 2) * 4.0; x < size.width() + 4; x += 8.0) {
-      painter.save();
-      painter.setOpacity(0.55 + row * 0.1);
-      sources.RenderClipart(painter, QStringLiteral("people/ppls.svg"), QRectF(),
-                            QRectF(x - 5, y - 4, 11, 11));
-      painter.restore();
+  // The crowd: rows of heads and shoulders in the dim stands, smaller and
+  // darker towards the back.
+  Dice dice(88);
+  const std::array<QColor, 6> coats{QColor(40, 60, 140),  QColor(120, 30, 40), QColor(40, 100, 60),
+                                    QColor(130, 100, 30), QColor(80, 40, 110), QColor(30, 90, 110)};
+  const std::array<QColor, 3> skins{QColor(240, 200, 170), QColor(200, 150, 110),
+                                    QColor(140, 96, 66)};
+  painter.setPen(Qt::NoPen);
+  for (int row = 0; row < 5; ++row) {
+    const qreal y = 6.0 + row * 8.0;
+    const qreal scale = 0.7 + row * 0.1;
+    const qreal dim = 0.45 + row * 0.12;
+    for (qreal x = (row % 2) * 3.5 - 2.0; x < size.width() + 4; x += 7.0 * scale) {
+      const auto tone = [&](QColor colour) {
+        return QColor::fromRgbF(colour.redF() * dim, colour.greenF() * dim, colour.blueF() * dim);
+      };
+      painter.setBrush(tone(coats[static_cast<std::size_t>(dice.Between(0, 5))]));
+      painter.drawEllipse(QPointF(x, y + 4.5 * scale), 3.4 * scale, 2.6 * scale);
+      painter.setBrush(tone(skins[static_cast<std::size_t>(dice.Between(0, 2))]));
+      painter.drawEllipse(QPointF(x, y), 1.9 * scale, 2.2 * scale);
     }
   }
   // Spotlight on the pair.

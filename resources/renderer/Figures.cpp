@@ -7,6 +7,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPolygonF>
 #include <QRadialGradient>
 
 #include <cmath>
@@ -210,19 +211,33 @@ void PaintBuckingHorseScene(QPainter& painter, QSizeF size, const Sources& sourc
     const qreal r = dice.Uniform(1.5, 3.5);
     painter.drawEllipse(QPointF(dice.Uniform(8, 56), h * 0.8 + dice.Uniform(-4, 4)), r, r);
   }
-  // The horse kicks its hind legs high: the galloping horse tipped nose down.
+  // The horse kicks its hind legs high: the leaping horse tipped nose down.
+  const QRectF horseArt(0, 0, 402, 357);
+  const qreal horseScale = 54.0 / horseArt.width();
   painter.save();
   painter.translate(size.width() * 0.5, h * 0.6);
-  painter.rotate(24.0);
+  painter.rotate(35.0);
+  painter.scale(horseScale, horseScale);
+  painter.translate(-horseArt.center());
+  // Leave out the clip art's own dust cloud behind the hind legs.
+  painter.save();
+  painter.setClipPath(
+      [] {
+        QPainterPath keep;
+        keep.addPolygon(QPolygonF(
+            {{0, 0}, {402, 0}, {402, 357}, {300, 357}, {230, 300}, {130, 262}, {0, 250}}));
+        return keep;
+      }(),
+      Qt::IntersectClip);
   sources.RenderClipart(painter,
                         QStringLiteral("animals/mammals/horses/cavallo_architetto_franc_07.svg"),
-                        QRectF(60, 0, 343, 290), QRectF(-29, -23, 58, 49));
+                        horseArt, horseArt);
   painter.restore();
-  // The cowboy hangs on, one arm in the air.
-  painter.save();
-  painter.translate(size.width() * 0.43, h * 0.47);
-  painter.rotate(16.0);
-  painter.scale(1.2, 1.2);
+  // The cowboy sits the saddle, leaning back against the buck, one arm in the air.
+  painter.translate(188, 140);
+  painter.scale(1.0 / horseScale, 1.0 / horseScale);
+  painter.rotate(-50.0);
+  painter.scale(1.15, 1.15);
   PaintRider(painter);
   painter.restore();
 }
@@ -247,18 +262,6 @@ void PaintPigsScene(QPainter& painter, QSizeF size, const Sources& sources) {
   const QString pig = QStringLiteral("animals/mammals/porcinet_01.svg");
   sources.RenderClipart(painter, pig, QRectF(120, 300, 520, 420), QRectF(1, h * 0.34, 26, 21));
   sources.RenderClipart(painter, pig, QRectF(120, 300, 520, 420), QRectF(36, h * 0.34, 26, 21));
-  // Their cards fanned over the table edge.
-  painter.setPen(QPen(QColor(40, 40, 40), 0.3));
-  for (const qreal x : {10.0, 46.0}) {
-    for (int c = 0; c < 3; ++c) {
-      painter.save();
-      painter.translate(x + c * 2.0, h * 0.6);
-      painter.rotate(-20 + c * 20);
-      painter.setBrush(c == 1 ? QColor(255, 255, 255) : QColor(250, 245, 235));
-      painter.drawRect(QRectF(-1.8, -5, 3.6, 5));
-      painter.restore();
-    }
-  }
   // The table: green baize with a wooden edge, seen a little from above.
   QPainterPath top;
   top.moveTo(4, h * 0.6);
@@ -280,6 +283,22 @@ void PaintPigsScene(QPainter& painter, QSizeF size, const Sources& sources) {
   painter.drawEllipse(QPointF(w * 0.56, h * 0.67), 1.6, 0.8);
   painter.setBrush(Qt::white);
   painter.drawRect(QRectF(w * 0.38, h * 0.65, 3.2, 2.0));
+
+  // Their cards fanned over the table edge.
+  painter.setPen(QPen(QColor(40, 40, 40), 0.3));
+  for (const qreal x : {10.0, 46.0}) {
+    for (int c = 0; c < 3; ++c) {
+      painter.save();
+      painter.translate(x + c * 2.6, h * 0.6 - 0.5);
+      painter.rotate(-20 + c * 20);
+      painter.setBrush(c == 1 ? QColor(255, 255, 255) : QColor(250, 245, 235));
+      painter.drawRect(QRectF(-2.2, -6.5, 4.4, 6.5));
+      // A red or black pip on each card.
+      painter.setBrush(c == 1 ? QColor(210, 0, 0) : QColor(20, 20, 20));
+      painter.drawEllipse(QPointF(0, -4.2), 0.8, 0.8);
+      painter.restore();
+    }
+  }
 
   // The third pig, seen from behind on its stool.
   PaintPigFromBehind(painter, QPointF(w * 0.5, h * 0.86));
@@ -354,9 +373,9 @@ void PaintEiffelScene(QPainter& painter, QSizeF size, const Sources& sources) {
   painter.save();
   painter.translate(w - 3.5, 3);
   painter.rotate(90);
-  PaintText(painter, QStringLiteral("Paris, mon amour"),
-            Font(QStringLiteral("Linux Libertine O"), 9.5, false, true), QRectF(0, -9, h - 6, 9),
-            Qt::AlignCenter, QBrush(QColor(255, 230, 40)), QColor(90, 60, 0, 160), 0.4);
+  PaintText(painter, QStringLiteral("Paris, mon amour"), Font(EngravedFamily, 11.5, true, true),
+            QRectF(0, -10, h - 6, 10), Qt::AlignCenter, QBrush(QColor(255, 236, 40)),
+            QColor(60, 40, 0, 200), 0.5);
   painter.restore();
 }
 

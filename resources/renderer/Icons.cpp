@@ -166,14 +166,14 @@ void PaintCurrentGlyph(QPainter& painter) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(220, 0, 0));
   painter.drawPath(SuitPath(Suit::Heart, QRectF(12, 9, 7, 6.5)));
-  painter.setPen(QPen(QColor(0, 130, 0), 2.0, Qt::SolidLine, Qt::RoundCap));
+  painter.setPen(QPen(QColor(20, 80, 220), 2.0, Qt::SolidLine, Qt::RoundCap));
   painter.setBrush(Qt::NoBrush);
   QPainterPath arrow;
   arrow.moveTo(3.5, 20);
   arrow.quadTo(3.5, 10, 9.0, 10);
   painter.drawPath(arrow);
   painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(0, 130, 0));
+  painter.setBrush(QColor(20, 80, 220));
   QPainterPath head;
   head.moveTo(10.5, 10);
   head.lineTo(6.5, 6);

@@ -1,11 +1,12 @@
 // Where the upper head's face lies on the king of hearts, in card pixels. The
-// lower head is the same area turned half round the card's centre.
+// lower head is the same area turned half round the card: pixel (x, y) of the
+// upper face is pixel (70 - x, 95 - y) of the lower one.
 #pragma once
 
-#include <QRectF>
+#include <QRect>
 
 namespace velmora::art {
 
-inline constexpr QRectF KingFaceArea{28.0, 16.0, 13.0, 14.0};
+inline constexpr QRect KingFaceArea{30, 17, 11, 12};
 
 }  // namespace velmora::art

@@ -167,8 +167,8 @@ void PaintBundle(QPainter& painter, const Bundle& bundle) {
   painter.setPen(QPen(bundle.textColour, 0.4));
   painter.drawLine(QPointF(band.left() + 2.5, 5), QPointF(band.right() - 2.5, 5));
   painter.drawLine(QPointF(band.left() + 2.5, 44), QPointF(band.right() - 2.5, 44));
-  const qreal size = bundle.band.size() >= 8 ? 10.5 : 11.5;
-  PaintText(painter, bundle.band, Font(SansFamily, size, true),
+  const qreal size = bundle.band.size() >= 8 ? 11.0 : 12.0;
+  PaintText(painter, bundle.band, Font(NarrowFamily, size, true),
             QRectF(band.left(), 14, band.width(), 12), Qt::AlignCenter, QBrush(bundle.textColour));
   PaintText(painter,
             QString::number(100) + QStringLiteral(" x $") + QString::number(bundle.billDollars),
@@ -206,7 +206,7 @@ void PaintBill(QPainter& painter, const QRectF& rect, int dollars) {
   }
 
   const QString figure = QString::number(dollars);
-  const qreal figureSize = figure.size() >= 4 ? 7.0 : 8.5;
+  const qreal figureSize = figure.size() >= 4 ? 5.6 : (figure.size() == 3 ? 7.0 : 8.5);
   for (const QPointF corner :
        {QPointF(11, 11), QPointF(106, 11), QPointF(11, 39), QPointF(106, 39)}) {
     PaintRosette(painter, corner, 6.6);

@@ -162,7 +162,7 @@ void PaintCragsScene(QPainter& painter, QSizeF size, const Sources& sources) {
   PaintSpray(painter, QPointF(42, h * 0.7), 12, 10, 69);
   // A small sailing ship between the crags.
   sources.RenderClipart(painter, QStringLiteral("transportation/boating/boat_jarno_vasamaa1.svg"),
-                        QRectF(380, 240, 330, 300), QRectF(26, h * 0.52, 16, 15));
+                        QRectF(120, 20, 790, 720), QRectF(25, h * 0.5, 16, 14.6));
 }
 
 void PaintBridgeScene(QPainter& painter, QSizeF size) {
