@@ -1,0 +1,134 @@
+// The game around the hands: the end of the splash and the welcome, New Game.
+#include "ClickableImage.h"
+#include "GameState.h"
+#include "Images.h"
+#include "IntroDlg.h"
+#include "LogoBox.h"
+#include "MainForm.h"
+#include "Platform.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace velmora {
+
+void TMainForm::SplashTimeTimer() {
+  SplashTime.stop();
+  windows_.LogoBox->hide();
+  BetLabl->show();
+  MoneyTabl->show();  // still covered by its closed hatch
+  MoneyBreakPanl->show();
+  BankLabl->show();
+  Bet->show();
+  BetLabl->setText("Welcome to Velmora!");
+  CaptionBar->setText("Welcome to Velmora!");
+
+  platform_.RunModal(*windows_.IntroDlg);
+  if (platform_.ProgramEnded()) {
+    return;
+  }
+  if (!windows_.IntroDlg->WelcomeAccepted()) {
+    EndTheProgram();
+    return;
+  }
+
+  state_.TableCash = state_.Bank;
+  UpdateMoney();
+  Bet->setEnabled(true);
+  BetEdit->show();
+  BetEdit->setFocus();
+  for (ClickableImage* slot : moneySlots_) {
+    slot->show();
+  }
+  if (state_.RandomizeDeck) {
+    DrawRandomBack();
+    state_.DeckJustChosen = true;
+  }
+  ShowBack(*DeckCard);
+  DeckStack->show();
+  DeckCard->show();
+  DlrNameLabl->show();
+  PlrNameLabl->show();
+  platform_.Sleep(100);
+  SetNameLabel(state_.PlayerName);
+
+  if (state_.SoundOn) {
+    if (TestSound()) {
+      Sound->setChecked(true);
+    } else {
+      ShowError(platform_, this, "Sound Error",
+                "    Could not initiate sound file.\nThe Sound option will be disabled.");
+      if (platform_.ProgramEnded()) {
+        return;
+      }
+      SwitchSoundOff();
+    }
+  } else {
+    Sound->setChecked(false);
+  }
+
+  state_.HatchPosition = 0;
+  EnableTimer(OpenHatch);
+}
+
+void TMainForm::NewGameClick() {
+  state_.LastBet = 0;
+  state_.Bank = state_.StartingBank;
+  state_.Statistics.BankruptCount += 1;
+  const QMessageBox::StandardButton answer =
+      platform_.ShowMessage(this, QMessageBox::Question, "New Game", "Save current statistics?",
+                            QMessageBox::Yes | QMessageBox::No);
+  if (platform_.ProgramEnded()) {
+    return;
+  }
+  if (answer != QMessageBox::Yes) {
+    state_.Statistics.ResetStatistics(static_cast<std::uint32_t>(state_.Bank));
+  }
+
+  // A hand in progress is abandoned: none of its steps may run into the new
+  // game, and a new bet must not start a second chain beside it.
+  StopHandTimers();
+  MediaPlayer1.Close();
+  state_.DealerHasKingOfHearts = false;
+  for (std::size_t p = 0; p < 5; ++p) {
+    ClearImage(*playerCards_[p]);
+    ClearImage(*dealerCards_[p]);
+  }
+  DlrNameLabl->show();
+  PlrNameLabl->show();
+  state_.FirstDealDone = false;
+  state_.TableCash = state_.Bank;
+  UpdateMoney();
+  BetLabl->setText("Place Your Bet..");
+  PlrLabl->clear();
+  DlrLabl->clear();
+  MainLabl->clear();
+  BetEdit->setText(QString());
+  BetEdit->setEnabled(true);
+  Sound->setEnabled(true);
+  Bet->show();
+  // A hand stopped during its deal leaves the Deal button disabled.
+  Bet->setEnabled(true);
+  Draw->hide();
+  LastBetLabl->clear();
+  for (ClickableImage* slot : moneySlots_) {
+    slot->setEnabled(true);
+  }
+  if (state_.RandomizeDeck) {
+    DrawRandomBack();
+    state_.DeckJustChosen = true;
+  }
+  ShowBack(*DeckCard);
+  DeckStack->show();
+  DeckCard->show();
+  CaptionBar->setText("  Enter your bet and click Deal to start");
+  BetEdit->show();
+  BetEdit->setFocus();
+  NewGame->setEnabled(false);
+  Deck->setEnabled(true);
+}
+
+}  // namespace velmora

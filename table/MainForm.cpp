@@ -1,0 +1,460 @@
+// The table's construction: components at their places at 96 dpi, the menu,
+// the timers and the start state, and the menu items that open other windows.
+#include "MainForm.h"
+
+#include "About.h"
+#include "ClickableImage.h"
+#include "Decks.h"
+#include "GameState.h"
+#include "HelpBox.h"
+#include "Images.h"
+#include "Look.h"
+#include "Platform.h"
+#include "StatBox.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace velmora {
+
+namespace {
+
+constexpr int ClientWidth = 634;
+constexpr int ClientHeight = 437;
+
+QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry, const QColor& colour) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(name);
+  panel->setGeometry(geometry);
+  look::SetBackground(*panel, colour);
+  return panel;
+}
+
+// A status field: silver, lowered bevel with a single border.
+QLabel* MakeStatusField(QWidget* parent, const char* name, const QRect& geometry) {
+  auto* field = new QLabel(parent);
+  field->setObjectName(name);
+  field->setGeometry(geometry);
+  field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  field->setLineWidth(1);
+  field->setTextFormat(Qt::PlainText);
+  look::SetBackground(*field, look::Silver);
+  return field;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, const QFont& font,
+                  const QColor& colour, Qt::Alignment alignment) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setGeometry(geometry);
+  label->setFont(font);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(alignment);
+  look::SetTextColour(*label, colour);
+  return label;
+}
+
+QLabel* MakeImage(QWidget* parent, const char* name, const QRect& geometry) {
+  auto* image = new QLabel(parent);
+  image->setObjectName(name);
+  image->setGeometry(geometry);
+  image->setScaledContents(true);
+  return image;
+}
+
+ClickableImage* MakeClickableImage(QWidget* parent, const char* name, const QRect& geometry) {
+  auto* image = new ClickableImage(parent);
+  image->setObjectName(name);
+  image->setGeometry(geometry);
+  return image;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setGeometry(geometry);
+  return button;
+}
+
+QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
+  QAction* item = menu->addAction(caption);
+  item->setObjectName(name);
+  return item;
+}
+
+QAction* AddSeparator(QMenu* menu, const char* name) {
+  QAction* separator = menu->addSeparator();
+  separator->setObjectName(name);
+  return separator;
+}
+
+constexpr std::array<int, 5> CardLefts{40, 128, 216, 304, 392};
+constexpr std::array<int, 5> SlotTops{71, 134, 197, 260, 323};
+constexpr std::array<int, 5> CardButtonLefts{64, 152, 240, 328, 416};
+
+}  // namespace
+
+TMainForm::TMainForm(Platform& platform, GameState& state, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      MediaPlayer1(platform.Sound()),
+      platform_(platform),
+      state_(state) {
+  setObjectName("MainForm");
+  setWindowTitle("Velmora 2.1");
+  setWindowIcon(QIcon(FixedPictureImage(FixedPicture::TableIcon)));
+  setFont(look::MsSansSerif(11));
+
+  auto* client = new QWidget(this);
+  client->setObjectName("ClientArea");
+  client->setFixedSize(ClientWidth, ClientHeight);
+  setCentralWidget(client);
+
+  // The deck as the table is built: both grids 1..52 row by row.
+  state_.Deck = InitialDeckGrid();
+  state_.Positions = InitialDeckPositions();
+
+  BuildTable();
+  BuildStatusLine();
+  BuildMenu();
+  // Neither resizable nor maximisable: the window is as large as its menu and client area.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  ConnectTimers();
+  SetStartState();
+  look::CentreOnScreen(*this);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::SetWindows(const TableWindows& windows) {
+  windows_ = windows;
+}
+
+void TMainForm::BuildTable() {
+  QWidget* client = centralWidget();
+
+  // The status line lies under the felt in the window's order of definition.
+  CaptionBar = MakeStatusField(client, "CaptionBar", {0, 409, 400, 26});
+  CaptionBar->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+  t = MakePanel(client, "t", {0, 0, 633, 409}, look::Green);
+
+  // Labels and pictures of the felt first; the panels lie over them.
+  DlrLabl = MakeLabel(t, "DlrLabl", {104, 200, 297, 31}, look::Optimum(21), look::Silver,
+                      Qt::AlignCenter);
+  PlrLabl = MakeLabel(t, "PlrLabl", {104, 352, 297, 25}, look::Optimum(21), look::Silver,
+                      Qt::AlignCenter);
+  MainLabl =
+      MakeLabel(t, "MainLabl", {8, 48, 481, 31}, look::Optimum(27), look::Aqua, Qt::AlignCenter);
+  const QColor windowText = palette().color(QPalette::WindowText);
+  DlrNameLabl = MakeLabel(t, "DlrNameLabl", {24, 72, 48, 16}, look::MsSansSerif(13, true),
+                          windowText, Qt::AlignLeft | Qt::AlignTop);
+  DlrNameLabl->setText("Dealer");
+  PlrNameLabl = MakeLabel(t, "PlrNameLabl", {24, 224, 46, 16}, look::MsSansSerif(13, true),
+                          windowText, Qt::AlignLeft | Qt::AlignTop);
+  PlrNameLabl->setText("Player");
+
+  const std::array<const char*, 5> dealerNames{"DlrCard0", "DlrCard1", "DlrCard2", "DlrCard3",
+                                               "DlrCard4"};
+  for (std::size_t p = 0; p < 5; ++p) {
+    dealerCards_[p] = MakeImage(t, dealerNames[p], {CardLefts[p], 96, 71, 96});
+  }
+  DlrCard0 = dealerCards_[0];
+  DlrCard1 = dealerCards_[1];
+  DlrCard2 = dealerCards_[2];
+  DlrCard3 = dealerCards_[3];
+  DlrCard4 = dealerCards_[4];
+
+  const std::array<const char*, 5> playerNames{"PlrCard0", "PlrCard1", "PlrCard2", "PlrCard3",
+                                               "PlrCard4"};
+  for (std::size_t p = 0; p < 5; ++p) {
+    playerCards_[p] = MakeClickableImage(t, playerNames[p], {CardLefts[p], 248, 71, 96});
+    connect(playerCards_[p], &ClickableImage::clicked, this,
+            [this, p] { PlrCardClick(static_cast<int>(p)); });
+  }
+  PlrCard0 = playerCards_[0];
+  PlrCard1 = playerCards_[1];
+  PlrCard2 = playerCards_[2];
+  PlrCard3 = playerCards_[3];
+  PlrCard4 = playerCards_[4];
+
+  BetLabl = MakeLabel(t, "BetLabl", {8, 8, 481, 41}, look::TimesNewRoman(32, true, true),
+                      look::Yellow, Qt::AlignCenter);
+  DeckStack = MakeImage(t, "DeckStack", {24, 96, 78, 101});
+  DeckStack->setPixmap(FixedPictureImage(FixedPicture::DeckStack));
+  DeckCard = MakeImage(t, "DeckCard", {29, 99, 71, 96});
+
+  // The rails and the tray.
+  Panel5 = MakePanel(t, "Panel5", {1, 405, 632, 4}, look::Olive);
+  Panel1 = MakePanel(t, "Panel1", {1, 1, 632, 4}, look::Olive);
+  Panel4 = MakePanel(t, "Panel4", {1, 1, 4, 408}, look::Olive);
+  Panel4->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  Panel4->setLineWidth(3);
+  BuildTray();
+  Panel6 = MakePanel(t, "Panel6", {629, 1, 4, 421}, look::Olive);
+
+  // Controls of the window that are never shown, then the rail and the buttons.
+  ShowDlr = MakeButton(client, "ShowDlr", QString(), {440, 72, 17, 17});
+  connect(ShowDlr, &QPushButton::clicked, this, &TMainForm::ShowDlrClick);
+  const std::array<const char*, 5> buttonNames{"PlrCard0Btn", "PlrCard1Btn", "PlrCard2Btn",
+                                               "PlrCard3Btn", "PlrCard4Btn"};
+  std::array<QPushButton*, 5> cardButtons{};
+  for (std::size_t p = 0; p < 5; ++p) {
+    const int height = p == 0 ? 25 : 23;
+    cardButtons[p] =
+        MakeButton(client, buttonNames[p], QString(), {CardButtonLefts[p], 304, 25, height});
+    connect(cardButtons[p], &QPushButton::clicked, this,
+            [this, p] { PlrCardClick(static_cast<int>(p)); });
+  }
+  PlrCard0Btn = cardButtons[0];
+  PlrCard1Btn = cardButtons[1];
+  PlrCard2Btn = cardButtons[2];
+  PlrCard3Btn = cardButtons[3];
+  PlrCard4Btn = cardButtons[4];
+
+  MoneyBreakPanl = MakePanel(client, "MoneyBreakPanl", {512, 4, 4, 402}, look::Olive);
+
+  Draw = MakeButton(client, "Draw", "&Draw", {416, 370, 81, 25});
+  connect(Draw, &QPushButton::clicked, this, &TMainForm::DrawClick);
+  Bet = MakeButton(client, "Bet", "&Deal", {416, 370, 81, 25});
+  Bet->setFont(look::MsSansSerif(11));
+  connect(Bet, &QPushButton::clicked, this, &TMainForm::BetClick);
+}
+
+void TMainForm::BuildTray() {
+  MoneyTabl = new QFrame(t);
+  MoneyTabl->setObjectName("MoneyTabl");
+  MoneyTabl->setGeometry(516, 5, 114, 400);
+  MoneyTabl->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  MoneyTabl->setLineWidth(1);
+
+  TablPic = MakeImage(MoneyTabl, "TablPic", {0, 0, 112, 400});
+  TablPic->setPixmap(FixedPictureImage(FixedPicture::TrayBackground));
+
+  const std::array<const char*, 5> slotNames{"MoneySlot0", "MoneySlot1", "MoneySlot2", "MoneySlot3",
+                                             "MoneySlot4"};
+  for (std::size_t s = 0; s < 5; ++s) {
+    // Wider than the tray: its right edge cuts off the right part of every bill.
+    moneySlots_[s] = MakeClickableImage(MoneyTabl, slotNames[s], {21, SlotTops[s], 117, 50});
+    connect(moneySlots_[s], &ClickableImage::clicked, this,
+            [this, s] { MoneySlotClick(static_cast<int>(s)); });
+  }
+  MoneySlot0 = moneySlots_[0];
+  MoneySlot1 = moneySlots_[1];
+  MoneySlot2 = moneySlots_[2];
+  MoneySlot3 = moneySlots_[3];
+  MoneySlot4 = moneySlots_[4];
+
+  HatchCovr = MakeImage(MoneyTabl, "HatchCovr", {15, 22, 84, 30});
+  HatchCovr->setPixmap(FixedPictureImage(FixedPicture::BetFieldFrame));
+
+  BetEdit = new QLineEdit(MoneyTabl);
+  BetEdit->setObjectName("BetEdit");
+  BetEdit->setGeometry(17, 24, 80, 24);
+  BetEdit->setFont(look::TimesNewRoman(13, true, true));
+  look::SetBackground(*BetEdit, look::Black);
+  look::SetTextColour(*BetEdit, look::Yellow);
+  // Runs for typing and for every text the program sets; setting the same
+  // text again emits nothing, as the handler expects.
+  connect(BetEdit, &QLineEdit::textChanged, this, &TMainForm::BetEditChange);
+
+  TableHatch = MakePanel(MoneyTabl, "TableHatch", {0, 0, 115, 400}, look::Green);
+  SlidePic = MakeImage(TableHatch, "SlidePic", {1, 1, 112, 398});
+  SlidePic->setPixmap(FixedPictureImage(FixedPicture::TrayHatch));
+}
+
+void TMainForm::BuildStatusLine() {
+  QWidget* client = centralWidget();
+  LastBetLabl = MakeStatusField(client, "LastBetLabl", {401, 409, 113, 25});
+  LastBetLabl->setAlignment(Qt::AlignCenter);
+  LastBetLabl->setFont(look::TimesNewRoman(13, false, true));
+  look::SetTextColour(*LastBetLabl, look::Navy);
+  LastBetLabl->setText("Last Bet:");
+
+  Panel3 = MakeStatusField(client, "Panel3", {515, 408, 118, 26});
+  BankLabl = MakeLabel(Panel3, "BankLabl", {2, 3, 111, 18}, look::TimesNewRoman(13, false, true),
+                       look::Navy, Qt::AlignCenter);
+  BankLabl->setText("Bank:");
+}
+
+void TMainForm::BuildMenu() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName("MainMenu1");
+
+  Game = bar->addMenu("&Game");
+  Game->setObjectName("Game");
+  NewGame = AddItem(Game, "NewGame", "&New Game");
+  NewGame->setShortcut(Qt::Key_F2);
+  connect(NewGame, &QAction::triggered, this, &TMainForm::NewGameClick);
+  N2 = AddSeparator(Game, "N2");
+  Sound = AddItem(Game, "Sound", "S&ound");
+  Sound->setShortcut(Qt::Key_F3);
+  Sound->setCheckable(true);
+  connect(Sound, &QAction::triggered, this, &TMainForm::SoundClick);
+  N4 = AddSeparator(Game, "N4");
+  ViewStats = AddItem(Game, "ViewStats", "&Statistics...");
+  ViewStats->setShortcut(Qt::Key_F5);
+  connect(ViewStats, &QAction::triggered, this, &TMainForm::ViewStatsClick);
+  Deck = AddItem(Game, "Deck", "&Decks...");
+  Deck->setShortcut(Qt::Key_F7);
+  connect(Deck, &QAction::triggered, this, &TMainForm::DeckClick);
+  N1 = AddSeparator(Game, "N1");
+  Exit = AddItem(Game, "Exit", "E&xit");
+  connect(Exit, &QAction::triggered, this, &TMainForm::ExitClick);
+
+  Help = bar->addMenu("&Help");
+  Help->setObjectName("Help");
+  Contents = AddItem(Help, "Contents", "&Contents...");
+  connect(Contents, &QAction::triggered, this, &TMainForm::ContentsClick);
+  N3 = AddSeparator(Help, "N3");
+  AboutVelmora1 = AddItem(Help, "AboutVelmora1", "&About... ");
+  connect(AboutVelmora1, &QAction::triggered, this, &TMainForm::AboutVelmora1Click);
+
+  // The window's actions keep their shortcuts while a menu is closed.
+  addActions(Game->actions());
+  addActions(Help->actions());
+}
+
+void TMainForm::ConnectTimers() {
+  const auto setUp = [this](QTimer& timer, int interval, void (TMainForm::*handler)()) {
+    timer.setInterval(interval);
+    connect(&timer, &QTimer::timeout, this, handler);
+  };
+  setUp(SplashTime, 6000, &TMainForm::SplashTimeTimer);
+  setUp(kingOhearts, 1500, &TMainForm::kingOheartsTimer);
+  setUp(DealDelay, 100, &TMainForm::DealDelayTimer);
+  setUp(PlrReplATimer, 100, &TMainForm::PlrReplATimerTimer);
+  setUp(DlrDraw, 1000, &TMainForm::DlrDrawTimer);
+  setUp(DlrReplA, 100, &TMainForm::DlrReplATimer);
+  setUp(DlrShow, 1000, &TMainForm::DlrShowTimer);
+  setUp(pickAwinner, 750, &TMainForm::pickAwinnerTimer);
+  setUp(OpenHatch, 10, &TMainForm::OpenHatchTimer);
+}
+
+void TMainForm::SetStartState() {
+  for (QLabel* label : {BankLabl, BetLabl, LastBetLabl, MainLabl, PlrLabl, DlrLabl}) {
+    label->clear();
+  }
+  Bet->hide();
+  Bet->setEnabled(false);
+  for (QWidget* widget : {static_cast<QWidget*>(BankLabl), static_cast<QWidget*>(BetLabl),
+                          static_cast<QWidget*>(BetEdit), static_cast<QWidget*>(MoneyTabl)}) {
+    widget->hide();
+  }
+  TableHatch->show();
+  for (ClickableImage* slot : moneySlots_) {
+    slot->hide();
+  }
+  DeckStack->hide();
+  DeckCard->hide();
+  Sound->setEnabled(true);
+  Sound->setChecked(state_.SoundOn);
+
+  // Hidden by their definition; ShowDlr and the card buttons are never shown.
+  for (QWidget* widget : {static_cast<QWidget*>(DlrNameLabl), static_cast<QWidget*>(PlrNameLabl),
+                          static_cast<QWidget*>(Draw), static_cast<QWidget*>(MoneyBreakPanl),
+                          static_cast<QWidget*>(ShowDlr), static_cast<QWidget*>(PlrCard0Btn),
+                          static_cast<QWidget*>(PlrCard1Btn), static_cast<QWidget*>(PlrCard2Btn),
+                          static_cast<QWidget*>(PlrCard3Btn), static_cast<QWidget*>(PlrCard4Btn)}) {
+    widget->hide();
+  }
+  NewGame->setEnabled(false);
+
+  SplashTime.start();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  // Closing the table is Exit: the program ends at once.
+  ExitClick();
+  event->accept();
+}
+
+void TMainForm::EnableTimer(QTimer& timer) {
+  if (!timer.isActive()) {
+    timer.start();
+  }
+}
+
+void TMainForm::StopHandTimers() {
+  for (QTimer* timer :
+       {&DealDelay, &PlrReplATimer, &DlrDraw, &DlrReplA, &DlrShow, &pickAwinner, &kingOhearts}) {
+    timer->stop();
+  }
+}
+
+void TMainForm::EndTheProgram() {
+  StopHandTimers();
+  SplashTime.stop();
+  OpenHatch.stop();
+  MediaPlayer1.Close();
+  platform_.EndProgram(0);
+}
+
+void TMainForm::ShowFace(QLabel& image, Card card) {
+  ShowImage(image, CardImageId(card));
+}
+
+void TMainForm::ShowBack(QLabel& image) {
+  ShowImage(image, state_.DeckBackId);
+}
+
+void TMainForm::DrawRandomBack() {
+  state_.DeckBackId =
+      DrawRandomBackId(state_.Random, [this] { return platform_.CalendarSeconds(); });
+}
+
+void TMainForm::SetNameLabel(const QString& name) {
+  // The seat names grow with their text; the other labels keep their size.
+  PlrNameLabl->setText(name);
+  PlrNameLabl->adjustSize();
+}
+
+void TMainForm::ExitClick() {
+  EndTheProgram();
+}
+
+void TMainForm::SoundClick() {
+  state_.SoundOn = !state_.SoundOn;
+  Sound->setChecked(state_.SoundOn);
+}
+
+void TMainForm::DeckClick() {
+  look::CentreOnScreen(*windows_.Decks);
+  platform_.RunModal(*windows_.Decks);
+  if (platform_.ProgramEnded()) {
+    return;
+  }
+  // Before the first deal of a game the deck lies on the table and shows the choice at once.
+  if (!DeckCard->isHidden()) {
+    if (state_.RandomizeDeck) {
+      DrawRandomBack();
+      state_.DeckJustChosen = true;
+    }
+    ShowBack(*DeckCard);
+  }
+}
+
+void TMainForm::ViewStatsClick() {
+  ShowStatisticsWindow(platform_, *windows_.StatBox);
+}
+
+void TMainForm::ContentsClick() {
+  look::CentreOnScreen(*windows_.HelpBox);
+  platform_.RunModal(*windows_.HelpBox);
+}
+
+void TMainForm::AboutVelmora1Click() {
+  look::CentreOnScreen(*windows_.About);
+  platform_.RunModal(*windows_.About);
+}
+
+}  // namespace velmora

@@ -1,0 +1,222 @@
+// MainForm: the card table. Its components, the timers that drive a hand,
+// the betting and the cash tray, the showdown, and the game around the hands
+// (end of the splash, New Game, Exit and the menu).
+//
+// Every handler is public so that it can be driven exactly as its control or
+// timer drives it. A hand is a chain of timers: each disables itself at its
+// last step and enables the next, so one step of a hand is pending at a time.
+#pragma once
+
+#include "Cards.h"
+#include "MediaPlayer.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+
+class QAction;
+class QCloseEvent;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace velmora {
+
+class ClickableImage;
+class Platform;
+class TAbout;
+class TDecks;
+class TExitDlg;
+class THelpBox;
+class TIntroDlg;
+class TLogoBox;
+class TStatBox;
+struct GameState;
+
+// The windows the table opens. All are created after the table and live as
+// long as it does.
+struct TableWindows {
+  TIntroDlg* IntroDlg = nullptr;
+  TStatBox* StatBox = nullptr;
+  TExitDlg* ExitDlg = nullptr;
+  TLogoBox* LogoBox = nullptr;
+  TDecks* Decks = nullptr;
+  TAbout* About = nullptr;
+  THelpBox* HelpBox = nullptr;
+};
+
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  TMainForm(Platform& platform, GameState& state, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  void SetWindows(const TableWindows& windows);
+
+  // Components, named as in the window's definition.
+  QLabel* CaptionBar = nullptr;
+  QFrame* t = nullptr;
+  QLabel* DlrLabl = nullptr;
+  QLabel* PlrLabl = nullptr;
+  QLabel* MainLabl = nullptr;
+  QLabel* DlrNameLabl = nullptr;
+  QLabel* PlrNameLabl = nullptr;
+  QLabel* DlrCard0 = nullptr;
+  QLabel* DlrCard1 = nullptr;
+  QLabel* DlrCard2 = nullptr;
+  QLabel* DlrCard3 = nullptr;
+  QLabel* DlrCard4 = nullptr;
+  ClickableImage* PlrCard0 = nullptr;
+  ClickableImage* PlrCard1 = nullptr;
+  ClickableImage* PlrCard2 = nullptr;
+  ClickableImage* PlrCard3 = nullptr;
+  ClickableImage* PlrCard4 = nullptr;
+  QLabel* BetLabl = nullptr;
+  QLabel* DeckStack = nullptr;
+  QLabel* DeckCard = nullptr;
+  TMediaPlayer MediaPlayer1;
+  QFrame* Panel5 = nullptr;
+  QFrame* Panel1 = nullptr;
+  QFrame* Panel4 = nullptr;
+  QFrame* MoneyTabl = nullptr;
+  QLabel* TablPic = nullptr;
+  ClickableImage* MoneySlot0 = nullptr;
+  ClickableImage* MoneySlot1 = nullptr;
+  ClickableImage* MoneySlot2 = nullptr;
+  ClickableImage* MoneySlot3 = nullptr;
+  ClickableImage* MoneySlot4 = nullptr;
+  QLabel* HatchCovr = nullptr;
+  QLineEdit* BetEdit = nullptr;
+  QFrame* TableHatch = nullptr;
+  QLabel* SlidePic = nullptr;
+  QFrame* Panel6 = nullptr;
+  QPushButton* ShowDlr = nullptr;
+  QPushButton* PlrCard0Btn = nullptr;
+  QPushButton* PlrCard1Btn = nullptr;
+  QPushButton* PlrCard2Btn = nullptr;
+  QPushButton* PlrCard3Btn = nullptr;
+  QPushButton* PlrCard4Btn = nullptr;
+  QFrame* MoneyBreakPanl = nullptr;
+  QPushButton* Draw = nullptr;
+  QPushButton* Bet = nullptr;
+  QLabel* LastBetLabl = nullptr;
+  QFrame* Panel3 = nullptr;
+  QLabel* BankLabl = nullptr;
+
+  // Main menu.
+  QMenu* Game = nullptr;
+  QAction* NewGame = nullptr;
+  QAction* N2 = nullptr;
+  QAction* Sound = nullptr;
+  QAction* N4 = nullptr;
+  QAction* ViewStats = nullptr;
+  QAction* Deck = nullptr;
+  QAction* N1 = nullptr;
+  QAction* Exit = nullptr;
+  QMenu* Help = nullptr;
+  QAction* Contents = nullptr;
+  QAction* N3 = nullptr;
+  QAction* AboutVelmora1 = nullptr;
+
+  // Timers.
+  QTimer SplashTime;
+  QTimer kingOhearts;
+  QTimer DealDelay;
+  QTimer PlrReplATimer;
+  QTimer DlrDraw;
+  QTimer DlrReplA;
+  QTimer DlrShow;
+  QTimer pickAwinner;
+  QTimer OpenHatch;
+
+ public slots:
+  // One hand (round controller).
+  void DealClick();
+  void DealDelayTimer();
+  void PlrCardClick(int position);
+  void PlrCard0BtnClick() { PlrCardClick(0); }
+  void PlrCard1BtnClick() { PlrCardClick(1); }
+  void PlrCard2BtnClick() { PlrCardClick(2); }
+  void PlrCard3BtnClick() { PlrCardClick(3); }
+  void PlrCard4BtnClick() { PlrCardClick(4); }
+  void DrawClick();
+  void PlrReplATimerTimer();
+  void DlrDrawTimer();
+  void DlrReplATimer();
+  void DlrShowTimer();
+  void kingOheartsTimer();
+  void ShowDlrClick();
+
+  // Betting and the cash tray.
+  void BetEditChange();
+  void BetClick();
+  void UpdateMoney();
+  void MoneySlotClick(int slot);
+  void MoneySlot0Click() { MoneySlotClick(0); }
+  void MoneySlot1Click() { MoneySlotClick(1); }
+  void MoneySlot2Click() { MoneySlotClick(2); }
+  void MoneySlot3Click() { MoneySlotClick(3); }
+  void MoneySlot4Click() { MoneySlotClick(4); }
+  void OpenHatchTimer();
+
+  // The showdown.
+  void pickAwinnerTimer();
+
+  // The game around the hands.
+  void SplashTimeTimer();
+  void NewGameClick();
+  void ExitClick();
+  void SoundClick();
+  void DeckClick();
+  void ViewStatsClick();
+  void ContentsClick();
+  void AboutVelmora1Click();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildTable();
+  void BuildTray();
+  void BuildStatusLine();
+  void BuildMenu();
+  void ConnectTimers();
+  void SetStartState();
+
+  // "Enabling" a timer that runs already must not restart its countdown.
+  static void EnableTimer(QTimer& timer);
+  // The timers of a hand in progress, the king-of-hearts animation included.
+  void StopHandTimers();
+  // Stops every timer and ends the program; callers return right after.
+  void EndTheProgram();
+
+  void ShowFace(QLabel& image, Card card);
+  void ShowBack(QLabel& image);
+  void DrawRandomBack();
+  void SetNameLabel(const QString& name);
+  void OpenBetting();
+  void DeclareBankrupt();
+
+  // Sound requests: each does nothing while sound is off, and any failure
+  // switches sound off silently (the start-up test reports it).
+  void PlaySoundEffect(const QString& fileName);
+  void PrepareCardFlip();
+  void PlayCardFlip();
+  void CloseSound();
+  bool TestSound();
+  void SwitchSoundOff();
+
+  Platform& platform_;
+  GameState& state_;
+  TableWindows windows_;
+
+  std::array<QLabel*, 5> dealerCards_{};
+  std::array<ClickableImage*, 5> playerCards_{};
+  std::array<ClickableImage*, 5> moneySlots_{};
+};
+
+}  // namespace velmora

@@ -1,0 +1,45 @@
+#include "ProgramWindows.h"
+
+#include "About.h"
+#include "Decks.h"
+#include "ExitDlg.h"
+#include "HelpBox.h"
+#include "IntroDlg.h"
+#include "LogoBox.h"
+#include "Look.h"
+#include "MainForm.h"
+#include "Platform.h"
+#include "StatBox.h"
+
+namespace velmora {
+
+ProgramWindows::ProgramWindows(Platform& platform, GameState& state) : platform_(platform) {
+  mainForm_ = std::make_unique<TMainForm>(platform, state);
+  mainForm_->show();
+  look::CentreOnScreen(*mainForm_);
+  TMainForm* table = mainForm_.get();
+
+  introDlg_ = std::make_unique<TIntroDlg>(platform, state, table);
+  // The help window is created last; the statistics window reaches it when asked.
+  statBox_ = std::make_unique<TStatBox>(
+      platform, state, [this] { ShowHelp(); }, table);
+  exitDlg_ = std::make_unique<TExitDlg>(
+      platform, state, [this, &platform] { ShowStatisticsWindow(platform, *statBox_); }, table);
+  // The splash is a window of its own, shown over the table from its creation.
+  logoBox_ = std::make_unique<TLogoBox>();
+  decks_ = std::make_unique<TDecks>(state, table);
+  about_ = std::make_unique<TAbout>(table);
+  helpBox_ = std::make_unique<THelpBox>(table);
+
+  mainForm_->SetWindows({introDlg_.get(), statBox_.get(), exitDlg_.get(), logoBox_.get(),
+                         decks_.get(), about_.get(), helpBox_.get()});
+}
+
+ProgramWindows::~ProgramWindows() = default;
+
+void ProgramWindows::ShowHelp() {
+  look::CentreOnScreen(*helpBox_);
+  platform_.RunModal(*helpBox_);
+}
+
+}  // namespace velmora

@@ -1,0 +1,55 @@
+// The program's eight windows, created at start-up in their fixed order and
+// kept until the program ends: the table, the welcome dialog, the statistics
+// window, the bankrupt dialog, the logo box, the deck selection dialog, the
+// about box and the help window.
+#pragma once
+
+#include <memory>
+
+namespace velmora {
+
+class Platform;
+class TAbout;
+class TDecks;
+class TExitDlg;
+class THelpBox;
+class TIntroDlg;
+class TLogoBox;
+class TMainForm;
+class TStatBox;
+struct GameState;
+
+class ProgramWindows {
+ public:
+  // The table and the logo box are visible from here on; the table's splash
+  // timer is running.
+  ProgramWindows(Platform& platform, GameState& state);
+  ~ProgramWindows();
+  ProgramWindows(const ProgramWindows&) = delete;
+  ProgramWindows& operator=(const ProgramWindows&) = delete;
+
+  TMainForm& MainForm() { return *mainForm_; }
+  TIntroDlg& IntroDlg() { return *introDlg_; }
+  TStatBox& StatBox() { return *statBox_; }
+  TExitDlg& ExitDlg() { return *exitDlg_; }
+  TLogoBox& LogoBox() { return *logoBox_; }
+  TDecks& Decks() { return *decks_; }
+  TAbout& About() { return *about_; }
+  THelpBox& HelpBox() { return *helpBox_; }
+
+ private:
+  void ShowHelp();
+
+  Platform& platform_;
+  // Destroyed in reverse order: the table, which the dialogs belong to, last.
+  std::unique_ptr<TMainForm> mainForm_;
+  std::unique_ptr<TIntroDlg> introDlg_;
+  std::unique_ptr<TStatBox> statBox_;
+  std::unique_ptr<TExitDlg> exitDlg_;
+  std::unique_ptr<TLogoBox> logoBox_;
+  std::unique_ptr<TDecks> decks_;
+  std::unique_ptr<TAbout> about_;
+  std::unique_ptr<THelpBox> helpBox_;
+};
+
+}  // namespace velmora
