@@ -22,7 +22,7 @@ constexpr std::array<HandRankExample, 10> Examples{{
      "Four of a Kind",
      "Four Sevens",
      {6, 19, 45, 32, 12},
-     "Four cards of one rank and one odd card, the kicker. Ranked by the four: "
+     "Four cards of one rank and one other card, the kicker. Ranked by the four: "
      "K, K, K, K, 4 beats 10, 10, 10, 10, A."},
     {FullHouse,
      "Full House",
@@ -48,13 +48,13 @@ constexpr std::array<HandRankExample, 10> Examples{{
      "Three of a Kind",
      "Three Nines",
      {21, 34, 8, 36, 6},
-     "Three cards of one rank and two odd cards of different ranks. Ranked by the "
+     "Three cards of one rank and two unmatched cards. Ranked by the "
      "three: 9, 9, 9, 3, 2 beats 8, 8, 8, A, K."},
     {TwoPair,
      "Two Pair",
      "Two Pair\n(Jacks and Fours)",
      {49, 23, 3, 16, 19},
-     "Two pairs and an odd card, the kicker. Ranked by the higher pair, then the lower "
+     "Two pairs and one other card, the kicker. Ranked by the higher pair, then the lower "
      "pair, then the kicker: J, J, 4, 4, 7 beats J, J, 3, 3, A."},
     {Pair,
      "Pair",
@@ -66,7 +66,7 @@ constexpr std::array<HandRankExample, 10> Examples{{
      "High Card",
      "Ace High\n(Jack Kicker)",
      {52, 23, 5, 15, 40},
-     "Any hand that is none of the above. Compared card by card from the highest "
+     "Any hand that makes none of the other nine ranks. Compared card by card from the highest "
      "down: A, J, 6, 3, 2 beats A, 10, 9, 8, 7. Suits never break ties."},
 }};
 

@@ -52,9 +52,10 @@ constexpr auto Betting = std::to_array<Paragraph>({
     {K, ""},
     {B,
      "1. Click the bills in the cash tray at the right of the table. Each click adds "
-     "that bill's amount to the New Bet field at the top of the tray, and the Bank "
-     "box under the tray drops by the same amount to show the cash you have left. "
-     "Click a bill twice to add it twice."},
+     "that bill's amount to the New Bet field at the top of the tray. The Bank box "
+     "under the tray then shows the cash you have left beside your bet, and the tray "
+     "offers the bills you can still add: a few of different sizes, not a count of "
+     "your cash. Click a bill again to add it again, as long as it is shown."},
     {B,
      "2. Type the amount into the New Bet field. The Bank box and the bills in the "
      "tray follow every change. This is also how you take cash back: change or "
@@ -62,8 +63,8 @@ constexpr auto Betting = std::to_array<Paragraph>({
     {K, ""},
     {K,
      "When the amount is right, click Deal. Your bet moves from the New Bet field "
-     "into the game pot and the cards are dealt. Money only leaves your bank when "
-     "you lose a hand."},
+     "into the game pot and the cards are dealt. The bet is not lost yet: it leaves "
+     "your bank only if you lose the hand."},
     {K, ""},
     {K,
      "Mistakes cost nothing: letters, an amount larger than your bank, or a bet of "
@@ -81,8 +82,8 @@ constexpr auto Deal = std::to_array<Paragraph>({
     {K,
      "When you click Deal, your bet goes into the game pot and the dealer adds a "
      "matching bet, so the pot holds twice your bet. The whole deck is shuffled for "
-     "every hand, and each seat gets five cards, dealt one at a time and "
-     "alternately, you first."},
+     "every hand, and you and the dealer get five cards each, dealt one at a time "
+     "and in turn, you first."},
     {K, ""},
     {K, "What the Deal button does:"},
     {K, ""},
@@ -103,9 +104,9 @@ constexpr auto Deal = std::to_array<Paragraph>({
 
 constexpr auto Drawing = std::to_array<Paragraph>({
     {K,
-     "After the deal each seat may throw away some of its cards and get new ones "
-     "from the deck: up to three cards, or four when the one card kept is an ace. "
-     "You draw first."},
+     "After the deal you and the dealer may each throw away some cards and get new "
+     "ones from the deck: up to three cards, or four if the one card kept is an "
+     "ace. You draw first."},
     {K, ""},
     {B,
      "1. Click each card you want to replace. It turns over and shows its back; "
@@ -119,8 +120,8 @@ constexpr auto Drawing = std::to_array<Paragraph>({
     {K, ""},
     {K,
      "If you turn over all five cards, or four while the card you keep is not an "
-     "ace, the draw is refused with a message. Your choice stays on the table, so "
-     "change it and click Draw again."},
+     "ace, the draw is refused with a message. Your cards stay turned over as you "
+     "left them, so change them and click Draw again."},
     {K, ""},
     {K,
      "Then the dealer draws for the house and tells you how many cards it took, "
@@ -131,8 +132,8 @@ constexpr auto Drawing = std::to_array<Paragraph>({
     {K, "The dealer looks only at its own five cards and always follows the same rule:"},
     {B, "- A straight, flush, full house or better: it stands pat and takes no card."},
     {B,
-     "- Four of a kind: it keeps all five cards when the odd card is a nine or "
-     "higher, and otherwise draws one."},
+     "- Four of a kind: it keeps all five cards when the fifth card is a nine or "
+     "higher, and otherwise draws one card in place of the fifth."},
     {B, "- Three of a kind: it keeps the three and draws two."},
     {B, "- Two pair: it keeps both pairs and draws one."},
     {B, "- One pair: it keeps the pair and draws three."},
@@ -141,15 +142,15 @@ constexpr auto Drawing = std::to_array<Paragraph>({
      "cards, and draws three. With an ace but no king it keeps the ace alone and "
      "draws four, and then shows you that ace face up."},
     {K,
-     "The dealer never keeps an odd card beside a pair or three of a kind, and never "
-     "draws to four cards of a flush or a straight."},
+     "The dealer never keeps a single unmatched card beside a pair or three of a "
+     "kind, and never draws to four cards of a flush or a straight."},
 });
 
 constexpr auto Showdown = std::to_array<Paragraph>({
     {K,
-     "When both seats have drawn, the dealer's hand is turned face up and both hands "
-     "are ranked. The name of each hand appears under it (a hand with no pair or "
-     "better shows no name), and the result is announced above the dealer's "
+     "When both of you have drawn, the dealer's hand is turned face up and both "
+     "hands are ranked. The name of each hand appears under it (a hand with no pair "
+     "or better shows no name), and the result is announced above the dealer's "
      "cards. The \"Hand Rankings\" page shows which hand beats which."},
     {K, ""},
     {B,
@@ -179,11 +180,12 @@ constexpr auto Showdown = std::to_array<Paragraph>({
 
 constexpr auto SelectingDeck = std::to_array<Paragraph>({
     {K,
-     "The cards are dealt from one of ten decks, each with its own picture on the "
-     "back: clowns, a lighthouse, a bucking bronco, pigs playing cards, a church, the "
-     "Eiffel Tower, a ship under rocky crags, swirling clouds and a red bridge. You "
-     "can choose a deck, or tick \"Randomize\" to let the dealer pick one at random "
-     "before each hand."},
+     "In Velmora a deck is the picture on the backs of the cards; every deck holds "
+     "the same 52 cards. There are ten: a laughing clown, a lighthouse, a cowboy on "
+     "a bucking horse, pigs playing cards, a church, the Eiffel Tower, a ship below "
+     "rocky crags, swirling clouds, two clowns and a red bridge. You can choose a "
+     "deck, or tick \"Randomize\" to let the dealer pick one at random before each "
+     "hand."},
     {K, ""},
     {B,
      "1. On the welcome screen at the start: click the card picture until it shows "
@@ -208,16 +210,16 @@ constexpr auto GameStatistics = std::to_array<Paragraph>({
     {K,
      "While you play, Velmora keeps statistics of the current game: hands played and "
      "won, your winning percentage, your starting, average and highest bank, your "
-     "average and highest bet, bankruptcies, the longest winning streak of each "
-     "seat, the best hand of each seat, how many hands of each rank each seat "
-     "ended with, how many cards each seat drew, and how often the draw improved a "
+     "average and highest bet, bankruptcies, the longest winning streaks of you and "
+     "the dealer, the best hand of each of you, how many hands of each rank you each "
+     "ended with, how many cards you each drew, and how often the draw improved a "
      "hand."},
     {K, ""},
     {B,
      "To see them, choose Statistics... from the Game menu (or press F5) at any "
      "time. The Summary page shows the figures of the game and the best hands; the "
-     "Accumulative page counts the hand rankings and the draws of both seats. Click "
-     "Close to go back to the table."},
+     "Accumulative page counts the hand rankings and the draws of you and the "
+     "dealer. Click Close to go back to the table."},
     {K, ""},
     {R, "Note:"},
     {K,
@@ -234,8 +236,8 @@ constexpr auto SavingStatistics = std::to_array<Paragraph>({
     {K, ""},
     {B, "1. Open the statistics window: Statistics... in the Game menu, or F5."},
     {B,
-     "2. Choose Save... from its Stats menu, or click the first button of its "
-     "toolbar."},
+     "2. Choose Save... from its Stats menu, or click the first of the picture "
+     "buttons at its top left (its tip reads \"Save Stats...\")."},
     {B,
      "3. Choose a folder and a file name and click Save. The file is given the "
      "extension .vlm. If a file of that name exists, you are asked whether to "
@@ -249,19 +251,20 @@ constexpr auto SavingStatistics = std::to_array<Paragraph>({
     {K, ""},
     {B,
      "1. In the statistics window, choose Open... from the Stats menu, or click the "
-     "second button of the toolbar."},
+     "second picture button (\"Open saved Stats..\")."},
     {B, "2. Pick a .vlm file and click Open."},
     {B,
      "3. To return to the current game, choose Current Game from the Stats menu or "
-     "click the third button of the toolbar. The statistics window always opens "
-     "on the current game."},
+     "click the third picture button (\"Current Game Stats\"). The statistics "
+     "window always opens on the current game."},
     {K, ""},
     {R, "Note:"},
     {K,
      "Saved statistics are a record of a player's best games: they can only be "
-     "viewed and never become the figures of the current game. While a saved file "
-     "is shown, saving is switched off. A file that is damaged or was not written "
-     "by Velmora is refused with a message, and the window stays as it was."},
+     "viewed and never become the figures of the current game, so a saved game "
+     "cannot be continued. While a saved file is shown, saving is switched off. A "
+     "file that is damaged or was not written by Velmora is refused with a message, "
+     "and the window stays as it was."},
 });
 
 constexpr auto License = std::to_array<Paragraph>({
