@@ -1,0 +1,130 @@
+// The house's choice of cards to keep, its draw and the ace it shows.
+#include "CardFixtures.h"
+#include "Cards.h"
+#include "Suites.h"
+
+#include <QTest>
+
+#include <vector>
+
+using namespace velmora;
+using velmora::testing::CardOf;
+using velmora::testing::DeckStartingWith;
+using velmora::testing::HandOf;
+
+Q_DECLARE_METATYPE(velmora::HeldRanks)
+
+namespace {
+
+struct DealerDraw {
+  Hand hand;
+  int drawn;
+  std::int32_t next;
+  HandRank rank;
+};
+
+// The dealer draws from a deck whose positions 11 onward are `replacements`,
+// after a player draw that left the counter at `next`.
+DealerDraw DrawFor(const Hand& dealt, const std::vector<Card>& replacements,
+                   std::int32_t next = 11) {
+  std::vector<Card> top(static_cast<std::size_t>(next - 1), 0);
+  // Fillers for the positions already used: cards that are in no scenario.
+  const std::vector<Card> spare = {CardOf("2c"), CardOf("3c"), CardOf("4c"), CardOf("5c"),
+                                   CardOf("6c"), CardOf("7c"), CardOf("8c"), CardOf("9c"),
+                                   CardOf("Tc"), CardOf("Jc"), CardOf("Qc"), CardOf("Kc")};
+  for (std::size_t k = 0; k < top.size(); ++k) {
+    top[k] = spare[k];
+  }
+  top.insert(top.end(), replacements.begin(), replacements.end());
+  const DeckGrid grid = DeckStartingWith(top);
+  DealerDraw result{dealt, 0, next, {}};
+  RankCounts counts;
+  result.drawn =
+      ChooseDealerDraw(grid, InitialDeckPositions(), result.hand, counts, result.rank, result.next);
+  return result;
+}
+
+}  // namespace
+
+class DealerStrategyTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void draws_data() {
+    QTest::addColumn<QString>("dealt");
+    QTest::addColumn<HeldRanks>("held");
+    QTest::addColumn<QString>("after");
+    const auto row = [](const char* name, const char* dealt, HeldRanks held, const char* after) {
+      QTest::newRow(name) << QString::fromLatin1(dealt) << held << QString::fromLatin1(after);
+    };
+    // Replacements come from the deck in the order 2s 3s 4s 5s.
+    row("lone ace", "Qh Ad 9c 6s 3h", {12, -1, -1, -1}, "Ad 2s 3s 4s 5s");
+    row("ace and king", "Ah Kd 8c 5s 2h", {12, 11, -1, -1}, "Ah Kd 2s 3s 4s");
+    row("two highest", "Kh Jd 9c 7s 4h", {11, 9, -1, -1}, "Kh Jd 2s 3s 4s");
+    row("pair of deuces", "2h 2d Kc Qh 9h", {0, -1, -1, -1}, "2h 2d 2s 3s 4s");
+    row("two pair", "9h 9d Kc Kh 6h", {11, 7, -1, -1}, "9h 9d Kc Kh 2s");
+    row("trips", "7h Ac 7d 7c Kh", {5, -1, -1, -1}, "7h 2s 7d 7c 3s");
+    row("quads, nine kicker", "9h 8h 8d 8c 8s", {6, 7, -1, -1}, "9h 8h 8d 8c 8s");
+    row("quads, eight kicker", "8h 3h 3d 3c 3s", {1, -1, -1, -1}, "2s 3h 3d 3c 3s");
+    row("straight", "8h 9d Tc Jh Qh", {-1, -1, -1, -1}, "8h 9d Tc Jh Qh");
+    row("flush", "2d 5d 9d Jd Kd", {-1, -1, -1, -1}, "2d 5d 9d Jd Kd");
+    row("full house", "Qh Qd 6c 6h 6d", {-1, -1, -1, -1}, "Qh Qd 6c 6h 6d");
+    row("royal flush", "Ts Js Qs Ks As", {-1, -1, -1, -1}, "Ts Js Qs Ks As");
+  }
+
+  void draws() {
+    QFETCH(QString, dealt);
+    QFETCH(HeldRanks, held);
+    QFETCH(QString, after);
+    const Hand hand = HandOf(dealt.toStdString());
+    QCOMPARE(ChooseHeldRanks(EvaluateHand(hand)), held);
+    const DealerDraw draw =
+        DrawFor(hand, {CardOf("2s"), CardOf("3s"), CardOf("4s"), CardOf("5s"), CardOf("6s")});
+    QCOMPARE(draw.hand, HandOf(after.toStdString()));
+    QCOMPARE(draw.next - 11, draw.drawn);
+    QCOMPARE(draw.rank, EvaluateHand(hand));  // the record is of the hand as dealt
+  }
+
+  void newAceLeftOfTheHeldOneIsShown() {
+    const DealerDraw draw =
+        DrawFor(HandOf("Qh 9c 6s Ad 3h"), {CardOf("4s"), CardOf("Ac"), CardOf("5s"), CardOf("7d")});
+    QCOMPARE(draw.drawn, 4);
+    QCOMPARE(draw.hand, HandOf("Ac 4s 5s Ad 7d"));
+  }
+
+  void dealerContinuesAfterThePlayersDraw() {
+    const DealerDraw draw = DrawFor(HandOf("Ah 2d 2c 9s Kh"), {CardOf("5s"), CardOf("6s")}, 13);
+    QCOMPARE(draw.drawn, 3);
+    QCOMPARE(draw.hand[0], CardOf("5s"));  // deck position 13
+    QCOMPARE(draw.next, 16);
+  }
+
+  void dealerOfTheFirstDealOfSecondOne() {
+    DeckGrid grid = InitialDeckGrid();
+    const DeckPositions positions = InitialDeckPositions();
+    RandomSource random;
+    Shuffle(grid, random, [] { return std::int64_t{1}; });
+    std::int32_t next = 1;
+    Hand player{};
+    Hand dealer{};
+    DealHands(grid, next, player, dealer);
+    ReplacedFlags replaced{};
+    ReplaceDiscards(grid, positions, next, player, DiscardFlags{1, 1, 0, 1, 0}, replaced);
+
+    HandRank rank;
+    RankCounts counts;
+    QCOMPARE(ChooseDealerDraw(grid, positions, dealer, counts, rank, next), 3);
+    QCOMPARE(rank, (HandRank{0, 11, 9, 8, 6, 1, 0}));
+    QCOMPARE(dealer, (Hand{38, 36, 23, 44, 22}));
+    QCOMPARE(next, 17);
+    QCOMPARE(EvaluateHand(dealer), (HandRank{1, 9, 11, 8, 4, 0, 0}));
+    QCOMPARE(CompareRanks(EvaluateHand(player), EvaluateHand(dealer)), 1);
+  }
+};
+
+int RunDealerStrategyTests(int argc, char** argv) {
+  DealerStrategyTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "DealerStrategyTest.moc"

@@ -1,0 +1,146 @@
+// The generator, the shuffle, the deal and the draw from the deck.
+#include "CardFixtures.h"
+#include "Cards.h"
+#include "Suites.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <vector>
+
+using namespace velmora;
+
+namespace {
+
+Clock FixedClock(std::int64_t seconds) {
+  return [seconds] { return seconds; };
+}
+
+std::vector<Card> ReadDeck(const DeckGrid& grid) {
+  std::vector<Card> deck;
+  for (const auto& row : grid) {
+    deck.insert(deck.end(), row.begin(), row.end());
+  }
+  return deck;
+}
+
+}  // namespace
+
+class DeckTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void generatorSequences() {
+    RandomSource random;
+    for (const auto& [seed, expected] :
+         {std::pair{1u, std::vector{346, 130, 10982, 1090, 11656, 7117}},
+          std::pair{0u, std::vector{0, 346, 130, 10982, 1090, 11656}}}) {
+      random.seed(seed);
+      std::vector<int> drawn;
+      for (std::size_t k = 0; k < expected.size(); ++k) {
+        drawn.push_back(random.next());
+      }
+      QCOMPARE(drawn, expected);
+    }
+    // Seconds beyond 32 bits keep their low word, as the original time value did.
+    random.seedFromClock(FixedClock((std::int64_t{1} << 32) + 1));
+    QCOMPARE(random.next(), 346);
+  }
+
+  void firstDealOfSecondOne() {
+    DeckGrid grid = InitialDeckGrid();
+    const DeckPositions positions = InitialDeckPositions();
+    RandomSource random;
+    Shuffle(grid, random, FixedClock(1));
+    QCOMPARE(
+        ReadDeck(grid),
+        (std::vector<Card>{27, 38, 45, 46, 13, 23, 8,  9,  39, 41, 20, 15, 4,  36, 44, 22, 11, 26,
+                           3,  30, 2,  33, 18, 35, 34, 10, 16, 5,  50, 31, 25, 24, 32, 40, 17, 42,
+                           48, 12, 52, 43, 49, 28, 47, 37, 7,  14, 51, 19, 1,  21, 6,  29}));
+
+    // Exactly 104 draws: the generator continues with its 105th number.
+    RandomSource reference;
+    reference.seed(1);
+    for (int k = 0; k < 104; ++k) {
+      reference.next();
+    }
+    QCOMPARE(random.next(), reference.next());
+
+    std::int32_t next = 1;
+    Hand player{};
+    Hand dealer{};
+    DealHands(grid, next, player, dealer);
+    QCOMPARE(player, (Hand{27, 45, 13, 8, 39}));
+    QCOMPARE(dealer, (Hand{38, 46, 23, 9, 41}));
+    QCOMPARE(next, 11);
+
+    // The player keeps the aces and draws three.
+    ReplacedFlags replaced{0, 0, 0, 0, 0};
+    ReplaceDiscards(grid, positions, next, player, DiscardFlags{1, 1, 0, 1, 0}, replaced);
+    QCOMPARE(player, (Hand{20, 15, 13, 4, 39}));
+    QCOMPARE(replaced, (ReplacedFlags{1, 1, 0, 1, 0}));
+    QCOMPARE(next, 14);
+  }
+
+  void shufflesWithinOneSecond() {
+    RandomSource random;
+    DeckGrid first = InitialDeckGrid();
+    DeckGrid second = InitialDeckGrid();
+    Shuffle(first, random, FixedClock(1700000000));
+    Shuffle(second, random, FixedClock(1700000000));
+    QCOMPARE(first, second);
+
+    // The same draws applied to the already shuffled deck move it on.
+    Shuffle(second, random, FixedClock(1700000000));
+    QVERIFY(first != second);
+
+    // Whatever the arrangement, the deck stays the 52 cards.
+    DeckGrid grid = InitialDeckGrid();
+    for (std::int64_t seconds = 0; seconds < 200; ++seconds) {
+      Shuffle(grid, random, FixedClock(seconds * 7919));
+      std::vector<Card> deck = ReadDeck(grid);
+      std::sort(deck.begin(), deck.end());
+      QCOMPARE(deck, ReadDeck(InitialDeckGrid()));
+    }
+  }
+
+  void drawsTakeTheNextPositions() {
+    const DeckGrid grid = InitialDeckGrid();
+    const DeckPositions positions = InitialDeckPositions();
+
+    std::int32_t next = 11;
+    Hand hand = testing::HandOf("2h 3h 4h 5h 6h");
+    ReplacedFlags replaced{0, 0, 1, 0, 0};
+    ReplaceDiscards(grid, positions, next, hand, DiscardFlags{0, 0, 0, 0, 0}, replaced);
+    QCOMPARE(next, 11);
+    QCOMPARE(hand, testing::HandOf("2h 3h 4h 5h 6h"));
+    QCOMPARE(replaced, (ReplacedFlags{0, 0, 1, 0, 0}));  // earlier marks are not cleared
+
+    ReplaceDiscards(grid, positions, next, hand, DiscardFlags{1, 0, 0, 0, 1}, replaced);
+    QCOMPARE(hand, (Hand{11, 2, 3, 4, 12}));
+    QCOMPARE(replaced, (ReplacedFlags{1, 0, 1, 0, 1}));
+    QCOMPARE(TakeNextCard(grid, positions, next), 13);
+    QCOMPARE(next, 14);
+
+    // A counter past the deck is a programming error, not a card.
+    next = 53;
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, TakeNextCard(grid, positions, next));
+    QCOMPARE(next, 53);
+  }
+
+  void randomBackIds() {
+    RandomSource random;
+    QCOMPARE(DrawRandomBackId(random, FixedClock(1)), 66);  // 346 mod 10
+    for (std::int64_t second = 0; second < 100; ++second) {
+      const int id = DrawRandomBackId(random, FixedClock(second));
+      QVERIFY(id >= 60 && id <= 69);
+    }
+  }
+};
+
+int RunDeckTests(int argc, char** argv) {
+  DeckTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "DeckTest.moc"

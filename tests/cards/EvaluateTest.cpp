@@ -1,0 +1,213 @@
+// Ranking and comparing hands, down to every one of the 2,598,960 hands.
+#include "CardFixtures.h"
+#include "Cards.h"
+#include "ReferenceEvaluator.h"
+#include "Suites.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+#include <vector>
+
+using namespace velmora;
+using velmora::testing::HandOf;
+
+Q_DECLARE_METATYPE(velmora::HandRank)
+
+namespace {
+
+// The first six fields as one number: the identity of a hand's value.
+int ValueKey(const HandRank& rank) {
+  int key = rank[0];
+  for (int field = 1; field < 6; ++field) {
+    key = key * 13 + rank[field];
+  }
+  return key;
+}
+
+template <typename Visit>
+void ForEveryHand(Visit&& visit) {
+  Hand hand{};
+  for (hand[0] = 1; hand[0] <= 48; ++hand[0]) {
+    for (hand[1] = hand[0] + 1; hand[1] <= 49; ++hand[1]) {
+      for (hand[2] = hand[1] + 1; hand[2] <= 50; ++hand[2]) {
+        for (hand[3] = hand[2] + 1; hand[3] <= 51; ++hand[3]) {
+          for (hand[4] = hand[3] + 1; hand[4] <= 52; ++hand[4]) {
+            visit(hand);
+          }
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+
+class EvaluateTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void records_data() {
+    QTest::addColumn<QString>("hand");
+    QTest::addColumn<HandRank>("expected");
+    const auto row = [](const char* name, const char* hand, HandRank expected) {
+      QTest::newRow(name) << QString::fromLatin1(hand) << expected;
+    };
+    row("wheel", "Ah 2d 3c 4s 5h", {4, 3, 0, 0, 0, 0, 0});
+    row("ace-high straight", "Th Jd Qc Ks Ah", {4, 12, 0, 0, 0, 0, 0});
+    row("steel wheel", "Ad 2d 3d 4d 5d", {8, 3, 3, 2, 1, 0, 2});
+    row("royal flush", "Ts Js Qs Ks As", {9, 12, 11, 10, 9, 8, 4});
+    row("king-high straight flush", "9h Th Jh Qh Kh", {8, 11, 10, 9, 8, 7, 1});
+    row("two pair, deuce kicker", "Kh Kd 7c 7s 2h", {2, 11, 5, 0, 0, 0, 0});
+    row("full house, triple first", "Th Td Tc 4s 4h", {6, 8, 2, 0, 0, 0, 0});
+    row("full house, pair first", "4s 4h Th Td Tc", {6, 8, 2, 0, 0, 0, 0});
+    row("full house, low triple", "4s 4h 4d Td Tc", {6, 2, 8, 0, 0, 0, 0});
+    row("quads, five kicker", "Jh Jd Jc Js 5h", {7, 9, 3, 0, 0, 0, 0});
+    row("quads, deuce kicker", "2h Jh Jd Jc Js", {7, 9, 0, 0, 0, 0, 0});
+    row("high card", "Qh Jd Tc 9s 7h", {0, 10, 9, 8, 7, 5, 0});
+    row("pair", "9c Ah 9d 3s Kc", {1, 7, 12, 11, 1, 0, 0});
+    row("trips", "6c 6h 2d 6s Qc", {3, 4, 10, 0, 0, 0, 0});
+    row("flush", "2c 9c Jc 4c Kc", {5, 11, 9, 7, 2, 0, 3});
+    row("broken wheel is not a straight", "Ah 2d 3c 4s 6h", {0, 12, 4, 2, 1, 0, 0});
+    row("no wrap-around", "Qh Kd Ac 2s 3h", {0, 12, 11, 10, 1, 0, 0});
+  }
+
+  void records() {
+    QFETCH(QString, hand);
+    QFETCH(HandRank, expected);
+    HandRank rank;
+    RankCounts counts;
+    // Both outputs are overwritten completely, whatever they held.
+    rank.fill(77);
+    counts.fill(77);
+    EvaluateHand(HandOf(hand.toStdString()), rank, counts);
+    QCOMPARE(rank, expected);
+    QCOMPARE(std::accumulate(counts.begin(), counts.end(), 0), 5);
+    QCOMPARE(EvaluateHand(HandOf(hand.toStdString())), expected);
+  }
+
+  void valuesThatAreNotCards() {
+    // Only deck cards count; a stray value must neither crash nor form a rank.
+    const Hand hand{0, 14, 27, 40, 5};
+    HandRank rank;
+    RankCounts counts;
+    EvaluateHand(hand, rank, counts);
+    QCOMPARE(rank, (HandRank{3, 0, 4, 0, 0, 0, 0}));
+    QCOMPARE(std::accumulate(counts.begin(), counts.end(), 0), 4);
+    HandRank expected;
+    RankCounts expectedCounts;
+    testing::ReferenceEvaluateHand(hand, expected, expectedCounts);
+    QCOMPARE(rank, expected);
+    QCOMPARE(EvaluateHand(Hand{53, -1, 2, 3, 4}), (HandRank{0, 3, 2, 1, 0, 0, 0}));
+  }
+
+  void comparisons() {
+    const auto compare = [](const char* a, const char* b) {
+      return CompareRanks(EvaluateHand(HandOf(a)), EvaluateHand(HandOf(b)));
+    };
+    QCOMPARE(compare("Ah 2d 3c 4s 5h", "2h 3d 4c 5s 6h"), 2);
+    QCOMPARE(compare("Ah 2d 3c 4s 5h", "As 2c 3d 4h 5c"), 0);
+    QCOMPARE(compare("Th Jh Qh Kh Ah", "Ts Js Qs Ks As"), 0);
+    QCOMPARE(compare("Kh Kd 7c 7s 2h", "Kc Ks 7h 7d 3c"), 2);
+    QCOMPARE(compare("Jh Jd Jc Js 5h", "Jh Jd Jc Js 2h"), 1);
+    QCOMPARE(compare("5d 6d 7c 8s 9h", "5h 6c 7s 8d 9c"), 0);
+    // A flush goes by its ranks from the top; the suit never decides.
+    QCOMPARE(compare("2c 9c Jc 4c Kc", "2h 9h Jh 4h Kh"), 0);
+    QCOMPARE(compare("2c 9c Jc 4c Kc", "3h 9h Jh 4h Kh"), 2);
+    QCOMPARE(compare("Ad 2d 3d 4d 5d", "Kh Kd Kc Ks Ah"), 1);
+    QCOMPARE(compare("Ad 2d 3d 4d 5d", "2s 3s 4s 5s 6s"), 2);
+  }
+
+  void fillKickersStaysInTheRankFields() {
+    RankCounts counts{};
+    for (const int r : {0, 3, 5, 9, 12}) {
+      counts[r] = 1;
+    }
+    counts[7] = 2;
+    HandRank rank{9, 9, 9, 9, 9, 9, 9};
+    FillKickers(counts, rank, 2);
+    // Five kickers from field 2 would spill into the suit field: they stop at 5.
+    QCOMPARE(rank, (HandRank{9, 9, 12, 9, 5, 3, 9}));
+    rank = HandRank{9, 9, 9, 9, 9, 9, 9};
+    FillKickers(counts, rank, 0);
+    QCOMPARE(rank, (HandRank{9, 9, 9, 9, 9, 9, 9}));
+    counts.fill(0);
+    counts[4] = 1;
+    FillKickers(counts, rank, 3);
+    QCOMPARE(rank, (HandRank{9, 9, 9, 4, 9, 9, 9}));
+  }
+
+  void everyHand() {
+    std::array<int, 10> categories{};
+    std::vector<bool> seen(10 * 13 * 13 * 13 * 13 * 13);
+    std::array<int, 10> values{};
+    int mismatches = 0;
+    HandRank rank;
+    RankCounts counts;
+    HandRank expected;
+    RankCounts expectedCounts;
+    ForEveryHand([&](const Hand& hand) {
+      EvaluateHand(hand, rank, counts);
+      testing::ReferenceEvaluateHand(hand, expected, expectedCounts);
+      if (rank != expected || counts != expectedCounts) {
+        if (++mismatches == 1) {
+          qWarning("first mismatch: %d %d %d %d %d", hand[0], hand[1], hand[2], hand[3], hand[4]);
+        }
+      }
+      ++categories[rank[0]];
+      const int key = ValueKey(rank);
+      if (!seen[key]) {
+        seen[key] = true;
+        ++values[rank[0]];
+      }
+    });
+    QCOMPARE(mismatches, 0);
+    QCOMPARE(categories,
+             (std::array<int, 10>{1302540, 1098240, 123552, 54912, 10200, 5108, 3744, 624, 36, 4}));
+    // Distinct values per category; 7462 in all, as five-card poker has.
+    QCOMPARE(values, (std::array<int, 10>{1277, 2860, 858, 858, 10, 1277, 156, 156, 9, 1}));
+  }
+
+  void comparisonIsATotalOrder() {
+    std::mt19937 engine(20240611);
+    std::vector<Card> deck(52);
+    std::iota(deck.begin(), deck.end(), 1);
+    std::vector<HandRank> ranks;
+    for (int k = 0; k < 1500; ++k) {
+      std::shuffle(deck.begin(), deck.end(), engine);
+      ranks.push_back(EvaluateHand(Hand{deck[0], deck[1], deck[2], deck[3], deck[4]}));
+    }
+    const auto sameValue = [](const HandRank& a, const HandRank& b) {
+      return std::equal(a.begin(), a.begin() + 6, b.begin());
+    };
+    for (const HandRank& a : ranks) {
+      for (const HandRank& b : ranks) {
+        const int ab = CompareRanks(a, b);
+        const int ba = CompareRanks(b, a);
+        QVERIFY(ab == 0 || ab == 1 || ab == 2);
+        QCOMPARE(ba, ab == 0 ? 0 : 3 - ab);
+        QCOMPARE(ab == 0, sameValue(a, b));
+      }
+    }
+    const std::vector<HandRank> sample(ranks.begin(), ranks.begin() + 150);
+    for (const HandRank& a : sample) {
+      for (const HandRank& b : sample) {
+        for (const HandRank& c : sample) {
+          const int ab = CompareRanks(a, b);
+          if (ab != 0 && ab == CompareRanks(b, c)) {
+            QCOMPARE(CompareRanks(a, c), ab);
+          }
+        }
+      }
+    }
+  }
+};
+
+int RunEvaluateTests(int argc, char** argv) {
+  EvaluateTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "EvaluateTest.moc"
