@@ -7,6 +7,7 @@
 #include "Pictures.h"
 #include "Sources.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -28,7 +29,7 @@ QString DeckElement(int card) {
 // brows raised high, the left eye winking, the right one wide open and a big
 // open mouth with teeth and a red throat. '.' is white, '#' black, 'r' red.
 void PaintLaughingHead(QPainter& painter) {
-  static constexpr std::array<const char*, 12> rows{
+  static constexpr std::array<const char*, 13> rows{
       ".##.....##.",  //
       "#..#...#..#",  //
       "..#........",  //
@@ -36,26 +37,26 @@ void PaintLaughingHead(QPainter& painter) {
       ".......##..",  //
       ".....#.....",  //
       "....##.....",  //
-      ".#.......#.",  //
+      "#.........#",  //
       ".#########.",  //
       ".#.......#.",  //
+      ".#rrrrrrr#.",  //
       "..#rrrrr#..",  //
       "...#####...",  //
   };
-  painter.save();
-  // Hard pixel edges, as the court figures have; at 2x each becomes a 2 x 2 block.
-  painter.setRenderHint(QPainter::Antialiasing, false);
+  // A bitmap like the court figure itself, so that on dense screens it is
+  // enlarged the same way as the rest of the figure.
+  QImage face(KingFaceArea.size(), QImage::Format_RGB32);
   for (int row = 0; row < KingFaceArea.height(); ++row) {
     for (int column = 0; column < KingFaceArea.width(); ++column) {
       const char pixel = rows[static_cast<std::size_t>(row)][column];
-      const QColor colour = pixel == '#'   ? QColor(Qt::black)
-                            : pixel == 'r' ? QColor(224, 0, 0)
-                                           : QColor(Qt::white);
-      painter.fillRect(QRectF(KingFaceArea.left() + column, KingFaceArea.top() + row, 1, 1),
-                       colour);
+      face.setPixel(column, row,
+                    pixel == '#'   ? qRgb(0, 0, 0)
+                    : pixel == 'r' ? qRgb(224, 0, 0)
+                                   : qRgb(255, 255, 255));
     }
   }
-  painter.restore();
+  painter.drawImage(QRectF(KingFaceArea), face);
 }
 
 void PaintKingOfHeartsLaughing(QPainter& painter, const Sources& sources) {

@@ -5,6 +5,7 @@
 #include "Paint.h"
 #include "Sources.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPolygonF>
@@ -215,8 +216,8 @@ void PaintBuckingHorseScene(QPainter& painter, QSizeF size, const Sources& sourc
   const QRectF horseArt(0, 0, 402, 357);
   const qreal horseScale = 54.0 / horseArt.width();
   painter.save();
-  painter.translate(size.width() * 0.5, h * 0.6);
-  painter.rotate(35.0);
+  painter.translate(size.width() * 0.52, h * 0.58);
+  painter.rotate(50.0);
   painter.scale(horseScale, horseScale);
   painter.translate(-horseArt.center());
   // Leave out the clip art's own dust cloud behind the hind legs.
@@ -236,7 +237,7 @@ void PaintBuckingHorseScene(QPainter& painter, QSizeF size, const Sources& sourc
   // The cowboy sits the saddle, leaning back against the buck, one arm in the air.
   painter.translate(188, 140);
   painter.scale(1.0 / horseScale, 1.0 / horseScale);
-  painter.rotate(-50.0);
+  painter.rotate(-62.0);
   painter.scale(1.15, 1.15);
   PaintRider(painter);
   painter.restore();
@@ -371,11 +372,15 @@ void PaintEiffelScene(QPainter& painter, QSizeF size, const Sources& sources) {
                         QRectF(), QRectF(w * 0.42 - 17.5, 3, 35, h - 6));
   // Yellow handwriting running down the right edge.
   painter.save();
-  painter.translate(w - 3.5, 3);
+  painter.translate(w - 1.5, 3);
   painter.rotate(90);
-  PaintText(painter, QStringLiteral("Paris, mon amour"), Font(EngravedFamily, 11.5, true, true),
-            QRectF(0, -10, h - 6, 10), Qt::AlignCenter, QBrush(QColor(255, 236, 40)),
-            QColor(60, 40, 0, 200), 0.5);
+  const QString note = QStringLiteral("Paris, mon amour");
+  QFont hand = Font(EngravedFamily, 11.0, true, true);
+  while (QFontMetricsF(hand).horizontalAdvance(note) > h - 10 && hand.pixelSize() > 6) {
+    hand.setPixelSize(hand.pixelSize() - 1);
+  }
+  PaintText(painter, note, hand, QRectF(0, 0, h - 6, 10), Qt::AlignCenter,
+            QBrush(QColor(255, 236, 40)), QColor(60, 40, 0, 200), 0.5);
   painter.restore();
 }
 

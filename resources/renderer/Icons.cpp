@@ -80,7 +80,7 @@ void PaintTableIcon(QPainter& painter, const Sources& sources) {
   painter.setClipRect(QRectF(0, 0, 32, 32));
   painter.fillRect(QRectF(0, 0, 32, 32), Qt::white);
   painter.scale(1.45, 1.45);
-  painter.translate(-19.0, -9.5);
+  painter.translate(-26.5, -10.5);
   sources.RenderDeckElement(painter, QStringLiteral("king_heart"),
                             QRectF(QPointF(0, 0), catalogue::CardSize));
   painter.restore();
@@ -90,7 +90,7 @@ void PaintTableIcon(QPainter& painter, const Sources& sources) {
   // And the heart pip in front of it.
   painter.setPen(QPen(Qt::white, 1.2));
   painter.setBrush(QColor(224, 0, 0));
-  painter.drawPath(SuitPath(Suit::Heart, QRectF(0.8, 17.5, 14, 13.5)));
+  painter.drawPath(SuitPath(Suit::Heart, QRectF(0.8, 20.0, 11.5, 11.0)));
 }
 
 void PaintStatsIcon(QPainter& painter) {

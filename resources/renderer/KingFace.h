@@ -7,6 +7,6 @@
 
 namespace velmora::art {
 
-inline constexpr QRect KingFaceArea{30, 17, 11, 12};
+inline constexpr QRect KingFaceArea{30, 17, 11, 13};
 
 }  // namespace velmora::art

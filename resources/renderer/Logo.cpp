@@ -61,71 +61,75 @@ void PaintChipStack(QPainter& painter, const QPointF& base, qreal radius, int co
   }
 }
 
-// The five hearts from ten to ace fanned in a hand at the lower left.
+// The five hearts from ten to ace fanned in a hand at the lower left: the
+// fingers are behind the cards, the heel of the palm and the thumb in front.
 void PaintHand(QPainter& painter, const Sources& sources) {
-  const QPointF pivot(92, 318);
+  const QPointF pivot(112, 262);
   const std::array<const char*, 5> cards{"10_heart", "jack_heart", "queen_heart", "king_heart",
                                          "1_heart"};
-  const qreal scale = 1.05;
-  // Fingers curled round the back of the fan, peeping out at its left.
-  const QColor skin(236, 188, 150);
-  const QColor skinShade(196, 140, 104);
-  painter.setPen(QPen(skinShade.darker(140), 0.8));
-  painter.setBrush(skin);
-  for (int finger = 0; finger < 3; ++finger) {
-    painter.save();
-    painter.translate(pivot);
-    painter.rotate(-50 + finger * 8);
-    painter.drawRoundedRect(QRectF(-9, -132 + finger * 12, 18, 40), 8, 8);
-    painter.restore();
-  }
   for (std::size_t i = 0; i < cards.size(); ++i) {
     painter.save();
     painter.translate(pivot);
-    painter.rotate(-40.0 + static_cast<qreal>(i) * 16.0);
-    painter.scale(scale, scale);
-    // Pivot near the bottom-left corner of each card, like a hand holds a fan.
-    const QRectF face(-14, -150, 71, 96);
+    painter.rotate(-32.0 + static_cast<qreal>(i) * 16.0);
+    // Each card turns about a point near its bottom-left corner.
+    const QRectF face(-10, -86, 71, 96);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 60));
-    painter.drawRoundedRect(face.translated(2, 2), 3, 3);
+    painter.setBrush(QColor(0, 0, 0, 70));
+    painter.drawRoundedRect(face.translated(2.5, 2.0), 3, 3);
     sources.RenderDeckElement(painter, QString::fromLatin1(cards[i]), face);
     painter.restore();
   }
-  // Palm and thumb over the front of the fan.
-  QLinearGradient palmShade(QPointF(40, 250), QPointF(140, 290));
-  palmShade.setColorAt(0.0, skin);
-  palmShade.setColorAt(1.0, skinShade);
-  painter.setPen(QPen(skinShade.darker(150), 0.9));
+  const QColor skin(238, 192, 156);
+  const QColor shadow(186, 128, 94);
+  const QPen outline(QColor(120, 70, 44), 1.0);
+  // The heel of the palm rising from the bottom edge.
+  QRadialGradient palmShade(QPointF(96, 262), 60);
+  palmShade.setColorAt(0.0, skin.lighter(106));
+  palmShade.setColorAt(1.0, shadow);
+  painter.setPen(outline);
   painter.setBrush(palmShade);
   QPainterPath palm;
-  palm.moveTo(30, 290);
-  palm.cubicTo(40, 256, 70, 236, 96, 236);
-  palm.cubicTo(116, 236, 132, 250, 140, 268);
-  palm.cubicTo(146, 280, 148, 290, 150, 300);
-  palm.lineTo(30, 300);
+  palm.moveTo(52, 281);
+  palm.cubicTo(58, 262, 80, 250, 104, 252);
+  palm.cubicTo(124, 254, 138, 266, 142, 281);
   palm.closeSubpath();
   painter.drawPath(palm);
+  // The thumb pressing the fan, pointing up and to the right.
+  painter.save();
+  painter.translate(108, 268);
+  painter.rotate(-52);
+  QLinearGradient thumbShade(QPointF(0, -9), QPointF(0, 9));
+  thumbShade.setColorAt(0.0, skin.lighter(108));
+  thumbShade.setColorAt(1.0, shadow);
+  painter.setBrush(thumbShade);
   QPainterPath thumb;
-  thumb.moveTo(84, 244);
-  thumb.cubicTo(92, 222, 104, 204, 118, 200);
-  thumb.cubicTo(128, 197, 134, 206, 128, 214);
-  thumb.cubicTo(120, 226, 112, 240, 108, 252);
+  thumb.moveTo(0, -11);
+  thumb.cubicTo(20, -12, 40, -9, 52, -7);
+  thumb.cubicTo(62, -5, 62, 7, 52, 8);
+  thumb.cubicTo(40, 9, 20, 11, 0, 12);
   thumb.closeSubpath();
   painter.drawPath(thumb);
-  painter.setPen(QPen(QColor(250, 225, 210), 0.8));
-  painter.setBrush(QColor(246, 214, 196));
-  painter.drawEllipse(QPointF(124, 206), 5, 4);  // nail
-  // Cuff of the sleeve.
-  painter.setPen(QPen(QColor(10, 10, 40), 0.8));
-  painter.setBrush(QColor(30, 40, 90));
+  painter.setPen(QPen(QColor(200, 150, 130), 0.8));
+  painter.setBrush(QColor(250, 222, 210));
+  painter.drawRoundedRect(QRectF(45, -5.5, 12, 10), 4, 4);  // nail
+  painter.setPen(QPen(shadow.darker(115), 0.8));
+  painter.drawArc(QRectF(26, -7, 6, 14), 100 * 16, 160 * 16);  // knuckle crease
+  painter.restore();
+  // The sleeve's cuff at the corner.
+  painter.setPen(QPen(QColor(10, 10, 40), 1.0));
+  QLinearGradient cloth(QPointF(40, 270), QPointF(80, 281));
+  cloth.setColorAt(0.0, QColor(50, 60, 120));
+  cloth.setColorAt(1.0, QColor(20, 26, 70));
+  painter.setBrush(cloth);
   QPainterPath cuff;
-  cuff.moveTo(18, 281);
-  cuff.lineTo(60, 281);
-  cuff.lineTo(70, 300);
-  cuff.lineTo(8, 300);
+  cuff.moveTo(30, 282);
+  cuff.lineTo(44, 264);
+  cuff.lineTo(74, 272);
+  cuff.lineTo(70, 282);
   cuff.closeSubpath();
   painter.drawPath(cuff);
+  painter.setPen(QPen(QColor(240, 240, 240), 1.6));
+  painter.drawLine(QPointF(44, 264.5), QPointF(73, 272.5));
 }
 
 void PaintLogo(QPainter& painter, const Sources& sources) {

@@ -47,7 +47,7 @@ void PaintSpray(QPainter& painter, const QPointF& at, qreal width, qreal height,
   Dice dice(seed);
   painter.save();
   painter.setPen(Qt::NoPen);
-  for (int i = 0; i < 60; ++i) {
+  for (int i = 0; i < 40; ++i) {
     const qreal dx = dice.Uniform(-0.5, 0.5) * width;
     const qreal dy = -std::pow(dice.Uniform(0, 1), 1.5) * height * (1.0 - std::abs(dx) / width);
     const qreal r = dice.Uniform(0.6, 2.4);
@@ -109,8 +109,8 @@ void PaintLighthouseScene(QPainter& painter, QSizeF size, const Sources& sources
 
   PaintSea(painter, size, size.height() * 0.72, QColor(30, 70, 80), QColor(8, 30, 40), 12);
   // Storm waves breaking over the rock.
-  PaintSpray(painter, QPointF(14, size.height() * 0.72), 22, 26, 13);
-  PaintSpray(painter, QPointF(50, size.height() * 0.74), 20, 22, 14);
+  PaintSpray(painter, QPointF(9, size.height() * 0.74), 14, 20, 13);
+  PaintSpray(painter, QPointF(55, size.height() * 0.76), 14, 16, 14);
 }
 
 void PaintCragsScene(QPainter& painter, QSizeF size, const Sources& sources) {
@@ -158,11 +158,11 @@ void PaintCragsScene(QPainter& painter, QSizeF size, const Sources& sources) {
   painter.drawLine(QPointF(52, 24), QPointF(47, 44));
 
   PaintSea(painter, size, h * 0.66, QColor(90, 70, 90), QColor(16, 14, 30), 67);
-  PaintSpray(painter, QPointF(25, h * 0.7), 12, 10, 68);
-  PaintSpray(painter, QPointF(42, h * 0.7), 12, 10, 69);
+  PaintSpray(painter, QPointF(20, h * 0.69), 10, 9, 68);
+  PaintSpray(painter, QPointF(48, h * 0.69), 10, 9, 69);
   // A small sailing ship between the crags.
   sources.RenderClipart(painter, QStringLiteral("transportation/boating/boat_jarno_vasamaa1.svg"),
-                        QRectF(120, 20, 790, 720), QRectF(25, h * 0.5, 16, 14.6));
+                        QRectF(120, 20, 790, 720), QRectF(26, h * 0.52, 14, 12.8));
 }
 
 void PaintBridgeScene(QPainter& painter, QSizeF size) {

@@ -178,7 +178,7 @@ class ResourcesTest : public QObject {
   void LaughingKingDiffersOnlyInItsFaces() {
     // The two heads of the court figure: the upper face and the same area
     // turned half round the card.
-    const QRect upper(30, 17, 11, 12);
+    const QRect upper(30, 17, 11, 13);
     const QRect lower(71 - upper.right() - 1, 96 - upper.bottom() - 1, upper.width(),
                       upper.height());
     for (const int scale : {1, 2}) {
