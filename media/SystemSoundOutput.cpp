@@ -6,7 +6,6 @@
 // so none of the table's timers can fire while a sound plays.
 #include "SoundOutput.h"
 
-#include <pulse/error.h>
 #include <pulse/sample.h>
 #include <pulse/simple.h>
 #include <sndfile.h>

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -18,7 +19,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <memory>
 #include <numbers>
 #include <vector>
@@ -119,6 +119,10 @@ Timed PlayTimed(PlayFunction play) {
   return result;
 }
 
+std::unique_ptr<velmora::SoundStream> OpenFile(velmora::SoundOutput& output, const QString& path) {
+  return output.Open(QFile::encodeName(path).toStdString());
+}
+
 void VerifyLength(qint64 milliseconds, double seconds) {
   const double expected = seconds * 1000;
   QVERIFY2(milliseconds >= 0.9 * expected && milliseconds <= expected + 400,
@@ -181,7 +185,7 @@ class TestRealAudio : public QObject {
     const QString path = QDir(VELMORA_RUN_DIR).filePath("sounds/cardflip.wav");
     const double seconds = Measure(path).seconds;
     const auto output = CreateSystemSoundOutput();
-    const auto stream = output->Open(QFile::encodeName(path).toStdString());
+    const auto stream = OpenFile(*output, path);
     QVERIFY(stream != nullptr);
     for (int card = 0; card < 10; ++card) {
       const Timed timed = PlayTimed([&stream] { return stream->Play(); });
@@ -211,7 +215,7 @@ class TestRealAudio : public QObject {
     QVERIFY(WriteSine(path, format, rate, channels, 0.3));
 
     const auto output = CreateSystemSoundOutput();
-    const auto stream = output->Open(QFile::encodeName(path).toStdString());
+    const auto stream = OpenFile(*output, path);
     QVERIFY(stream != nullptr);
     Recorder recorder(path + ".heard.wav");
     const Timed timed = PlayTimed([&stream] { return stream->Play(); });
@@ -230,16 +234,17 @@ class TestRealAudio : public QObject {
     const QString good = QDir(folder).filePath("good.wav");
     QVERIFY(WriteSine(good, SF_FORMAT_PCM_16, 44100, 1, 0.05));
     const auto output = CreateSystemSoundOutput();
-    QVERIFY(output->Open(QFile::encodeName(good).toStdString()) != nullptr);
+    QVERIFY(OpenFile(*output, good) != nullptr);
 
     QFile source(good);
     QVERIFY(source.open(QIODevice::ReadOnly));
     const QByteArray wave = source.readAll();
-    QByteArray noise(4000, '\0');
-    std::generate(noise.begin(), noise.end(), [n = 12345U]() mutable {
-      n = n * 1103515245U + 12345U;
-      return static_cast<char>(n >> 16);
-    });
+    QByteArray noise;
+    QRandomGenerator bytes(7);
+    for (int i = 0; i < 1000; ++i) {
+      const quint32 word = bytes.generate();
+      noise.append(reinterpret_cast<const char*>(&word), sizeof word);
+    }
     const std::vector<std::pair<QString, QByteArray>> broken = {
         {"empty.wav", {}},
         {"header-cut.wav", wave.left(30)},
@@ -252,30 +257,27 @@ class TestRealAudio : public QObject {
       QVERIFY(file.open(QIODevice::WriteOnly));
       file.write(content);
       file.close();
-      QVERIFY2(output->Open(QFile::encodeName(file.fileName()).toStdString()) == nullptr,
-               qPrintable(name));
+      QVERIFY2(OpenFile(*output, file.fileName()) == nullptr, qPrintable(name));
     }
-    QVERIFY(output->Open(QFile::encodeName(QDir(folder).filePath("missing.wav")).toStdString()) ==
-            nullptr);
-    QVERIFY(output->Open(QFile::encodeName(folder).toStdString()) == nullptr);
+    QVERIFY(OpenFile(*output, QDir(folder).filePath("missing.wav")) == nullptr);
+    QVERIFY(OpenFile(*output, folder) == nullptr);
   }
 
   void withoutAServerOpeningFailsAtOnceAndRecoversLater() {
     const QString path = QDir(VELMORA_RUN_DIR).filePath("sounds/cardflip.wav");
-    const std::string file = QFile::encodeName(path).toStdString();
     const auto output = CreateSystemSoundOutput();
 
     qputenv("PULSE_SERVER", "unix:/nonexistent/velmora-no-server");
     QElapsedTimer clock;
     clock.start();
-    const bool opened = output->Open(file) != nullptr;
+    const bool opened = OpenFile(*output, path) != nullptr;
     const qint64 waited = clock.elapsed();
     qunsetenv("PULSE_SERVER");
     QVERIFY(!opened);
     QVERIFY2(waited < 1000, qPrintable(QString("refused after %1 ms").arg(waited)));
 
     // Each open connects anew, so a server that answers again is used again.
-    QVERIFY(output->Open(file) != nullptr);
+    QVERIFY(OpenFile(*output, path) != nullptr);
   }
 
  private:
