@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace velmora::art {
 
@@ -165,6 +166,20 @@ void PaintLogo(QPainter& painter, const Sources& sources) {
   PaintChipStack(painter, QPointF(346, 194), 20, 6, QColor(200, 20, 20));
   PaintChipStack(painter, QPointF(386, 184), 20, 8, QColor(30, 70, 200));
   PaintChipStack(painter, QPointF(214, 186), 17, 4, QColor(200, 20, 20));
+
+  // A few loose chips by the cards.
+  for (const auto& [at, colour] : {std::pair{QPointF(42, 150), QColor(200, 20, 20)},
+                                   std::pair{QPointF(78, 136), QColor(30, 70, 200)},
+                                   std::pair{QPointF(60, 170), QColor(236, 236, 236)}}) {
+    painter.save();
+    painter.translate(at);
+    painter.scale(1.0, 0.5);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 70));
+    painter.drawEllipse(QPointF(2, 5), 17, 17);
+    PaintChip(painter, QPointF(0, 0), 17, colour);
+    painter.restore();
+  }
 
   PaintHand(painter, sources);
 

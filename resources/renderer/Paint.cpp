@@ -250,7 +250,9 @@ void PaintChip(QPainter& painter, const QPointF& centre, qreal radius, const QCo
   painter.setBrush(colour);
   painter.drawEllipse(centre, radius, radius);
   painter.setPen(Qt::NoPen);
-  painter.setBrush(Qt::white);
+  // Edge spots contrast with the chip: white on colours, blue on a white chip.
+  const QColor spots = colour.lightness() > 200 ? QColor(30, 70, 200) : QColor(Qt::white);
+  painter.setBrush(spots);
   for (int spot = 0; spot < 6; ++spot) {
     const qreal a = spot * 3.14159265 / 3.0;
     painter.save();
@@ -259,7 +261,7 @@ void PaintChip(QPainter& painter, const QPointF& centre, qreal radius, const QCo
     painter.drawRect(QRectF(-radius * 0.12, -radius * 0.2, radius * 0.24, radius * 0.4));
     painter.restore();
   }
-  painter.setPen(QPen(Qt::white, radius * 0.07, Qt::DashLine));
+  painter.setPen(QPen(spots, radius * 0.07, Qt::DashLine));
   painter.setBrush(colour.lighter(115));
   painter.drawEllipse(centre, radius * 0.58, radius * 0.58);
   painter.restore();

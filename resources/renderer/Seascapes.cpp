@@ -146,6 +146,22 @@ void PaintCragsScene(QPainter& painter, QSizeF size, const Sources& sources) {
     painter.setPen(QPen(QColor(10, 6, 10), 0.5));
     painter.setBrush(shade);
     painter.drawPath(path);
+    // Ledges and clefts break up the rock face.
+    painter.save();
+    painter.setClipPath(path, Qt::IntersectClip);
+    const QRectF bounds = path.boundingRect();
+    for (int i = 0; i < 26; ++i) {
+      const QPointF start(dice.Uniform(bounds.left(), bounds.right()),
+                          dice.Uniform(bounds.top(), bounds.bottom()));
+      QPainterPath ledge;
+      ledge.moveTo(start);
+      ledge.lineTo(start + QPointF(dice.Uniform(1.5, 3.5), dice.Uniform(-0.8, 1.2)));
+      ledge.lineTo(start + QPointF(dice.Uniform(3.5, 6.0), dice.Uniform(0.5, 2.5)));
+      const bool lit = i % 3 == 0;
+      painter.setPen(QPen(lit ? QColor(240, 150, 100, 90) : QColor(10, 4, 10, 150), 0.5));
+      painter.drawPath(ledge);
+    }
+    painter.restore();
   };
   const qreal h = size.height();
   crag({{0, 8}, {6, 4}, {11, 14}, {15, 30}, {20, 42}, {24, 56}, {26, h * 0.7}, {0, h * 0.7}},
