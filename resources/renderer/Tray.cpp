@@ -16,15 +16,15 @@ namespace {
 void PaintDeckStack(QPainter& painter) {
   // Cards lying a little askew under the top one: their edges show at the left
   // and bottom, where the deck card (drawn over at offset 5, 3) leaves room.
-  for (int layer = 5; layer >= 0; --layer) {
-    const QRectF card(layer * 1.0, 3.0 + layer * 0.2 - (5 - layer) * 0.0, 71.0, 96.5);
-    painter.setPen(QPen(QColor(60, 60, 60), 0.8));
-    painter.setBrush(layer % 2 == 0 ? QColor(250, 250, 250) : QColor(226, 226, 226));
-    painter.drawPath(RoundedRect(card.translated(0.5, 0.0).adjusted(0.4, 0.4, -0.4, -0.4), 3.0));
+  for (int layer = 0; layer < 3; ++layer) {
+    const QRectF card(0.5 + layer * 2.0, 2.5 + (2 - layer) * 0.5 + 0.5, 70.0, 96.0);
+    painter.setPen(QPen(QColor(40, 40, 40), 1.0));
+    painter.setBrush(layer % 2 == 0 ? QColor(236, 236, 236) : QColor(250, 250, 250));
+    painter.drawPath(RoundedRect(card, 3.0));
   }
   painter.setPen(QPen(QColor(40, 40, 40), 1.0));
   painter.setBrush(Qt::white);
-  painter.drawPath(RoundedRect(QRectF(5.5, 3.5, 70.5, 95.5), 3.0));
+  painter.drawPath(RoundedRect(QRectF(5.5, 3.5, 70.0, 95.0), 3.0));
 }
 
 // A recess in the wood where the bills lie.
