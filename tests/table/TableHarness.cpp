@@ -1,0 +1,191 @@
+#include "TableHarness.h"
+
+#include "ClickableImage.h"
+#include "Images.h"
+#include "IntroDlg.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <array>
+#include <utility>
+
+namespace velmora::testing {
+
+FirstDeal SimulateFirstDeal(std::int64_t seconds) {
+  FirstDeal deal;
+  deal.deck = InitialDeckGrid();
+  RandomSource random;
+  Shuffle(deal.deck, random, [seconds] { return seconds; });
+  std::int32_t next = 1;
+  DealHands(deal.deck, next, deal.player, deal.dealer);
+  return deal;
+}
+
+Hand DealerAfterPat(const FirstDeal& deal, int* drawCount) {
+  Hand dealer = deal.dealer;
+  RankCounts counts{};
+  HandRank rank{};
+  std::int32_t next = 11;
+  const int count = ChooseDealerDraw(deal.deck, InitialDeckPositions(), dealer, counts, rank, next);
+  if (drawCount != nullptr) {
+    *drawCount = count;
+  }
+  return dealer;
+}
+
+std::int64_t FindSeconds(const std::function<bool(const FirstDeal&)>& predicate) {
+  for (std::int64_t seconds = 1; seconds < 200000; ++seconds) {
+    if (predicate(SimulateFirstDeal(seconds))) {
+      return seconds;
+    }
+  }
+  return 0;
+}
+
+int ShownId(const QLabel& image) {
+  const QPixmap shown = image.pixmap();
+  if (shown.isNull()) {
+    return 0;
+  }
+  static std::map<int, QImage> pictures;
+  const QImage picture = shown.toImage();
+  for (int id = 1; id <= 69; ++id) {
+    if (id > KingOfHeartsAltImageId && id < BackImageId(0)) {
+      continue;
+    }
+    auto found = pictures.find(id);
+    if (found == pictures.end()) {
+      found = pictures.emplace(id, ImageById(id).toImage()).first;
+    }
+    if (found->second == picture) {
+      return id;
+    }
+  }
+  return -1;
+}
+
+Table::Table(bool withSounds) : previousFolder(QDir::currentPath()) {
+  if (withSounds) {
+    QDir(folder.path()).mkdir("sounds");
+    for (const char* name :
+         {"shuffle.wav", "cardflip.wav", "plrwin.wav", "bethatch.wav", "bust.wav"}) {
+      QFile file(folder.filePath(QStringLiteral("sounds/") + name));
+      file.open(QIODevice::WriteOnly);
+    }
+  }
+  QDir::setCurrent(folder.path());
+  windows = std::make_unique<ProgramWindows>(platform, state);
+  form = &windows->MainForm();
+}
+
+Table::~Table() {
+  windows.reset();
+  QDir::setCurrent(previousFolder);
+}
+
+void Table::Start(const WelcomeChoice& choice, bool openHatch) {
+  platform.onModal = [choice](QDialog& dialog) {
+    auto* intro = qobject_cast<TIntroDlg*>(&dialog);
+    if (intro == nullptr) {
+      return;
+    }
+    const std::array<const char*, 3> banks{"RBbank0", "RBbank1", "RBbank2"};
+    intro->findChild<QRadioButton*>(banks.at(static_cast<std::size_t>(choice.bank)))
+        ->setChecked(true);
+    intro->findChild<QCheckBox*>("SoundCheck")->setChecked(choice.sound);
+    intro->findChild<QLineEdit*>("PlrNameEdit")->setText(choice.name);
+    QTest::mouseClick(intro->findChild<QPushButton*>("OK"), Qt::LeftButton);
+  };
+  form->SplashTimeTimer();
+  platform.onModal = nullptr;
+  if (openHatch) {
+    RunHatch();
+  }
+}
+
+int Table::RunHatch() {
+  int ticks = 0;
+  while (form->OpenHatch.isActive() && ticks < 1000) {
+    form->OpenHatchTimer();
+    ++ticks;
+  }
+  return ticks;
+}
+
+void Table::TypeBet(const QString& text) {
+  QTest::keyClicks(form->BetEdit, text);
+}
+
+void Table::PressDeal() {
+  QTest::mouseClick(form->Bet, Qt::LeftButton);
+}
+
+void Table::ClickCard(int position) {
+  const std::array<QLabel*, 5> cards{form->PlrCard0, form->PlrCard1, form->PlrCard2, form->PlrCard3,
+                                     form->PlrCard4};
+  QTest::mouseClick(cards.at(static_cast<std::size_t>(position)), Qt::LeftButton);
+}
+
+void Table::PressDraw() {
+  QTest::mouseClick(form->Draw, Qt::LeftButton);
+}
+
+std::map<std::string, int> Table::RunChain(const std::string& stopAt) {
+  const std::vector<std::pair<std::string, std::pair<QTimer*, void (TMainForm::*)()>>> chain{
+      {"DealDelay", {&form->DealDelay, &TMainForm::DealDelayTimer}},
+      {"PlrReplATimer", {&form->PlrReplATimer, &TMainForm::PlrReplATimerTimer}},
+      {"DlrDraw", {&form->DlrDraw, &TMainForm::DlrDrawTimer}},
+      {"DlrReplA", {&form->DlrReplA, &TMainForm::DlrReplATimer}},
+      {"DlrShow", {&form->DlrShow, &TMainForm::DlrShowTimer}},
+      {"pickAwinner", {&form->pickAwinner, &TMainForm::pickAwinnerTimer}},
+  };
+  std::map<std::string, int> ticks;
+  for (int guard = 0; guard < 100; ++guard) {
+    bool stepped = false;
+    for (const auto& [name, timer] : chain) {
+      if (!timer.first->isActive()) {
+        continue;
+      }
+      if (name == stopAt) {
+        return ticks;
+      }
+      (form->*timer.second)();
+      ++ticks[name];
+      stepped = true;
+      break;
+    }
+    if (!stepped) {
+      break;
+    }
+  }
+  return ticks;
+}
+
+void Table::PlayHand(const QString& bet, const std::vector<int>& discards) {
+  TypeBet(bet);
+  PressDeal();
+  RunChain();
+  for (const int position : discards) {
+    ClickCard(position);
+  }
+  PressDraw();
+  RunChain();
+}
+
+void Table::RemoveSound(const QString& fileName) {
+  QFile::remove(folder.filePath(QStringLiteral("sounds/") + fileName));
+}
+
+std::vector<std::string> Table::TakeSoundEvents() {
+  return std::exchange(platform.sound.events, {});
+}
+
+}  // namespace velmora::testing
