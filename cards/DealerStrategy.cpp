@@ -46,14 +46,14 @@ int ChooseDealerDraw(const DeckGrid& grid, const DeckPositions& positions, Hand&
     return 0;
   }
 
-  // The ranks are decided before any card changes.
-  const DiscardFlags discards = DiscardsKeeping(dealerHand, held);
+  // The ranks are decided before any card changes; the new cards go to the
+  // discarded positions from left to right, as the player's do.
+  const DiscardFlags discards = HouseDiscards(dealerHand, held);
+  ReplacedFlags replaced{};
+  ReplaceDiscards(grid, positions, nextCardNumber, dealerHand, discards, replaced);
   int drawn = 0;
-  for (int p = 0; p < 5; ++p) {
-    if (discards[p] == 1) {
-      dealerHand[p] = TakeNextCard(grid, positions, nextCardNumber);
-      ++drawn;
-    }
+  for (const std::int32_t mark : discards) {
+    drawn += mark;
   }
 
   // Drawing four to an ace shows the ace: the first one in the hand now,

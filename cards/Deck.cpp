@@ -1,6 +1,8 @@
 // The deck grid, the shuffle, the deal and the taking of replacement cards.
 #include "Cards.h"
 
+#include <array>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -20,6 +22,38 @@ Grid RowMajorOneTo52() {
   return grid;
 }
 
+// The generator advanced k steps from state s is at multiplier[k] * s +
+// increment[k] (mod 2^32). A shuffle's 104 states thus come straight from
+// the seed instead of each waiting for the one before, which makes the
+// shuffle several times faster; the numbers are the same.
+// RandomSource::next's step and output; the tests hold the two together.
+constexpr std::uint32_t kMultiplier = 22695477u;
+constexpr std::uint32_t kIncrement = 1u;
+constexpr int Output(std::uint32_t state) {
+  return static_cast<int>((state >> 16) & 0x7FFFu);
+}
+
+struct Jumps {
+  std::array<std::uint32_t, 105> multiplier{};
+  std::array<std::uint32_t, 105> increment{};
+};
+
+constexpr Jumps kJumps = [] {
+  Jumps jumps;
+  jumps.multiplier[0] = 1;
+  jumps.increment[0] = 0;
+  for (int k = 1; k <= 104; ++k) {
+    jumps.multiplier[k] = jumps.multiplier[k - 1] * kMultiplier;
+    jumps.increment[k] = jumps.increment[k - 1] * kMultiplier + kIncrement;
+  }
+  return jumps;
+}();
+
+// The k-th number next() would return after seeding with `seed`.
+constexpr int DrawAfter(std::uint32_t seed, int k) {
+  return Output(kJumps.multiplier[k] * seed + kJumps.increment[k]);
+}
+
 }  // namespace
 
 DeckGrid InitialDeckGrid() {
@@ -31,15 +65,19 @@ DeckPositions InitialDeckPositions() {
 }
 
 void Shuffle(DeckGrid& grid, RandomSource& random, const Clock& clock) {
-  random.seedFromClock(clock);
-  for (int i = 0; i < 4; ++i) {
-    for (int j = 0; j < 13; ++j) {
-      // The row is drawn before the column; the order decides the deck.
-      const int r = random.next() % 4;
-      const int c = random.next() % 13;
-      std::swap(grid[r][c], grid[i][j]);
+  const auto seed = static_cast<std::uint32_t>(clock());
+  std::array<std::uint8_t, 52> rows{};
+  std::array<std::uint8_t, 52> columns{};
+  for (int step = 0; step < 52; ++step) {
+    rows[step] = static_cast<std::uint8_t>(DrawAfter(seed, 2 * step + 1) % 4);
+    columns[step] = static_cast<std::uint8_t>(DrawAfter(seed, 2 * step + 2) % 13);
+  }
+  for (int i = 0, step = 0; i < 4; ++i) {
+    for (int j = 0; j < 13; ++j, ++step) {
+      std::swap(grid[rows[step]][columns[step]], grid[i][j]);
     }
   }
+  random.seed(kJumps.multiplier[104] * seed + kJumps.increment[104]);
 }
 
 void DealHands(const DeckGrid& grid, std::int32_t& nextCardNumber, Hand& playerHand,

@@ -1,5 +1,6 @@
-// Which cards a hand gives up when it keeps only some of its ranks. Shared by
-// the house's own draw and by tools that let a seat play by the house's rule.
+// Which cards the house's rule gives up, once it has chosen the ranks to
+// keep. Shared by the house's own draw and by tools that let the player's
+// seat draw by the same rule.
 #pragma once
 
 #include "Cards.h"
@@ -19,9 +20,13 @@ constexpr bool IsHeldRank(const HeldRanks& held, int rank) {
   return false;
 }
 
-// Marks every position whose card's rank is not held.
-constexpr DiscardFlags DiscardsKeeping(const Hand& hand, const HeldRanks& held) {
+// Marks every position whose card's rank is not held. Holding nothing means
+// standing pat, not throwing the whole hand away: no position is marked.
+constexpr DiscardFlags HouseDiscards(const Hand& hand, const HeldRanks& held) {
   DiscardFlags discards{};
+  if (held[0] == -1) {
+    return discards;
+  }
   for (int p = 0; p < 5; ++p) {
     discards[p] = IsHeldRank(held, RankIndex(hand[p])) ? 0 : 1;
   }

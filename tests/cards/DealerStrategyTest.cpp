@@ -1,10 +1,12 @@
 // The house's choice of cards to keep, its draw and the ace it shows.
 #include "CardFixtures.h"
 #include "Cards.h"
+#include "Discards.h"
 #include "Suites.h"
 
 #include <QTest>
 
+#include <numeric>
 #include <vector>
 
 using namespace velmora;
@@ -82,6 +84,9 @@ class DealerStrategyTest : public QObject {
         DrawFor(hand, {CardOf("2s"), CardOf("3s"), CardOf("4s"), CardOf("5s"), CardOf("6s")});
     QCOMPARE(draw.hand, HandOf(after.toStdString()));
     QCOMPARE(draw.next - 11, draw.drawn);
+    // The same rule for a player drawing like the house: a pat hand marks nothing.
+    const DiscardFlags marks = HouseDiscards(hand, held);
+    QCOMPARE(std::accumulate(marks.begin(), marks.end(), 0), draw.drawn);
     QCOMPARE(draw.rank, EvaluateHand(hand));  // the record is of the hand as dealt
   }
 

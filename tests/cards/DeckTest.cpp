@@ -82,6 +82,34 @@ class DeckTest : public QObject {
     QCOMPARE(next, 14);
   }
 
+  void shuffleDrawsAsTheGeneratorDoes() {
+    // The shuffle computes its draws side by side; they must be next()'s.
+    const auto plainShuffle = [](DeckGrid& grid, RandomSource& random, std::int64_t seconds) {
+      random.seedFromClock(FixedClock(seconds));
+      for (int i = 0; i < 4; ++i) {
+        for (int j = 0; j < 13; ++j) {
+          const int r = random.next() % 4;
+          const int c = random.next() % 13;
+          std::swap(grid[r][c], grid[i][j]);
+        }
+      }
+    };
+    DeckGrid grid = InitialDeckGrid();
+    DeckGrid expected = grid;
+    RandomSource random;
+    RandomSource expectedRandom;
+    for (const std::int64_t seconds :
+         {std::int64_t{0}, std::int64_t{1}, std::int64_t{-1}, std::int64_t{0xFFFFFFFF},
+          std::int64_t{1700000000}, std::int64_t{4102444800}, std::int64_t{-86400}}) {
+      for (std::int64_t k = 0; k < 50; ++k) {
+        Shuffle(grid, random, FixedClock(seconds + k * 104729));
+        plainShuffle(expected, expectedRandom, seconds + k * 104729);
+        QCOMPARE(grid, expected);
+        QCOMPARE(random.next(), expectedRandom.next());
+      }
+    }
+  }
+
   void shufflesWithinOneSecond() {
     RandomSource random;
     DeckGrid first = InitialDeckGrid();

@@ -1,0 +1,213 @@
+// The simulator's command line, its runs and its JSON report.
+#include "SimMain.h"
+#include "SimOptions.h"
+#include "Simulation.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace velmora;
+using namespace velmora::sim;
+
+namespace {
+
+struct Run {
+  int status = 0;
+  std::string out;
+  std::string err;
+};
+
+Run RunWith(const std::vector<std::string_view>& arguments, std::int64_t now = 1700000000) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunSimulator(arguments, now, out, err);
+  return {status, out.str(), err.str()};
+}
+
+QJsonObject JsonOf(const Run& run) {
+  QJsonParseError error;
+  const QJsonDocument document =
+      QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
+  if (error.error != QJsonParseError::NoError || !document.isObject()) {
+    qWarning("not a JSON object: %s", run.out.c_str());
+    return {};
+  }
+  return document.object();
+}
+
+qint64 Sum(const QJsonValue& array) {
+  qint64 sum = 0;
+  for (const QJsonValue& value : array.toArray()) {
+    sum += value.toInteger();
+  }
+  return sum;
+}
+
+}  // namespace
+
+class SimTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void badArguments_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("unknown option") << QStringList{"--hand", "5"};
+    QTest::newRow("stray argument") << QStringList{"5"};
+    QTest::newRow("missing value") << QStringList{"--hands"};
+    QTest::newRow("missing strategy") << QStringList{"--hands", "3", "--player"};
+    QTest::newRow("not a number") << QStringList{"--hands", "many"};
+    QTest::newRow("trailing junk") << QStringList{"--hands", "12x"};
+    QTest::newRow("empty value") << QStringList{"--start-time="};
+    QTest::newRow("no hands") << QStringList{"--hands", "0"};
+    QTest::newRow("negative hands") << QStringList{"--hands", "-5"};
+    QTest::newRow("too many digits") << QStringList{"--hands", "99999999999999999999"};
+    QTest::newRow("unknown strategy") << QStringList{"--player", "mirror"};
+    QTest::newRow("json with a value") << QStringList{"--json=yes"};
+    QTest::newRow("seconds run out")
+        << QStringList{"--start-time", "9223372036854775807", "--hands", "2"};
+  }
+
+  void badArguments() {
+    QFETCH(QStringList, arguments);
+    std::vector<std::string> storage;
+    for (const QString& argument : arguments) {
+      storage.push_back(argument.toStdString());
+    }
+    const Run run = RunWith(std::vector<std::string_view>(storage.begin(), storage.end()));
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.out.empty());  // nothing simulated, nothing reported
+    const auto firstLineEnd = run.err.find('\n');
+    QVERIFY(run.err.starts_with("velmora-sim: "));
+    QCOMPARE(run.err.substr(firstLineEnd + 1), Usage());
+  }
+
+  void defaultsAndForms() {
+    const std::vector<std::string_view> none;
+    const ParsedArguments defaults = ParseArguments(none, 42);
+    QVERIFY(defaults.outcome == ParsedArguments::Outcome::Run);
+    QCOMPARE(defaults.options.hands, 100000);
+    QCOMPARE(defaults.options.startTime, 42);
+    QVERIFY(defaults.options.player == PlayerStrategy::House);
+    QVERIFY(!defaults.options.json);
+
+    const std::vector<std::string_view> given = {"--hands=7", "--start-time", "-3",
+                                                 "--player",  "pat",          "--json"};
+    const ParsedArguments parsed = ParseArguments(given, 42);
+    QVERIFY(parsed.outcome == ParsedArguments::Outcome::Run);
+    QCOMPARE(parsed.options.hands, 7);
+    QCOMPARE(parsed.options.startTime, -3);
+    QVERIFY(parsed.options.player == PlayerStrategy::Pat);
+    QVERIFY(parsed.options.json);
+
+    const Run help = RunWith({"--hands", "5", "--help"});
+    QCOMPARE(help.status, 0);
+    QCOMPARE(help.out, Usage());
+  }
+
+  void reportsAddUp_data() {
+    QTest::addColumn<QString>("player");
+    QTest::newRow("house") << "house";
+    QTest::newRow("pat") << "pat";
+  }
+
+  void reportsAddUp() {
+    QFETCH(QString, player);
+    const std::string strategy = player.toStdString();
+    const Run run =
+        RunWith({"--hands", "3000", "--start-time", "1234567", "--player", strategy, "--json"});
+    QCOMPARE(run.status, 0);
+    const QJsonObject json = JsonOf(run);
+    for (const char* key : {"hands", "player_wins", "dealer_wins", "pushes"}) {
+      QVERIFY2(json.value(key).isDouble(), key);
+    }
+    QVERIFY(json.value("hands_per_second").toDouble() > 0);
+    const qint64 hands = json.value("hands").toInteger();
+    QCOMPARE(hands, 3000);
+    QCOMPARE(json.value("player_wins").toInteger() + json.value("dealer_wins").toInteger() +
+                 json.value("pushes").toInteger(),
+             hands);
+    for (const char* key : {"player_categories", "dealer_categories"}) {
+      QCOMPARE(json.value(key).toArray().size(), 10);
+      QCOMPARE(Sum(json.value(key)), hands);
+    }
+    for (const char* key : {"player_draws", "dealer_draws"}) {
+      QCOMPARE(json.value(key).toArray().size(), 5);
+      QCOMPARE(Sum(json.value(key)), hands);
+    }
+    if (strategy == "pat") {
+      QCOMPARE(json.value("player_draws").toArray().at(0).toInteger(), hands);
+    } else {
+      // Drawing by the house's rule, the player takes three cards to most hands.
+      QVERIFY(json.value("player_draws").toArray().at(3).toInteger() > hands / 2);
+    }
+  }
+
+  void sameStartSameResults() {
+    const auto withoutTimes = [](QJsonObject json) {
+      for (const char* key : {"hands_per_second", "processor_seconds", "elapsed_seconds"}) {
+        json.remove(key);
+      }
+      return json;
+    };
+    const std::vector<std::string_view> arguments = {"--hands", "2000", "--start-time", "99",
+                                                     "--json"};
+    const QJsonObject first = withoutTimes(JsonOf(RunWith(arguments)));
+    QVERIFY(!first.isEmpty());
+    QCOMPARE(withoutTimes(JsonOf(RunWith(arguments))), first);
+    // The clock only supplies the default start.
+    QCOMPARE(withoutTimes(JsonOf(RunWith(arguments, 5))), first);
+    const QJsonObject later =
+        withoutTimes(JsonOf(RunWith({"--hands", "2000", "--start-time", "100", "--json"})));
+    QVERIFY(later != first);
+  }
+
+  void firstHandOfSecondOne() {
+    // Dealt a pair of aces with the two of clubs, seven of spades and nine of
+    // hearts, the player keeps the aces and draws three; the house keeps its
+    // king and jack, draws three and pairs its jacks.
+    Table table;
+    const HandResult hand = PlayHand(
+        table, [] { return std::int64_t{1}; }, PlayerStrategy::House);
+    QCOMPARE(hand.playerHand, (Hand{20, 15, 13, 4, 39}));
+    QCOMPARE(hand.playerRank, (HandRank{1, 12, 6, 3, 1, 0, 0}));
+    QCOMPARE(hand.dealerHand, (Hand{38, 36, 23, 44, 22}));
+    QCOMPARE(hand.dealerRank, (HandRank{1, 9, 11, 8, 4, 0, 0}));
+    QCOMPARE(hand.playerDraw, 3);
+    QCOMPARE(hand.dealerDraw, 3);
+    QCOMPARE(hand.outcome, 1);
+
+    const QJsonObject json = JsonOf(RunWith({"--hands", "1", "--start-time", "1", "--json"}));
+    QCOMPARE(json.value("player_wins").toInteger(), 1);
+    QCOMPARE(json.value("player_categories").toArray().at(1).toInteger(), 1);
+    QCOMPARE(json.value("dealer_draws").toArray().at(3).toInteger(), 1);
+
+    // Standing pat the player keeps the dealt aces, and the house's new cards
+    // start at the eleventh card.
+    Table patTable;
+    const HandResult pat = PlayHand(
+        patTable, [] { return std::int64_t{1}; }, PlayerStrategy::Pat);
+    QCOMPARE(pat.playerHand, (Hand{27, 45, 13, 8, 39}));
+    QCOMPARE(pat.dealerHand, (Hand{38, 20, 23, 15, 4}));
+    QCOMPARE(pat.outcome, 1);
+  }
+
+  void tableReport() {
+    const Run run = RunWith({"--hands", "10", "--start-time", "1"});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.err.empty());
+    for (const char* text : {"Player wins", "Dealer wins", "Pushes", "95% confidence interval",
+                             "Royal Flush", "Cards drawn", "hands per second"}) {
+      QVERIFY2(run.out.find(text) != std::string::npos, text);
+    }
+  }
+};
+
+QTEST_APPLESS_MAIN(SimTest)
+
+#include "SimTest.moc"

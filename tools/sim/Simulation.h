@@ -1,0 +1,52 @@
+// Playing many hands between a player and the house, as the table deals them.
+#pragma once
+
+#include "Cards.h"
+#include "SimOptions.h"
+
+#include <array>
+#include <cstdint>
+
+namespace velmora::sim {
+
+// The state that lasts from hand to hand: only the deck's arrangement and
+// the generator, as at the table.
+struct Table {
+  DeckGrid grid = InitialDeckGrid();
+  DeckPositions positions = InitialDeckPositions();
+  RandomSource random;
+};
+
+struct HandResult {
+  Hand playerHand{};
+  Hand dealerHand{};
+  HandRank playerRank{};
+  HandRank dealerRank{};
+  int playerDraw = 0;
+  int dealerDraw = 0;
+  int outcome = 0;  // CompareRanks(player, dealer): 0 push, 1 player wins, 2 house wins
+};
+
+// Deals one hand, shuffling with the given clock, and plays it to the
+// showdown.
+HandResult PlayHand(Table& table, const Clock& clock, PlayerStrategy player);
+
+struct SimResults {
+  std::int64_t hands = 0;
+  std::int64_t playerWins = 0;
+  std::int64_t dealerWins = 0;
+  std::int64_t pushes = 0;
+  std::array<std::int64_t, 10> playerCategories{};
+  std::array<std::int64_t, 10> dealerCategories{};
+  std::array<std::int64_t, 5> playerDraws{};
+  std::array<std::int64_t, 5> dealerDraws{};
+  // Time spent playing. The rate is per second of processor time, which
+  // measures the simulator rather than how busy the machine is.
+  double processorSeconds = 0;
+  double elapsedSeconds = 0;
+};
+
+// Plays options.hands hands from a fresh table.
+SimResults Simulate(const SimOptions& options);
+
+}  // namespace velmora::sim
