@@ -7,6 +7,7 @@
 #include "Platform.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -29,6 +30,19 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, cons
   label->setObjectName(name);
   label->setGeometry(geometry);
   return label;
+}
+
+// The stand-in for the dialog face runs wider than the face the dialog was laid
+// out for; narrow a caption that would otherwise lose its end.
+void FitWidth(QLabel& label) {
+  QFont font = label.font();
+  for (int stretch = 99; stretch >= 50; --stretch) {
+    if (QFontMetrics(font).horizontalAdvance(label.text()) <= label.width()) {
+      break;
+    }
+    font.setStretch(stretch);
+  }
+  label.setFont(font);
 }
 
 QLabel* MakeImage(QWidget* parent, const char* name, const QRect& geometry) {
@@ -60,6 +74,7 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
   Label1 = MakeLabel(this, "Label1", {16, 16, 185, 19}, "Welcome to Velmora!");
   Label1->setFont(look::TimesNewRoman(16, true));
   Label2 = MakeLabel(this, "Label2", {24, 48, 114, 13}, "Please enter your name:");
+  FitWidth(*Label2);
 
   PlrNameEdit = new QLineEdit(this);
   PlrNameEdit->setObjectName("PlrNameEdit");
@@ -89,6 +104,8 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
   ClickCardLabl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   Label3 = MakeLabel(this, "Label3", {293, 20, 81, 13}, "to select a deck");
   Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  FitWidth(*ClickCardLabl);
+  FitWidth(*Label3);
 
   Panel1 = new QFrame(this);
   Panel1->setObjectName("Panel1");
