@@ -19,7 +19,6 @@ inline const QString SerifFamily = QStringLiteral("Liberation Serif");
 inline const QString SansFamily = QStringLiteral("Liberation Sans");
 inline const QString NarrowFamily = QStringLiteral("Liberation Sans Narrow");
 inline const QString EngravedFamily = QStringLiteral("Linux Libertine O");
-inline const QString DisplayFamily = QStringLiteral("Linux Libertine Display O");
 
 QFont Font(const QString& family, qreal pixelSize, bool bold = false, bool italic = false);
 
