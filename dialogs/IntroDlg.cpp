@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <string_view>
 
 namespace velmora {
@@ -79,6 +80,7 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
   PlrNameEdit = new QLineEdit(this);
   PlrNameEdit->setObjectName("PlrNameEdit");
   PlrNameEdit->setGeometry(144, 40, 129, 21);
+  connect(PlrNameEdit, &QLineEdit::textChanged, this, &TIntroDlg::KeepNameOnOneLine);
 
   GroupBox1 = new QGroupBox(this);
   GroupBox1->setObjectName("GroupBox1");
@@ -182,6 +184,19 @@ bool TIntroDlg::eventFilter(QObject* watched, QEvent* event) {
     }
     default:
       return QDialog::eventFilter(watched, event);
+  }
+}
+
+void TIntroDlg::KeepNameOnOneLine(const QString& text) {
+  // Pasting can bring line breaks and tabs into the field. The name is one
+  // line of the statistics file, so they are dropped as they arrive.
+  QString oneLine = text;
+  oneLine.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+  if (oneLine.size() != text.size()) {
+    const int cursor =
+        PlrNameEdit->cursorPosition() - static_cast<int>(text.size() - oneLine.size());
+    PlrNameEdit->setText(oneLine);
+    PlrNameEdit->setCursorPosition(std::max(0, cursor));
   }
 }
 

@@ -32,6 +32,7 @@ class TIntroDlg : public QDialog {
 
  private:
   void BetSetResetClick();
+  void KeepNameOnOneLine(const QString& text);
   void CardChangeClick();
   void RBbank0Click();
   void RBbank1Click();

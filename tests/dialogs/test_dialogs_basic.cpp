@@ -98,6 +98,7 @@ class DialogsBasicTest : public QObject {
   void welcomeLeavingWithoutEnter_data();
   void welcomeLeavingWithoutEnter();
   void welcomeReturnKeyEnters();
+  void welcomePastedLineBreaksDropped();
 
   // Bankrupt dialog
   void bankruptViewStats();
@@ -369,6 +370,24 @@ void DialogsBasicTest::welcomeReturnKeyEnters() {
   };
   QCOMPARE(platform.RunModal(dlg), int(QDialog::Accepted));
   QCOMPARE(state.PlayerName, QString("Ann"));
+}
+
+void DialogsBasicTest::welcomePastedLineBreaksDropped() {
+  // A name with a line break would split its line of the statistics file.
+  FakePlatform platform;
+  GameState state;
+  velmora::TIntroDlg dlg(platform, state);
+  platform.onModal = [&](QDialog& d) {
+    auto& edit = Child<QLineEdit>(d, "PlrNameEdit");
+    edit.insert("Anna\r\nMaria\t");  // as a paste delivers it
+    QCOMPARE(edit.text(), QString("AnnaMaria"));
+    QCOMPARE(edit.cursorPosition(), 9);
+    QTest::keyClicks(&edit, "X");
+    Click(Child<QPushButton>(d, "OK"));
+  };
+  QCOMPARE(platform.RunModal(dlg), int(QDialog::Accepted));
+  QVERIFY(platform.messages.empty());
+  QCOMPARE(state.PlayerName, QString("AnnaMariaX"));
 }
 
 // ---------------------------------------------------------------- bankrupt
