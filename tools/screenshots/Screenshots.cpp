@@ -74,15 +74,6 @@ T& Child(QWidget& root, const QString& name) {
   return *child;
 }
 
-QAbstractButton& ButtonWithText(QWidget& root, const QString& text) {
-  for (QAbstractButton* button : root.findChildren<QAbstractButton*>()) {
-    if (button->text() == text) {
-      return *button;
-    }
-  }
-  qFatal("No button %s", qPrintable(text));
-}
-
 // The outcome of the next hand if the player stands pat, dealt at `seconds`.
 int OutcomeStandingPat(const GameState& state, std::int64_t seconds) {
   DeckGrid deck = state.Deck;
@@ -110,7 +101,10 @@ std::int64_t SecondsFor(const GameState& state, int outcome, std::int64_t from) 
 class Session {
  public:
   Session(FakePlatform& platform, GameState& state, ProgramWindows& windows, Shooter& shoot)
-      : platform_(platform), state_(state), windows_(windows), form_(windows.MainForm()),
+      : platform_(platform),
+        state_(state),
+        windows_(windows),
+        form_(windows.MainForm()),
         shoot_(shoot) {}
 
   void Run() {
@@ -182,7 +176,7 @@ class Session {
   }
 
   void PlayHandStandingPat(int outcome) {
-    nextSeconds_ = SecondsFor(state_, outcome, nextSeconds_) ;
+    nextSeconds_ = SecondsFor(state_, outcome, nextSeconds_);
     platform_.seconds = nextSeconds_++;
     Deal("100");
     form_.DrawClick();
@@ -284,7 +278,8 @@ class Session {
   ProgramWindows& windows_;
   TMainForm& form_;
   Shooter& shoot_;
-  std::int64_t nextSeconds_ = 100;
+  // Hands after the first are dealt at plausible moments of today, so the clocks read true.
+  std::int64_t nextSeconds_ = 1796600000;
 };
 
 }  // namespace
