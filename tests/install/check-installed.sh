@@ -1,0 +1,203 @@
+#!/usr/bin/env bash
+# Checks the program as `cmake --install` lays it out in a scratch prefix.
+#   check-installed.sh stage   PREFIX BUILD   install the build into PREFIX
+#   check-installed.sh layout  PREFIX         exactly the expected files, well formed
+#   check-installed.sh desktop PREFIX         menu entry and AppStream data
+#   check-installed.sh tools   PREFIX SOURCE  the command-line tools and their manuals
+#   check-installed.sh game    PREFIX         the game starts in the entry's folder
+set -uo pipefail
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+entry_name=io.github.velmora.Velmora
+sounds=(shuffle.wav cardflip.wav plrwin.wav bethatch.wav bust.wav)
+
+# The value of KEY in the installed menu entry.
+entry_value() {
+  sed -n "s/^$1=//p" "$prefix/share/applications/$entry_name.desktop"
+}
+
+# Width and height of a PNG file, from its header.
+png_size() {
+  od -An -tu1 -j16 -N8 "$1" |
+    awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4 "x" $5 * 16777216 + $6 * 65536 + $7 * 256 + $8 }'
+}
+
+check_stage() {
+  local build=$1
+  rm -rf "$prefix"
+  "${CMAKE:-cmake}" --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install into $prefix"
+}
+
+check_layout() {
+  local expected=(
+    bin/velmora bin/velmora-sim bin/velmora-stats
+    "share/applications/$entry_name.desktop"
+    "share/metainfo/$entry_name.metainfo.xml"
+    share/man/man1/velmora-sim.1 share/man/man1/velmora-stats.1
+    share/doc/velmora/COPYING share/doc/velmora/CREDITS.md
+  )
+  local size
+  for size in 32 64 128 256; do
+    expected+=("share/icons/hicolor/${size}x${size}/apps/velmora.png")
+  done
+  for sound in "${sounds[@]}"; do
+    expected+=("share/velmora/sounds/$sound")
+  done
+  local shot
+  for shot in 04-betting-open 07-house-hand-revealed 14-help-hand-rank 17-statistics-summary; do
+    expected+=("share/velmora/screenshots/$shot.png")
+  done
+
+  # Exactly these files: a missing one breaks the desktop, a stray one (a test
+  # program, a static library) does not belong on a user's machine.
+  local listed found
+  listed=$(printf '%s\n' "${expected[@]}" | sort)
+  found=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
+  if [ "$listed" != "$found" ]; then
+    fail "installed files differ from the expected ones:"
+    diff <(echo "$listed") <(echo "$found") | grep '^[<>]' | sed 's/^</  missing:/; s/^>/  unexpected:/' >&2
+  fi
+
+  local program
+  for program in velmora velmora-sim velmora-stats; do
+    [ -x "$prefix/bin/$program" ] || fail "bin/$program is not executable"
+  done
+  for size in 32 64 128 256; do
+    local icon=$prefix/share/icons/hicolor/${size}x${size}/apps/velmora.png
+    [ -f "$icon" ] || continue
+    [ "$(png_size "$icon")" = "${size}x${size}" ] ||
+      fail "the ${size}x${size} icon is $(png_size "$icon") pixels"
+  done
+  for shot in "$prefix"/share/velmora/screenshots/*.png; do
+    [ -f "$shot" ] || continue
+    local shot_size
+    shot_size=$(png_size "$shot")
+    [ "${shot_size%x*}" -ge 300 ] && [ "${shot_size#*x}" -ge 200 ] ||
+      fail "screenshot $(basename "$shot") is only $shot_size pixels"
+  done
+}
+
+check_desktop() {
+  local entry=$prefix/share/applications/$entry_name.desktop
+  local metainfo=$prefix/share/metainfo/$entry_name.metainfo.xml
+  desktop-file-validate "$entry" || fail "desktop-file-validate $entry"
+  appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate $metainfo"
+
+  # The game finds its sounds as <working directory>/sounds/<name>; the entry
+  # must start it where the sounds were installed.
+  local path
+  path=$(entry_value Path)
+  [ "$path" = "$prefix/share/velmora" ] || fail "Path=$path, expected $prefix/share/velmora"
+  for sound in "${sounds[@]}"; do
+    local file=$path/sounds/$sound
+    if [ ! -f "$file" ]; then
+      fail "the game would not find $file"
+    elif [ "$(head -c 4 "$file")" != RIFF ] || [ "$(tail -c +9 "$file" | head -c 4)" != WAVE ]; then
+      fail "$file is not a wave file"
+    fi
+  done
+
+  local exec
+  exec=$(entry_value Exec)
+  exec=${exec%% *}
+  [ -x "$prefix/bin/$exec" ] || fail "Exec=$exec is not an installed program"
+  local icon
+  icon=$(entry_value Icon)
+  [ -f "$prefix/share/icons/hicolor/32x32/apps/$icon.png" ] || fail "Icon=$icon has no installed icon"
+
+  grep -q "<launchable type=\"desktop-id\">$entry_name.desktop</launchable>" "$metainfo" ||
+    fail "the AppStream data does not launch $entry_name.desktop"
+  local binary
+  for binary in $(sed -n 's|.*<binary>\(.*\)</binary>.*|\1|p' "$metainfo"); do
+    [ -x "$prefix/bin/$binary" ] || fail "the AppStream data provides $binary, which is not installed"
+  done
+}
+
+check_tools() {
+  local source=$1
+  local sim=$prefix/bin/velmora-sim stats=$prefix/bin/velmora-stats
+  local out
+
+  out=$("$sim" --hands 1000 --start-time 1000000) || fail "velmora-sim --hands 1000 failed"
+  grep -q '^1000 hands from calendar second 1000000' <<<"$out" ||
+    fail "velmora-sim did not report 1000 hands: $(head -1 <<<"$out")"
+
+  # Every hand ends in exactly one outcome, one final category and one draw per side.
+  local json
+  json=$("$sim" --hands 1000 --start-time 1000000 --json) || fail "velmora-sim --json failed"
+  local outcome_sum
+  outcome_sum=$(sed 's/.*"player_wins":\([0-9]*\),"dealer_wins":\([0-9]*\),"pushes":\([0-9]*\).*/\1+\2+\3/' <<<"$json")
+  [[ $outcome_sum =~ ^[0-9]+\+[0-9]+\+[0-9]+$ ]] && [ $((outcome_sum)) -eq 1000 ] ||
+    fail "wins and pushes do not add up to 1000: $json"
+  local list
+  for list in player_categories dealer_categories player_draws dealer_draws; do
+    local counts
+    counts=$(sed -n "s/.*\"$list\":\[\([0-9,]*\)\].*/\1/p" <<<"$json")
+    [[ $counts =~ ^[0-9]+(,[0-9]+)*$ ]] && [ $((${counts//,/+})) -eq 1000 ] ||
+      fail "$list do not add up to 1000: $counts"
+  done
+
+  "$sim" --hands 0 >/dev/null 2>&1
+  [ $? -eq 2 ] || fail "velmora-sim --hands 0 should exit with 2"
+
+  local corpus=$source/tests/stats/fuzz/corpus
+  out=$("$stats" "$corpus/valid-played.vlm") || fail "velmora-stats rejected a valid file"
+  grep -Eq 'Total hands played: +4$' <<<"$out" || fail "velmora-stats did not print the file's 4 hands"
+  out=$("$stats" "$corpus/valid-played.vlm" "$corpus/error2-word.vlm")
+  [ $? -eq 1 ] || fail "velmora-stats should exit with 1 when a file is rejected"
+  grep -q 'error2-word.vlm: File Open Error #2$' <<<"$out" || fail "velmora-stats did not name error #2"
+
+  # The manuals must describe the tools as they are: every option of --help
+  # and every field of the JSON output appears in them, and they render cleanly.
+  local tool
+  for tool in velmora-sim velmora-stats; do
+    local manual=$prefix/share/man/man1/$tool.1 rendered option
+    rendered=$(LC_ALL=C.UTF-8 MANWIDTH=200 man --warnings -l "$manual" 2>"$work/$tool.warnings")
+    [ -s "$work/$tool.warnings" ] && fail "$tool.1 renders with warnings: $(cat "$work/$tool.warnings")"
+    for option in $("$prefix/bin/$tool" --help | grep -o -- '--[a-z-]*' | sort -u); do
+      [ "$option" = -- ] && continue
+      grep -q -- "$option" <<<"$rendered" || fail "$tool.1 does not describe $option"
+    done
+  done
+  local field rendered_sim
+  rendered_sim=$(MANWIDTH=200 man -l "$prefix/share/man/man1/velmora-sim.1" 2>/dev/null)
+  for field in $(grep -o '"[a-z_0-9]*":' <<<"$json" | tr -d '":'); do
+    grep -q "\\b$field\\b" <<<"$rendered_sim" || fail "velmora-sim.1 does not describe the JSON field $field"
+  done
+}
+
+check_game() {
+  # No window system is needed to see the installed program start and keep
+  # running in its folder; the windows themselves are the table tests' job.
+  local path
+  path=$(entry_value Path)
+  (cd "$path" && QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/velmora") >"$work/game.log" 2>&1
+  local status=$?
+  [ $status -eq 124 ] || fail "the installed game stopped with status $status: $(cat "$work/game.log")"
+}
+
+[ $# -ge 2 ] || {
+  echo "usage: $0 stage|layout|desktop|tools|game PREFIX [BUILD|SOURCE]" >&2
+  exit 2
+}
+command=$1
+prefix=$(realpath -m "$2")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+case $command in
+  stage) check_stage "$3" ;;
+  layout) check_layout ;;
+  desktop) check_desktop ;;
+  tools) check_tools "$3" ;;
+  game) check_game ;;
+  *)
+    echo "unknown check $command" >&2
+    exit 2
+    ;;
+esac
+[ $failures -eq 0 ]
