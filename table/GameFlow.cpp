@@ -75,6 +75,14 @@ void TMainForm::SplashTimeTimer() {
 }
 
 void TMainForm::NewGameClick() {
+  // A hand in progress is abandoned before anything else: none of its steps
+  // may run into the new game (the question below runs a nested event loop in
+  // which its timers would go on firing), and a new bet must not start a
+  // second chain beside it.
+  StopHandTimers();
+  MediaPlayer1.Close();
+  state_.DealerHasKingOfHearts = false;
+
   state_.LastBet = 0;
   state_.Bank = state_.StartingBank;
   state_.Statistics.BankruptCount += 1;
@@ -88,11 +96,6 @@ void TMainForm::NewGameClick() {
     state_.Statistics.ResetStatistics(static_cast<std::uint32_t>(state_.Bank));
   }
 
-  // A hand in progress is abandoned: none of its steps may run into the new
-  // game, and a new bet must not start a second chain beside it.
-  StopHandTimers();
-  MediaPlayer1.Close();
-  state_.DealerHasKingOfHearts = false;
   for (std::size_t p = 0; p < 5; ++p) {
     ClearImage(*playerCards_[p]);
     ClearImage(*dealerCards_[p]);

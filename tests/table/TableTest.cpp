@@ -823,14 +823,34 @@ class TableTest : public QObject {
     Table table;
     table.Start();
     TMainForm& form = *table.form;
-    table.TypeBet("300");
-    table.PressDeal();
-    form.DealDelayTimer();
-    form.DealDelayTimer();
-    form.NewGameClick();
-    for (QTimer* timer : {&form.DealDelay, &form.PlrReplATimer, &form.DlrDraw, &form.DlrReplA,
-                          &form.DlrShow, &form.pickAwinner, &form.kingOhearts}) {
-      QVERIFY(!timer->isActive());
+    const std::array<QTimer*, 7> handTimers{
+        &form.DealDelay, &form.PlrReplATimer, &form.DlrDraw,    &form.DlrReplA,
+        &form.DlrShow,   &form.pickAwinner,   &form.kingOhearts};
+    const auto anyRunning = [&] {
+      return std::any_of(handTimers.begin(), handTimers.end(),
+                         [](const QTimer* timer) { return timer->isActive(); });
+    };
+    // Mid-deal, and with the showdown pending: while the question is open
+    // (a nested event loop) no step of the old hand may be left to fire.
+    for (const char* stopAt : {"", "pickAwinner"}) {
+      table.TypeBet("300");
+      table.PressDeal();
+      if (*stopAt == '\0') {
+        form.DealDelayTimer();
+        form.DealDelayTimer();
+      } else {
+        table.RunChain();
+        table.PressDraw();
+        table.RunChain(stopAt);
+        QVERIFY(form.pickAwinner.isActive());
+      }
+      bool runningWhenAsked = true;
+      table.platform.onMessage = [&](const ShownMessage&) { runningWhenAsked = anyRunning(); };
+      form.NewGameClick();
+      table.platform.onMessage = nullptr;
+      QVERIFY(!runningWhenAsked);
+      QVERIFY(!anyRunning());
+      QCOMPARE(table.state.Statistics.HandsPlayed, 0u);
     }
     ExpectBettingOpen(form);
     QCOMPARE(form.BankLabl->text(), QString("Bank: $1000"));
@@ -910,6 +930,19 @@ class TableTest : public QObject {
     form.AboutVelmora1Click();
     QCOMPARE(table.platform.modalTitles.size(), std::size_t{4});
     QCOMPARE(table.platform.modalTitles.back(), QString("About Velmora"));
+
+    // The function keys reach the menu; F2 does nothing while New Game is disabled.
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_F3);
+    QVERIFY(!table.state.SoundOn);
+    QVERIFY(!form.Sound->isChecked());
+    QTest::keyClick(&form, Qt::Key_F2);
+    QVERIFY(table.platform.messages.empty());
+    QTest::keyClick(&form, Qt::Key_F7);
+    QCOMPARE(table.platform.modalTitles.back(), QString("Select a Deck"));
+    QTest::keyClick(&form, Qt::Key_F5);
+    QCOMPARE(table.platform.modalTitles.size(), std::size_t{6});
   }
 
   void exitAndClosingEndTheProgram() {
