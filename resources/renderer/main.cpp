@@ -108,6 +108,18 @@ int main(int argc, char** argv) {
       }
       collection += QStringLiteral("    <file>") + file + QStringLiteral("</file>\n");
     }
+    // Desktop menus and software centres show the window icon larger; these
+    // renderings are installed with the program, not compiled into it.
+    if (picture.name ==
+        QLatin1String(velmora::catalogue::FixedPictureName(velmora::FixedPicture::TableIcon))) {
+      for (const int scale : {4, 8}) {
+        const QString file = picture.name + QStringLiteral("@%1x.png").arg(scale);
+        if (!Render(picture, scale).save(output.filePath(file), "PNG")) {
+          std::fprintf(stderr, "cannot write %s\n", qPrintable(output.filePath(file)));
+          return 1;
+        }
+      }
+    }
   }
   collection += QStringLiteral("  </qresource>\n</RCC>\n");
 
