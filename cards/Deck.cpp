@@ -54,6 +54,21 @@ constexpr int DrawAfter(std::uint32_t seed, int k) {
   return Output(kJumps.multiplier[k] * seed + kJumps.increment[k]);
 }
 
+// The card in the cell whose position is `wanted`, wherever that cell is.
+[[gnu::cold]] Card ScanForPosition(const DeckGrid& grid, const DeckPositions& positions,
+                                   std::int32_t wanted) {
+  for (int row = 0; row < 4; ++row) {
+    for (int column = 0; column < 13; ++column) {
+      if (positions[row][column] == wanted) {
+        return grid[row][column];
+      }
+    }
+  }
+  // A hand uses at most 18 positions; reaching here means the counter was
+  // never reset, and handing out a made-up card would corrupt the hand.
+  throw std::out_of_range("deck position " + std::to_string(wanted) + " does not exist");
+}
+
 }  // namespace
 
 DeckGrid InitialDeckGrid() {
@@ -92,27 +107,16 @@ void DealHands(const DeckGrid& grid, std::int32_t& nextCardNumber, Hand& playerH
 Card TakeNextCard(const DeckGrid& grid, const DeckPositions& positions,
                   std::int32_t& nextCardNumber) {
   const std::int32_t wanted = nextCardNumber;
-  // The positions grid never changes, so the cell is almost always the
-  // row-major one; the scan only matters for a grid arranged otherwise.
-  if (wanted >= 1 && wanted <= 52) {
-    const int row = (wanted - 1) / 13;
-    const int column = (wanted - 1) % 13;
-    if (positions[row][column] == wanted) {
-      ++nextCardNumber;
-      return grid[row][column];
-    }
+  // The positions grid never changes, so the cell is the row-major one; it
+  // is checked all the same, and the grid scanned if it was arranged otherwise.
+  const auto index = static_cast<std::uint32_t>(wanted - 1);
+  if (index < 52 && positions[index / 13][index % 13] == wanted) {
+    ++nextCardNumber;
+    return grid[index / 13][index % 13];
   }
-  for (int row = 0; row < 4; ++row) {
-    for (int column = 0; column < 13; ++column) {
-      if (positions[row][column] == wanted) {
-        ++nextCardNumber;
-        return grid[row][column];
-      }
-    }
-  }
-  // A hand uses at most 18 positions; reaching here means the counter was
-  // never reset, and handing out a made-up card would corrupt the hand.
-  throw std::out_of_range("deck position " + std::to_string(wanted) + " does not exist");
+  const Card card = ScanForPosition(grid, positions, wanted);
+  ++nextCardNumber;
+  return card;
 }
 
 void ReplaceDiscards(const DeckGrid& grid, const DeckPositions& positions,
