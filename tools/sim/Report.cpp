@@ -50,8 +50,8 @@ double HandsPerSecond(const SimResults& results) {
 void WriteTable(std::ostream& out, const SimOptions& options, const SimResults& results) {
   const std::int64_t n = results.hands;
   out << Format(
-      "%lld hands from calendar second %lld; the player %s.\n\n", static_cast<long long>(n),
-      static_cast<long long>(options.startTime),
+      "%lld %s from calendar second %lld; the player %s.\n\n", static_cast<long long>(n),
+      n == 1 ? "hand" : "hands", static_cast<long long>(options.startTime),
       options.player == PlayerStrategy::House ? "draws by the house's rule" : "stands pat");
   out << Format("%-16s %12s %9s\n", "Outcome", "hands", "share");
   const auto outcome = [&](const char* label, std::int64_t count) {
@@ -65,7 +65,7 @@ void WriteTable(std::ostream& out, const SimOptions& options, const SimResults& 
   out << Format("Player win rate, 95%% confidence interval: %.2f%% .. %.2f%%\n\n", 100.0 * low,
                 100.0 * high);
 
-  out << Format("%-16s %12s %8s %12s %8s\n", "Final hand", "player", "", "dealer", "");
+  out << Format("%-16s %21s %21s\n", "Final hand", "player", "dealer");
   for (int category = 0; category < 10; ++category) {
     // The table shows no name for a high-card hand; here it needs one.
     const std::string name =
@@ -78,7 +78,7 @@ void WriteTable(std::ostream& out, const SimOptions& options, const SimResults& 
   }
   out << '\n';
 
-  out << Format("%-16s %12s %8s %12s %8s\n", "Cards drawn", "player", "", "dealer", "");
+  out << Format("%-16s %21s %21s\n", "Cards drawn", "player", "dealer");
   for (int drawn = 0; drawn < 5; ++drawn) {
     out << Format(
         "%-16d %12lld %7.2f%% %12lld %7.2f%%\n", drawn,
