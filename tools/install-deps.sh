@@ -17,7 +17,9 @@ packages=(
   xvfb xauth x11-utils
   pulseaudio pulseaudio-utils sox
   # packaging checks
-  desktop-file-utils appstream
+  desktop-file-utils appstream dpkg-dev man-db
+  # the footprint script drives the game with keys
+  xdotool
 )
 
 missing=()

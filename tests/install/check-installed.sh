@@ -5,6 +5,7 @@
 #   check-installed.sh desktop PREFIX         menu entry and AppStream data
 #   check-installed.sh tools   PREFIX SOURCE  the command-line tools and their manuals
 #   check-installed.sh game    PREFIX         the game starts in the entry's folder
+#   check-installed.sh package PREFIX BUILD   the .deb holds the same files under /usr
 set -uo pipefail
 
 failures=0
@@ -181,8 +182,39 @@ check_game() {
   [ $status -eq 124 ] || fail "the installed game stopped with status $status: $(cat "$work/game.log")"
 }
 
+check_package() {
+  local build=$1
+  # cpack brings the build up to date first, from the folder it is run in.
+  (cd "$build" && "${CPACK:-cpack}" --config CPackConfig.cmake -B "$work") >"$work/cpack.log" 2>&1 ||
+    { fail "cpack: $(cat "$work/cpack.log")"; return; }
+  local deb
+  deb=$(find "$work" -maxdepth 1 -name 'velmora_*.deb' | head -1)
+  [ -n "$deb" ] || { fail "cpack wrote no velmora_*.deb"; return; }
+
+  # The package holds what `cmake --install` lays out, moved under /usr.
+  local packaged installed
+  packaged=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/||' | sort)
+  installed=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)
+  [ "$packaged" = "$installed" ] || {
+    fail "the package's files differ from the installed ones:"
+    diff <(echo "$installed") <(echo "$packaged") >&2
+  }
+  local path
+  path=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/applications/$entry_name.desktop" |
+    sed -n 's/^Path=//p')
+  [ "$path" = /usr/share/velmora ] || fail "the packaged menu entry has Path=$path"
+
+  local depends
+  depends=$(dpkg-deb -f "$deb" Depends)
+  local needed
+  for needed in libqt6gui6 libqt6widgets6 libsndfile1 libpulse0 fonts-liberation fonts-liberation2 \
+    fonts-dejavu-core fonts-linuxlibertine; do
+    grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "the package does not depend on $needed: $depends"
+  done
+}
+
 [ $# -ge 2 ] || {
-  echo "usage: $0 stage|layout|desktop|tools|game PREFIX [BUILD|SOURCE]" >&2
+  echo "usage: $0 stage|layout|desktop|tools|game|package PREFIX [BUILD|SOURCE]" >&2
   exit 2
 }
 command=$1
@@ -195,6 +227,7 @@ case $command in
   desktop) check_desktop ;;
   tools) check_tools "$3" ;;
   game) check_game ;;
+  package) check_package "$3" ;;
   *)
     echo "unknown check $command" >&2
     exit 2
