@@ -50,6 +50,16 @@ std::int64_t FindSeconds(const std::function<bool(const FirstDeal&)>& predicate)
   return 0;
 }
 
+std::array<QLabel*, 5> PlayerImages(const TMainForm& form) {
+  return {form.PlrCard0, form.PlrCard1, form.PlrCard2, form.PlrCard3, form.PlrCard4};
+}
+std::array<QLabel*, 5> DealerImages(const TMainForm& form) {
+  return {form.DlrCard0, form.DlrCard1, form.DlrCard2, form.DlrCard3, form.DlrCard4};
+}
+std::array<QLabel*, 5> SlotImages(const TMainForm& form) {
+  return {form.MoneySlot0, form.MoneySlot1, form.MoneySlot2, form.MoneySlot3, form.MoneySlot4};
+}
+
 int ShownId(const QLabel& image) {
   const QPixmap shown = image.pixmap();
   if (shown.isNull()) {
@@ -178,6 +188,21 @@ void Table::PlayHand(const QString& bet, const std::vector<int>& discards) {
   }
   PressDraw();
   RunChain();
+}
+
+void Table::ToShowdown(const QString& bet, const Hand& player, const Hand& dealer, bool settle) {
+  TypeBet(bet);
+  PressDeal();
+  RunChain();
+  PressDraw();
+  RunChain("pickAwinner");
+  state.PlayerHand = player;
+  state.DealerHand = dealer;
+  state.PlayerDealtRank = EvaluateHand(player);
+  state.DealerDealtRank = EvaluateHand(dealer);
+  if (settle) {
+    form->pickAwinnerTimer();
+  }
 }
 
 void Table::RemoveSound(const QString& fileName) {

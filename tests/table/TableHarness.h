@@ -47,6 +47,10 @@ Hand DealerAfterPat(const FirstDeal& deal, int* drawCount = nullptr);
 // The first clock value from 1 on whose first deal satisfies the predicate; 0 if none.
 std::int64_t FindSeconds(const std::function<bool(const FirstDeal&)>& predicate);
 
+std::array<QLabel*, 5> PlayerImages(const TMainForm& form);
+std::array<QLabel*, 5> DealerImages(const TMainForm& form);
+std::array<QLabel*, 5> SlotImages(const TMainForm& form);
+
 // The image id a control shows: a card, the king's second face or a back; 0
 // when it is empty, -1 when it is something else.
 int ShownId(const QLabel& image);
@@ -73,6 +77,9 @@ class Table {
   std::map<std::string, int> RunChain(const std::string& stopAt = "");
   // A whole hand: deal, the given discards, draws, reveal and showdown.
   void PlayHand(const QString& bet, const std::vector<int>& discards);
+  // A hand played to the reveal, then given these final hands (as if dealt
+  // so) for the showdown, which runs unless asked not to.
+  void ToShowdown(const QString& bet, const Hand& player, const Hand& dealer, bool settle = true);
 
   void RemoveSound(const QString& fileName);
   std::vector<std::string> TakeSoundEvents();
