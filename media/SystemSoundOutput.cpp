@@ -86,22 +86,22 @@ std::optional<DecodedSound> Decode(const std::string& path) {
 }
 
 PulseStream Connect(const DecodedSound& sound) {
-  pa_sample_spec spec{};
-  spec.format = PA_SAMPLE_S16NE;
-  spec.rate = static_cast<std::uint32_t>(sound.sampleRate);
-  spec.channels = static_cast<std::uint8_t>(sound.channels);
-  if (pa_sample_spec_valid(&spec) == 0) {
+  pa_sample_spec sampleSpec{};
+  sampleSpec.format = PA_SAMPLE_S16NE;
+  sampleSpec.rate = static_cast<std::uint32_t>(sound.sampleRate);
+  sampleSpec.channels = static_cast<std::uint8_t>(sound.channels);
+  if (pa_sample_spec_valid(&sampleSpec) == 0) {
     return nullptr;
   }
   pa_buffer_attr attr{};
   attr.maxlength = static_cast<std::uint32_t>(-1);
-  attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetLatencyUsec, &spec));
+  attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetLatencyUsec, &sampleSpec));
   attr.prebuf = static_cast<std::uint32_t>(-1);
   attr.minreq = static_cast<std::uint32_t>(-1);
   attr.fragsize = static_cast<std::uint32_t>(-1);
   int error = 0;
   return PulseStream(pa_simple_new(nullptr, "Velmora", PA_STREAM_PLAYBACK, nullptr, "sound effect",
-                                   &spec, nullptr, &attr, &error));
+                                   &sampleSpec, nullptr, &attr, &error));
 }
 
 class PulseSoundStream final : public SoundStream {
