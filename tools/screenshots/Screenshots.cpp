@@ -175,10 +175,8 @@ class Session {
     shoot_.Widget(form_, "07-house-hand-revealed");
   }
 
-  void PlayHandStandingPat(int outcome) {
-    nextSeconds_ = SecondsFor(state_, outcome, nextSeconds_);
-    platform_.seconds = nextSeconds_++;
-    Deal("100");
+  // Draws no card and steps every timer of the hand up to and including the showdown.
+  void StandPatToShowdown() {
     form_.DrawClick();
     for (int step = 0; step < 5; ++step) {
       form_.PlrReplATimerTimer();
@@ -189,6 +187,13 @@ class Session {
     }
     form_.DlrShowTimer();
     form_.pickAwinnerTimer();
+  }
+
+  void PlayHandStandingPat(int outcome) {
+    nextSeconds_ = SecondsFor(state_, outcome, nextSeconds_);
+    platform_.seconds = nextSeconds_++;
+    Deal("100");
+    StandPatToShowdown();
   }
 
   void ShowDecks() {
@@ -258,16 +263,7 @@ class Session {
       shoot_.Screen("21-new-game-question");
     };
     Deal(QString::number(state_.Bank));
-    form_.DrawClick();
-    for (int step = 0; step < 5; ++step) {
-      form_.PlrReplATimerTimer();
-    }
-    form_.DlrDrawTimer();
-    for (int step = 0; step < 4; ++step) {
-      form_.DlrReplATimer();
-    }
-    form_.DlrShowTimer();
-    form_.pickAwinnerTimer();
+    StandPatToShowdown();
     platform_.onMessage = nullptr;
     platform_.onModal = nullptr;
     shoot_.Widget(form_, "22-new-game");
