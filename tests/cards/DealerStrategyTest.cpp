@@ -25,24 +25,18 @@ struct DealerDraw {
   HandRank rank;
 };
 
-// The dealer draws from a deck whose positions 11 onward are `replacements`,
-// after a player draw that left the counter at `next`.
-DealerDraw DrawFor(const Hand& dealt, const std::vector<Card>& replacements,
-                   std::int32_t next = 11) {
-  std::vector<Card> top(static_cast<std::size_t>(next - 1), 0);
-  // Fillers for the positions already used: cards that are in no scenario.
-  const std::vector<Card> spare = {CardOf("2c"), CardOf("3c"), CardOf("4c"), CardOf("5c"),
-                                   CardOf("6c"), CardOf("7c"), CardOf("8c"), CardOf("9c"),
-                                   CardOf("Tc"), CardOf("Jc"), CardOf("Qc"), CardOf("Kc")};
-  for (std::size_t k = 0; k < top.size(); ++k) {
-    top[k] = spare[k];
+// The dealer draws from a deck whose positions 11 onward are `replacements`;
+// the ten cards dealt before them are clubs that are in no scenario.
+DealerDraw DrawFor(const Hand& dealt, const std::vector<Card>& replacements) {
+  std::vector<Card> top;
+  for (Card club = CardOf("2c"); club <= CardOf("Jc"); ++club) {
+    top.push_back(club);
   }
   top.insert(top.end(), replacements.begin(), replacements.end());
-  const DeckGrid grid = DeckStartingWith(top);
-  DealerDraw result{dealt, 0, next, {}};
+  DealerDraw result{dealt, 0, 11, {}};
   RankCounts counts;
-  result.drawn =
-      ChooseDealerDraw(grid, InitialDeckPositions(), result.hand, counts, result.rank, result.next);
+  result.drawn = ChooseDealerDraw(DeckStartingWith(top), InitialDeckPositions(), result.hand,
+                                  counts, result.rank, result.next);
   return result;
 }
 
@@ -95,35 +89,6 @@ class DealerStrategyTest : public QObject {
         DrawFor(HandOf("Qh 9c 6s Ad 3h"), {CardOf("4s"), CardOf("Ac"), CardOf("5s"), CardOf("7d")});
     QCOMPARE(draw.drawn, 4);
     QCOMPARE(draw.hand, HandOf("Ac 4s 5s Ad 7d"));
-  }
-
-  void dealerContinuesAfterThePlayersDraw() {
-    const DealerDraw draw = DrawFor(HandOf("Ah 2d 2c 9s Kh"), {CardOf("5s"), CardOf("6s")}, 13);
-    QCOMPARE(draw.drawn, 3);
-    QCOMPARE(draw.hand[0], CardOf("5s"));  // deck position 13
-    QCOMPARE(draw.next, 16);
-  }
-
-  void dealerOfTheFirstDealOfSecondOne() {
-    DeckGrid grid = InitialDeckGrid();
-    const DeckPositions positions = InitialDeckPositions();
-    RandomSource random;
-    Shuffle(grid, random, [] { return std::int64_t{1}; });
-    std::int32_t next = 1;
-    Hand player{};
-    Hand dealer{};
-    DealHands(grid, next, player, dealer);
-    ReplacedFlags replaced{};
-    ReplaceDiscards(grid, positions, next, player, DiscardFlags{1, 1, 0, 1, 0}, replaced);
-
-    HandRank rank;
-    RankCounts counts;
-    QCOMPARE(ChooseDealerDraw(grid, positions, dealer, counts, rank, next), 3);
-    QCOMPARE(rank, (HandRank{0, 11, 9, 8, 6, 1, 0}));
-    QCOMPARE(dealer, (Hand{38, 36, 23, 44, 22}));
-    QCOMPARE(next, 17);
-    QCOMPARE(EvaluateHand(dealer), (HandRank{1, 9, 11, 8, 4, 0, 0}));
-    QCOMPARE(CompareRanks(EvaluateHand(player), EvaluateHand(dealer)), 1);
   }
 };
 

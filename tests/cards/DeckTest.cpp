@@ -1,4 +1,5 @@
-// The generator, the shuffle, the deal and the draw from the deck.
+// The generator, the shuffle, the deal and the draw from the deck, and the
+// whole first hand of the game's second one.
 #include "CardFixtures.h"
 #include "Cards.h"
 #include "Suites.h"
@@ -80,6 +81,17 @@ class DeckTest : public QObject {
     QCOMPARE(player, (Hand{20, 15, 13, 4, 39}));
     QCOMPARE(replaced, (ReplacedFlags{1, 1, 0, 1, 0}));
     QCOMPARE(next, 14);
+
+    // The house keeps its king and jack, draws three and pairs its jacks.
+    HandRank dealt;
+    RankCounts counts;
+    QCOMPARE(ChooseDealerDraw(grid, positions, dealer, counts, dealt, next), 3);
+    QCOMPARE(dealt, (HandRank{0, 11, 9, 8, 6, 1, 0}));
+    QCOMPARE(dealer, (Hand{38, 36, 23, 44, 22}));
+    QCOMPARE(next, 17);
+    QCOMPARE(EvaluateHand(player), (HandRank{1, 12, 6, 3, 1, 0, 0}));
+    QCOMPARE(EvaluateHand(dealer), (HandRank{1, 9, 11, 8, 4, 0, 0}));
+    QCOMPARE(CompareRanks(EvaluateHand(player), EvaluateHand(dealer)), 1);
   }
 
   void shuffleDrawsAsTheGeneratorDoes() {
@@ -108,19 +120,6 @@ class DeckTest : public QObject {
         QCOMPARE(random.next(), expectedRandom.next());
       }
     }
-  }
-
-  void shufflesWithinOneSecond() {
-    RandomSource random;
-    DeckGrid first = InitialDeckGrid();
-    DeckGrid second = InitialDeckGrid();
-    Shuffle(first, random, FixedClock(1700000000));
-    Shuffle(second, random, FixedClock(1700000000));
-    QCOMPARE(first, second);
-
-    // The same draws applied to the already shuffled deck move it on.
-    Shuffle(second, random, FixedClock(1700000000));
-    QVERIFY(first != second);
   }
 
   void drawsTakeTheNextPositions() {

@@ -2,6 +2,7 @@
 // record included. The straightforward reference ranking is timed beside it
 // for comparison. On a shared machine run it with repetitions, e.g.
 // --benchmark_repetitions=5, and read the "_min" line: the least disturbed run.
+#include "CardFixtures.h"
 #include "Cards.h"
 #include "ReferenceEvaluator.h"
 
@@ -19,21 +20,12 @@ void EveryHand(benchmark::State& state, Evaluate evaluate) {
   velmora::HandRank rank;
   velmora::RankCounts counts;
   for (auto _ : state) {
-    velmora::Hand hand{};
-    for (hand[0] = 1; hand[0] <= 48; ++hand[0]) {
-      for (hand[1] = hand[0] + 1; hand[1] <= 49; ++hand[1]) {
-        for (hand[2] = hand[1] + 1; hand[2] <= 50; ++hand[2]) {
-          for (hand[3] = hand[2] + 1; hand[3] <= 51; ++hand[3]) {
-            for (hand[4] = hand[3] + 1; hand[4] <= 52; ++hand[4]) {
-              benchmark::DoNotOptimize(hand);
-              evaluate(hand, rank, counts);
-              benchmark::DoNotOptimize(rank);
-              benchmark::DoNotOptimize(counts);
-            }
-          }
-        }
-      }
-    }
+    velmora::testing::ForEveryHand([&](const velmora::Hand& hand) {
+      benchmark::DoNotOptimize(hand);
+      evaluate(hand, rank, counts);
+      benchmark::DoNotOptimize(rank);
+      benchmark::DoNotOptimize(counts);
+    });
   }
   state.SetItemsProcessed(state.iterations() * kHands);
   // Seconds per hand, printed with an SI prefix ("12.3n" is 12.3 ns).
