@@ -114,11 +114,10 @@ void DialogsBasicTest::welcomeName() {
     return;
   }
   QCOMPARE(platform.messages.size(), 1u);
-  QCOMPARE(platform.messages[0].icon, QMessageBox::Critical);
-  QCOMPARE(platform.messages[0].caption, QString("Illegal Name Entry"));
-  QCOMPARE(platform.messages[0].text,
-           QString("Name must be 10 letters or less.\n        Try Again.."));
-  QCOMPARE(platform.messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+  const auto& shown = platform.messages[0];
+  QCOMPARE(shown.caption + '|' + shown.text,
+           QString("Illegal Name Entry|Name must be 10 letters or less.\n        Try Again.."));
+  QVERIFY(shown.icon == QMessageBox::Critical && shown.buttons == QMessageBox::Ok);
   QCOMPARE(state.Bank, 0);
   QCOMPARE(state.Statistics.BankTotal, 0u);
 }
