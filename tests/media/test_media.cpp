@@ -13,18 +13,15 @@
 #include <string>
 #include <vector>
 
-using velmora::SoundOutput;
 using velmora::SoundPath;
-using velmora::SoundStream;
 using velmora::TMediaPlayer;
 
 namespace {
 
-// Opens every path except those listed as refused; counts the streams alive
-// so that a test can see whether the player ever holds two files at once.
-class ScriptedOutput final : public SoundOutput {
- public:
-  std::unique_ptr<SoundStream> Open(const std::string& path) override;
+// Opens every path except those refused; counts the streams alive, so that a
+// test can see whether the player ever holds two files at once.
+struct ScriptedOutput final : velmora::SoundOutput {
+  std::unique_ptr<velmora::SoundStream> Open(const std::string& path) override;
 
   std::set<std::string> refused;
   bool playsFail = false;
@@ -34,28 +31,23 @@ class ScriptedOutput final : public SoundOutput {
   int mostAlive = 0;
 };
 
-class ScriptedStream final : public SoundStream {
- public:
-  ScriptedStream(ScriptedOutput& owner, std::string path) : owner_(owner), path_(std::move(path)) {
-    owner_.mostAlive = std::max(owner_.mostAlive, ++owner_.alive);
+struct ScriptedStream final : velmora::SoundStream {
+  ScriptedStream(ScriptedOutput& output, std::string file) : owner(output), path(std::move(file)) {
+    owner.mostAlive = std::max(owner.mostAlive, ++owner.alive);
   }
-  ~ScriptedStream() override { --owner_.alive; }
+  ~ScriptedStream() override { --owner.alive; }
   bool Play() override {
-    owner_.played.push_back(path_);
-    return !owner_.playsFail;
+    owner.played.push_back(path);
+    return !owner.playsFail;
   }
 
- private:
-  ScriptedOutput& owner_;
-  std::string path_;
+  ScriptedOutput& owner;
+  std::string path;
 };
 
-std::unique_ptr<SoundStream> ScriptedOutput::Open(const std::string& path) {
+std::unique_ptr<velmora::SoundStream> ScriptedOutput::Open(const std::string& path) {
   opened.push_back(path);
-  if (refused.count(path) != 0) {
-    return nullptr;
-  }
-  return std::make_unique<ScriptedStream>(*this, path);
+  return refused.count(path) != 0 ? nullptr : std::make_unique<ScriptedStream>(*this, path);
 }
 
 }  // namespace
@@ -64,7 +56,7 @@ class TestMedia : public QObject {
   Q_OBJECT
 
  private slots:
-  void playingNeedsAnOpenFile() {
+  void playsOnlyTheFileItHasOpen() {
     ScriptedOutput output;
     TMediaPlayer player(output);
     QVERIFY(!player.Play());
@@ -72,63 +64,44 @@ class TestMedia : public QObject {
     QVERIFY(output.opened.empty());
     player.Close();
 
-    output.refused.insert("/gone/shuffle.wav");
-    player.SetFileName("/gone/shuffle.wav");
-    QVERIFY(!player.Open());
-    QVERIFY(!player.Play());
-
-    player.SetFileName("/s/cardflip.wav");
-    QVERIFY(player.Open());
-    QVERIFY(player.Play());
-    player.Close();
-    player.Close();
-    QCOMPARE(output.alive, 0);
-    QVERIFY(!player.Play());
-    QCOMPARE(output.played, std::vector<std::string>{"/s/cardflip.wav"});
-  }
-
-  void openingAnotherFileReplacesTheOpenOne() {
-    ScriptedOutput output;
-    TMediaPlayer player(output);
     player.SetFileName("/s/shuffle.wav");
     QVERIFY(player.Open());
     player.SetFileName("/s/cardflip.wav");
-    QVERIFY(player.Open());
+    QVERIFY(player.Open());  // replaces the open file
     QVERIFY(player.Play());
-    QCOMPARE(output.played, std::vector<std::string>{"/s/cardflip.wav"});
     QCOMPARE(output.mostAlive, 1);
 
+    // A failed play is reported; the file stays open for the next one.
+    output.playsFail = true;
+    QVERIFY(!player.Play());
+    output.playsFail = false;
+    QVERIFY(player.Play());
+
     // A failed open must not leave the previous sound playable.
-    output.refused.insert("/s/bust.wav");
-    player.SetFileName("/s/bust.wav");
+    output.refused.insert("/gone/bust.wav");
+    player.SetFileName("/gone/bust.wav");
     QVERIFY(!player.Open());
     QVERIFY(!player.IsOpen());
     QCOMPARE(output.alive, 0);
     QVERIFY(!player.Play());
-  }
 
-  void aFailedPlayIsReportedAndTheFileStaysOpen() {
-    ScriptedOutput output;
-    TMediaPlayer player(output);
     player.SetFileName("/s/plrwin.wav");
     QVERIFY(player.Open());
-    output.playsFail = true;
+    player.Close();
+    player.Close();
+    QCOMPARE(output.alive, 0);
     QVERIFY(!player.Play());
-    QVERIFY(player.IsOpen());
-    output.playsFail = false;
-    QVERIFY(player.Play());
+    QCOMPARE(output.played, std::vector<std::string>(3, "/s/cardflip.wav"));
   }
 
   void soundPathFollowsTheWorkingDirectoryAtEachCall() {
     const QString before = QDir::currentPath();
     QTemporaryDir first;
     QTemporaryDir second;
-    QVERIFY(first.isValid() && second.isValid());
-
-    QVERIFY(QDir::setCurrent(first.path()));
-    QCOMPARE(SoundPath("shuffle.wav"), QDir(first.path()).filePath("sounds/shuffle.wav"));
-    QVERIFY(QDir::setCurrent(second.path()));
-    QCOMPARE(SoundPath("bust.wav"), QDir(second.path()).filePath("sounds/bust.wav"));
+    for (const QTemporaryDir* dir : {&first, &second}) {
+      QVERIFY(QDir::setCurrent(dir->path()));
+      QCOMPARE(SoundPath("bust.wav"), QDir(dir->path()).filePath("sounds/bust.wav"));
+    }
     // At the root there is no doubled separator.
     QVERIFY(QDir::setCurrent("/"));
     QCOMPARE(SoundPath("bust.wav"), QString("/sounds/bust.wav"));
