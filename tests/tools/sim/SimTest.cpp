@@ -123,9 +123,6 @@ class SimTest : public QObject {
         RunWith({"--hands", "3000", "--start-time", "1234567", "--player", strategy, "--json"});
     QCOMPARE(run.status, 0);
     const QJsonObject json = JsonOf(run);
-    for (const char* key : {"hands", "player_wins", "dealer_wins", "pushes"}) {
-      QVERIFY2(json.value(key).isDouble(), key);
-    }
     QVERIFY(json.value("hands_per_second").toDouble() > 0);
     const qint64 hands = json.value("hands").toInteger();
     QCOMPARE(hands, 3000);
