@@ -5,8 +5,8 @@
 #include "CashTray.h"
 #include "ClickableImage.h"
 #include "GameState.h"
-#include "Images.h"
 #include "MainForm.h"
+#include "PictureNames.h"
 #include "Platform.h"
 #include "Settlement.h"
 
@@ -112,10 +112,10 @@ void TMainForm::UpdateMoney() {
     const std::int32_t bill = bills.slotValues[s];
     state_.SlotValue[s] = bill;
     if (bill != 0) {
-      ShowImage(*moneySlots_[s], DenominationImageId(bill));
+      ShowBillPicture(*moneySlots_[s], bill);
       moneySlots_[s]->setToolTip("Bet $" + QString::number(bill));
     } else {
-      ClearImage(*moneySlots_[s]);
+      EmptyPicture(*moneySlots_[s]);
       moneySlots_[s]->setToolTip(QString());
     }
   }

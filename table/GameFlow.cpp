@@ -1,10 +1,10 @@
 // The game around the hands: the end of the splash and the welcome, New Game.
 #include "ClickableImage.h"
 #include "GameState.h"
-#include "Images.h"
 #include "IntroDlg.h"
 #include "LogoBox.h"
 #include "MainForm.h"
+#include "PictureNames.h"
 #include "Platform.h"
 
 #include <QAction>
@@ -97,8 +97,8 @@ void TMainForm::NewGameClick() {
   }
 
   for (std::size_t p = 0; p < 5; ++p) {
-    ClearImage(*playerCards_[p]);
-    ClearImage(*dealerCards_[p]);
+    EmptyPicture(*playerCards_[p]);
+    EmptyPicture(*dealerCards_[p]);
   }
   DlrNameLabl->show();
   PlrNameLabl->show();

@@ -9,6 +9,7 @@
 #include "HelpBox.h"
 #include "Images.h"
 #include "Look.h"
+#include "PictureNames.h"
 #include "Platform.h"
 #include "StatBox.h"
 
@@ -191,6 +192,7 @@ void TMainForm::BuildTable() {
                       look::Yellow, Qt::AlignCenter);
   DeckStack = MakeImage(t, "DeckStack", {24, 96, 78, 101});
   DeckStack->setPixmap(FixedPictureImage(FixedPicture::DeckStack));
+  DeckStack->setAccessibleName("deck");
   DeckCard = MakeImage(t, "DeckCard", {29, 99, 71, 96});
 
   // The rails and the tray.
@@ -239,6 +241,7 @@ void TMainForm::BuildTray() {
 
   TablPic = MakeImage(MoneyTabl, "TablPic", {0, 0, 112, 400});
   TablPic->setPixmap(FixedPictureImage(FixedPicture::TrayBackground));
+  TablPic->setAccessibleName("cash tray");
 
   const std::array<const char*, 5> slotNames{"MoneySlot0", "MoneySlot1", "MoneySlot2", "MoneySlot3",
                                              "MoneySlot4"};
@@ -256,6 +259,7 @@ void TMainForm::BuildTray() {
 
   HatchCovr = MakeImage(MoneyTabl, "HatchCovr", {15, 22, 84, 30});
   HatchCovr->setPixmap(FixedPictureImage(FixedPicture::BetFieldFrame));
+  HatchCovr->setAccessibleName("bet field frame");
 
   BetEdit = new QLineEdit(MoneyTabl);
   BetEdit->setObjectName("BetEdit");
@@ -263,6 +267,8 @@ void TMainForm::BuildTray() {
   BetEdit->setFont(look::TimesNewRoman(13, true, true));
   look::SetBackground(*BetEdit, look::Black);
   look::SetTextColour(*BetEdit, look::Yellow);
+  // Its caption is painted on the tray's picture, which a screen reader cannot read.
+  BetEdit->setAccessibleName("New Bet");
   // Runs for typing and for every text the program sets; setting the same
   // text again emits nothing, as the handler expects.
   connect(BetEdit, &QLineEdit::textChanged, this, &TMainForm::BetEditChange);
@@ -270,6 +276,7 @@ void TMainForm::BuildTray() {
   TableHatch = MakePanel(MoneyTabl, "TableHatch", {0, 0, 115, 400}, look::Green);
   SlidePic = MakeImage(TableHatch, "SlidePic", {1, 1, 112, 398});
   SlidePic->setPixmap(FixedPictureImage(FixedPicture::TrayHatch));
+  SlidePic->setAccessibleName("closed cash tray");
 }
 
 void TMainForm::BuildStatusLine() {
@@ -356,6 +363,13 @@ void TMainForm::SetStartState() {
   }
   DeckStack->hide();
   DeckCard->hide();
+  // Empty places say so to a screen reader.
+  for (std::size_t p = 0; p < 5; ++p) {
+    EmptyPicture(*dealerCards_[p]);
+    EmptyPicture(*playerCards_[p]);
+    EmptyPicture(*moneySlots_[p]);
+  }
+  EmptyPicture(*DeckCard);
   Sound->setEnabled(true);
   Sound->setChecked(state_.SoundOn);
 
@@ -400,11 +414,11 @@ void TMainForm::EndTheProgram() {
 }
 
 void TMainForm::ShowFace(QLabel& image, Card card) {
-  ShowImage(image, CardImageId(card));
+  ShowCardPicture(image, CardImageId(card));
 }
 
 void TMainForm::ShowBack(QLabel& image) {
-  ShowImage(image, state_.DeckBackId);
+  ShowCardPicture(image, state_.DeckBackId);
 }
 
 void TMainForm::DrawRandomBack() {

@@ -18,6 +18,7 @@
 class QAction;
 class QCloseEvent;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -178,6 +179,8 @@ class TMainForm : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The keys 1 to 5 mark and unmark the player's cards like a click on them.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildTable();

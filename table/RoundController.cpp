@@ -5,9 +5,11 @@
 #include "GameState.h"
 #include "Images.h"
 #include "MainForm.h"
+#include "PictureNames.h"
 #include "Platform.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -46,8 +48,8 @@ void TMainForm::DealClick() {
     label->clear();
   }
   for (std::size_t p = 0; p < 5; ++p) {
-    ClearImage(*playerCards_[p]);
-    ClearImage(*dealerCards_[p]);
+    EmptyPicture(*playerCards_[p]);
+    EmptyPicture(*dealerCards_[p]);
   }
   if (state_.RandomizeDeck && !state_.DeckJustChosen) {
     DrawRandomBack();
@@ -115,6 +117,22 @@ void TMainForm::PlrCardClick(int position) {
   Draw->setFocus();
 }
 
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+  // Digits typed into the bet field never get here: the field takes them.
+  // While the player chooses, Draw has the focus and lets them through.
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  const int key = event->key();
+  if (modifiers != Qt::NoModifier || key < Qt::Key_1 || key > Qt::Key_5) {
+    QMainWindow::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  // Holding a key down must not flicker the card between its face and a back.
+  if (!event->isAutoRepeat()) {
+    PlrCardClick(key - Qt::Key_1);
+  }
+}
+
 void TMainForm::DrawClick() {
   const auto marked =
       static_cast<int>(std::count(state_.Discards.begin(), state_.Discards.end(), 1));
@@ -137,7 +155,7 @@ void TMainForm::DrawClick() {
   CaptionBar->clear();
   for (std::size_t p = 0; p < 5; ++p) {
     if (state_.Discards[p] == 1) {
-      ClearImage(*playerCards_[p]);
+      EmptyPicture(*playerCards_[p]);
     }
   }
   ReplaceDiscards(state_.Deck, state_.Positions, state_.NextCardNumber, state_.PlayerHand,
@@ -188,7 +206,7 @@ void TMainForm::DlrDrawTimer() {
   // The discards are taken from the right-hand end of the row whichever cards
   // were replaced; face down, the difference cannot be seen.
   for (int p = 5 - state_.DealerDrawCount; p < 5; ++p) {
-    ClearImage(*dealerCards_[static_cast<std::size_t>(p)]);
+    EmptyPicture(*dealerCards_[static_cast<std::size_t>(p)]);
   }
   state_.DealStep = 0;
   EnableTimer(DlrReplA);
@@ -236,10 +254,10 @@ void TMainForm::kingOheartsTimer() {
     }
     QLabel& image = dealerRow ? *dealerCards_[p] : *playerCards_[p];
     if (state_.KingFacePhase == 0) {
-      ShowImage(image, KingOfHeartsAltImageId);
+      ShowCardPicture(image, KingOfHeartsAltImageId);
       state_.KingFacePhase = 1;
     } else {
-      ShowImage(image, CardImageId(KingOfHearts));
+      ShowCardPicture(image, CardImageId(KingOfHearts));
       state_.KingFacePhase = 0;
     }
   }

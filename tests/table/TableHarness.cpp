@@ -148,33 +148,35 @@ void Table::PressDraw() {
   QTest::mouseClick(form->Draw, Qt::LeftButton);
 }
 
-std::map<std::string, int> Table::RunChain(const std::string& stopAt) {
-  const std::vector<std::pair<std::string, std::pair<QTimer*, void (TMainForm::*)()>>> chain{
+std::string Table::Step(const std::string& stopAt) {
+  const std::array<std::pair<const char*, std::pair<QTimer*, void (TMainForm::*)()>>, 6> chain{{
       {"DealDelay", {&form->DealDelay, &TMainForm::DealDelayTimer}},
       {"PlrReplATimer", {&form->PlrReplATimer, &TMainForm::PlrReplATimerTimer}},
       {"DlrDraw", {&form->DlrDraw, &TMainForm::DlrDrawTimer}},
       {"DlrReplA", {&form->DlrReplA, &TMainForm::DlrReplATimer}},
       {"DlrShow", {&form->DlrShow, &TMainForm::DlrShowTimer}},
       {"pickAwinner", {&form->pickAwinner, &TMainForm::pickAwinnerTimer}},
-  };
-  std::map<std::string, int> ticks;
-  for (int guard = 0; guard < 100; ++guard) {
-    bool stepped = false;
-    for (const auto& [name, timer] : chain) {
-      if (!timer.first->isActive()) {
-        continue;
-      }
+  }};
+  for (const auto& [name, timer] : chain) {
+    if (timer.first->isActive()) {
       if (name == stopAt) {
-        return ticks;
+        return {};
       }
       (form->*timer.second)();
-      ++ticks[name];
-      stepped = true;
+      return name;
+    }
+  }
+  return {};
+}
+
+std::map<std::string, int> Table::RunChain(const std::string& stopAt) {
+  std::map<std::string, int> ticks;
+  for (int guard = 0; guard < 100; ++guard) {
+    const std::string name = Step(stopAt);
+    if (name.empty()) {
       break;
     }
-    if (!stepped) {
-      break;
-    }
+    ++ticks[name];
   }
   return ticks;
 }

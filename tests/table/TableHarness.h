@@ -71,8 +71,10 @@ class Table {
   void PressDeal();
   void ClickCard(int position);
   void PressDraw();
-  // Steps the pending timer of the hand, in the order the timers would fire,
-  // until `stopAt` would run next (or nothing is pending). Returns the
+  // Runs the handler of the hand's pending timer and returns its timer's
+  // name; empty when nothing is pending or `stopAt` would run next.
+  std::string Step(const std::string& stopAt = "");
+  // Steps until `stopAt` would run next (or nothing is pending). Returns the
   // handlers run with their number of ticks.
   std::map<std::string, int> RunChain(const std::string& stopAt = "");
   // A whole hand: deal, the given discards, draws, reveal and showdown.

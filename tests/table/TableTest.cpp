@@ -4,6 +4,7 @@
 #include "ExitDlg.h"
 #include "Images.h"
 #include "LogoBox.h"
+#include "Suites.h"
 #include "TableHarness.h"
 
 #include <QAction>
@@ -700,5 +701,9 @@ class TableTest : public QObject {
   }
 };
 
-QTEST_MAIN(TableTest)
+int RunTableTests(int argc, char** argv) {
+  TableTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
 #include "TableTest.moc"

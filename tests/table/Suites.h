@@ -1,0 +1,5 @@
+// The table's test classes, run one after another by one executable.
+#pragma once
+
+int RunTableTests(int argc, char** argv);
+int RunTableAccessTests(int argc, char** argv);

@@ -1,0 +1,184 @@
+// The table without a mouse and without sight: the keys 1 to 5 mark the
+// player's cards, and every picture tells a screen reader what it shows.
+#include "CardNames.h"
+#include "ClickableImage.h"
+#include "Images.h"
+#include "Suites.h"
+#include "TableHarness.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace velmora;
+using namespace velmora::testing;
+
+namespace {
+
+// Keys go where the window sends them: to its focused control.
+void PressKey(TMainForm& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QWidget* target = form.focusWidget() != nullptr ? form.focusWidget() : &form;
+  QTest::keyClick(target, key, modifiers);
+}
+
+QString SpokenName(QWidget* widget) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+  return accessible != nullptr ? accessible->text(QAccessible::Name) : QString("(none)");
+}
+
+// What a card place must say for the picture it shows.
+QString NameFor(int shownId) {
+  if (shownId == 0) {
+    return "empty";
+  }
+  if (shownId >= BackImageId(0)) {
+    return "face down";
+  }
+  return QString::fromStdString(CardName(shownId == KingOfHeartsAltImageId ? 12 : shownId));
+}
+
+std::vector<QLabel*> CardPlaces(const TMainForm& form) {
+  std::vector<QLabel*> places{form.DeckCard};
+  for (const auto& row : {PlayerImages(form), DealerImages(form)}) {
+    places.insert(places.end(), row.begin(), row.end());
+  }
+  return places;
+}
+
+// Every card place names exactly the picture it shows; the first mismatch.
+QString NameMismatch(const TMainForm& form) {
+  for (QLabel* place : CardPlaces(form)) {
+    const int shown = ShownId(*place);
+    if (SpokenName(place) != NameFor(shown)) {
+      return place->objectName() + " shows " + QString::number(shown) + " but says " +
+             SpokenName(place);
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+class TableAccessTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void keysMarkCardsOnlyWhileChoosingDiscards() {
+    const std::int64_t seconds =
+        FindSeconds([](const FirstDeal& deal) { return deal.player[4] == KingOfHearts; });
+    QVERIFY(seconds != 0);
+    Table table;
+    TMainForm& form = *table.form;
+    PressKey(form, Qt::Key_1);  // before the splash has ended
+    QCOMPARE(ShownId(*form.PlrCard0), 0);
+    table.Start();
+    table.platform.seconds = seconds;
+
+    // Betting: the digits go into the bet field, which has the focus.
+    QCOMPARE(form.focusWidget(), form.BetEdit);
+    for (const Qt::Key key : {Qt::Key_1, Qt::Key_5}) {
+      PressKey(form, key);
+    }
+    QCOMPARE(form.BetEdit->text(), QString("15"));
+    QCOMPARE(form.BankLabl->text(), QString("Bank: $985"));
+    table.PressDeal();
+    form.DealDelayTimer();
+    PressKey(form, Qt::Key_1);  // dealing
+    table.RunChain();
+    QCOMPARE(table.state.Discards, (DiscardFlags{}));
+    QCOMPARE(form.focusWidget(), form.Draw);
+
+    // Choosing: a key does what a click on its card does, the keypad's too.
+    PressKey(form, Qt::Key_1);
+    PressKey(form, Qt::Key_3, Qt::KeypadModifier);
+    QCOMPARE(table.state.Discards, (DiscardFlags{1, 0, 1, 0, 0}));
+    QCOMPARE(ShownId(*form.PlrCard0), 60);
+    QCOMPARE(form.focusWidget(), form.Draw);
+    PressKey(form, Qt::Key_1);
+    QCOMPARE(ShownId(*form.PlrCard0), table.state.PlayerHand[0]);
+    QCOMPARE(table.state.Discards[0], 0);
+    // Marking the king stops its faces, unmarking starts them again.
+    QVERIFY(form.kingOhearts.isActive());
+    PressKey(form, Qt::Key_5);
+    QVERIFY(!form.kingOhearts.isActive());
+    QCOMPARE(ShownId(*form.PlrCard4), 60);
+    PressKey(form, Qt::Key_5);
+    QVERIFY(form.kingOhearts.isActive());
+    QCOMPARE(ShownId(*form.PlrCard4), KingOfHearts);
+    form.kingOheartsTimer();  // its other face is the same card to a listener
+    QCOMPARE(ShownId(*form.PlrCard4), KingOfHeartsAltImageId);
+    QCOMPARE(SpokenName(form.PlrCard4), QString("King of Hearts"));
+    // Neither a key held down, other keys nor a modifier mark anything.
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_2, Qt::NoModifier, "2", true);
+    QApplication::sendEvent(form.Draw, &held);
+    PressKey(form, Qt::Key_6);
+    PressKey(form, Qt::Key_0);
+    PressKey(form, Qt::Key_2, Qt::ControlModifier);
+    QCOMPARE(table.state.Discards, (DiscardFlags{0, 0, 1, 0, 0}));
+
+    table.PressDraw();
+    PressKey(form, Qt::Key_1);  // after the draw
+    table.RunChain();
+    QCOMPARE(table.state.Discards, (DiscardFlags{0, 0, 1, 0, 0}));
+    const int first = ShownId(*form.PlrCard0);
+    QCOMPARE(form.focusWidget(), form.BetEdit);  // betting again
+    PressKey(form, Qt::Key_1);
+    QCOMPARE(form.BetEdit->text(), QString("1"));
+    QCOMPARE(ShownId(*form.PlrCard0), first);
+  }
+
+  void everyPictureSaysWhatItShows() {
+    Table table;
+    TMainForm& form = *table.form;
+    QCOMPARE(NameMismatch(form), QString());
+    QCOMPARE(SpokenName(form.MoneySlot4), QString("empty"));
+    table.Start();
+    QCOMPARE(SpokenName(form.DeckCard), QString("face down"));
+    QCOMPARE(SpokenName(form.MoneySlot4), QString("$500 bill"));
+    QCOMPARE(SpokenName(form.MoneySlot0), QString("$5 bill"));
+    form.BetEdit->setText("-5000");  // $6,000 free: a bundle at the bottom
+    QCOMPARE(SpokenName(form.MoneySlot4), QString("$5,000 bundle"));
+    form.BetEdit->setText("1000");
+    QCOMPARE(SpokenName(form.MoneySlot4), QString("empty"));
+    // Labels say their text; pictures without one are named.
+    QCOMPARE(SpokenName(form.BetLabl), QString("Place Your Bet.."));
+    QCOMPARE(SpokenName(form.BankLabl), QString("(Empty)"));
+    QCOMPARE(SpokenName(form.BetEdit), QString("New Bet"));
+    QCOMPARE(SpokenName(form.DeckStack), QString("deck"));
+    QCOMPARE(SpokenName(form.Bet), QString("Deal"));
+
+    // The worked hand at clock 1, checked at every step of its chain.
+    form.BetEdit->setText("250");
+    table.PressDeal();
+    QCOMPARE(NameMismatch(form), QString());
+    while (!table.Step().empty()) {
+      QCOMPARE(NameMismatch(form), QString());
+      if (!form.Draw->isHidden() && form.Draw->isEnabled()) {
+        QCOMPARE(SpokenName(form.PlrCard0), QString("Deuce of Clubs"));
+        QCOMPARE(SpokenName(form.PlrCard2), QString("Ace of Hearts"));
+        QCOMPARE(SpokenName(form.DlrCard4), QString("face down"));
+        QCOMPARE(SpokenName(form.CaptionBar),
+                 QString("  Click on cards to remove and click Draw to replace"));
+        for (const int p : {0, 1, 3}) {
+          table.ClickCard(p);
+        }
+        QCOMPARE(SpokenName(form.PlrCard1), QString("face down"));
+        table.PressDraw();
+        QCOMPARE(SpokenName(form.PlrCard1), QString("empty"));
+      }
+    }
+    QCOMPARE(SpokenName(form.DlrCard0), QString("King of Clubs"));
+    QCOMPARE(SpokenName(form.DlrCard4), QString("Ten of Diamonds"));
+    QCOMPARE(SpokenName(form.MainLabl), QString("You're a winner!"));
+  }
+};
+
+int RunTableAccessTests(int argc, char** argv) {
+  TableAccessTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "TableAccessTest.moc"
