@@ -1,10 +1,10 @@
 // Velmora: five-card draw poker against the house.
+#include "ErrorReport.h"
 #include "GameState.h"
 #include "Platform.h"
 #include "ProgramWindows.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <exception>
 
@@ -21,23 +21,15 @@ class VelmoraApplication final : public QApplication {
   bool notify(QObject* receiver, QEvent* event) override {
     try {
       return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-      Fail(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-      Fail(QStringLiteral("Unknown error."));
+      if (platform_ != nullptr) {
+        velmora::ReportEscapedError(*platform_, std::current_exception());
+      }
     }
     return false;
   }
 
  private:
-  void Fail(const QString& text) {
-    if (platform_ == nullptr || platform_->ProgramEnded()) {
-      return;
-    }
-    velmora::ShowError(*platform_, nullptr, applicationName(), text);
-    platform_->EndProgram(1);
-  }
-
   velmora::Platform* platform_ = nullptr;
 };
 
@@ -50,20 +42,13 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Velmora 2.1"));
   QApplication::setApplicationVersion(QStringLiteral("2.1"));
   QApplication::setDesktopFileName(QStringLiteral("velmora"));
-  try {
-    velmora::RealPlatform platform;
-    application.SetPlatform(&platform);
+  velmora::RealPlatform platform;
+  application.SetPlatform(&platform);
+  const int status = velmora::RunReportingErrors(platform, [&platform] {
     velmora::GameState state;
-    velmora::ProgramWindows windows(platform, state);
-    const int status = QApplication::exec();
-    application.SetPlatform(nullptr);
-    return status;
-  } catch (const std::exception& error) {
-    QMessageBox::critical(nullptr, QApplication::applicationName(),
-                          QString::fromLocal8Bit(error.what()));
-  } catch (...) {
-    QMessageBox::critical(nullptr, QApplication::applicationName(),
-                          QStringLiteral("Unknown error."));
-  }
-  return 1;
+    const velmora::ProgramWindows windows(platform, state);
+    return QApplication::exec();
+  });
+  application.SetPlatform(nullptr);
+  return status;
 }

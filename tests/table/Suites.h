@@ -3,3 +3,4 @@
 
 int RunTableTests(int argc, char** argv);
 int RunTableAccessTests(int argc, char** argv);
+int RunErrorReportTests(int argc, char** argv);

@@ -1,0 +1,50 @@
+// An error nothing handles reaches the player as a stop box with its own
+// text, and the program ends with status 1; a normal run keeps its status.
+#include "ErrorReport.h"
+#include "FakePlatform.h"
+#include "Suites.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+#include <stdexcept>
+
+using namespace velmora;
+using namespace velmora::testing;
+
+class ErrorReportTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void escapedErrorsAreReportedOnceAndEndTheProgram() {
+    QCoreApplication::setApplicationName("Velmora 2.1");
+    FakePlatform platform;
+    QCOMPARE(RunReportingErrors(platform, [] { return 0; }), 0);
+    QVERIFY(platform.messages.empty() && !platform.ended);
+
+    QCOMPARE(RunReportingErrors(platform, []() -> int { throw std::runtime_error("Disk full"); }),
+             1);
+    QCOMPARE(platform.messages.size(), std::size_t{1});
+    const ShownMessage& message = platform.messages.front();
+    QCOMPARE(message.icon, QMessageBox::Critical);
+    QCOMPARE(message.caption, QString("Velmora 2.1"));
+    QCOMPARE(message.text, QString("Disk full"));
+    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(platform.ended);
+    QCOMPARE(platform.exitStatus, 1);
+    // While the program ends, a second failure is not reported.
+    ReportEscapedError(platform, std::make_exception_ptr(std::logic_error("again")));
+    QCOMPARE(platform.messages.size(), std::size_t{1});
+
+    FakePlatform other;
+    QCOMPARE(RunReportingErrors(other, []() -> int { throw 42; }), 1);
+    QCOMPARE(other.messages.front().text, QString("Unknown error."));
+  }
+};
+
+int RunErrorReportTests(int argc, char** argv) {
+  ErrorReportTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "ErrorReportTest.moc"
