@@ -19,8 +19,9 @@ constexpr auto Overview = std::to_array<Paragraph>({
      "cards. This help holds everything you need to start playing."},
     {K, ""},
     {K,
-     "You begin with the bank you chose on the welcome screen ($100, $1,000 or "
-     "$5,000). Your aim is to make it grow. Every hand goes the same way:"},
+     "On the welcome screen type your name, choose your starting bank ($100, "
+     "$1,000 or $5,000) and click Enter. Your aim is to make that bank grow. Every "
+     "hand goes the same way:"},
     {K, ""},
     {B, "1. You bet, and the dealer matches your bet into the game pot."},
     {B, "2. The dealer deals two hands of five cards, one to you and one to the house."},
@@ -63,19 +64,21 @@ constexpr auto Betting = std::to_array<Paragraph>({
     {K, ""},
     {K,
      "When the amount is right, click Deal. Your bet moves from the New Bet field "
-     "into the game pot and the cards are dealt. The bet is not lost yet: it leaves "
-     "your bank only if you lose the hand."},
+     "into the game pot and the cards are dealt. While the hand is played the Bank "
+     "box shows your bank less the bet in the pot. The bet is not lost yet: if you "
+     "win or tie you get it back, and it leaves your bank only if you lose."},
     {K, ""},
     {K,
      "Mistakes cost nothing: letters, an amount larger than your bank, or a bet of "
-     "$0 are refused with a message, and you can try again."},
+     "$0 are refused with a message box that says what is wrong; click OK and try "
+     "again."},
     {K, ""},
     {R, "Note:"},
     {K,
      "If you leave the New Bet field empty, Deal bets the same amount as last time, "
      "shown in the Last Bet box at the bottom of the window, as long as your bank "
-     "still covers it. The first hand of a game has no last bet, so type or click "
-     "an amount for it."},
+     "still covers it; if it doesn't, a message asks you to lower your bet. The "
+     "first hand of a game has no last bet, so type or click an amount for it."},
 });
 
 constexpr auto Deal = std::to_array<Paragraph>({
@@ -99,7 +102,9 @@ constexpr auto Deal = std::to_array<Paragraph>({
     {K, ""},
     {K,
      "When the tenth card is down, the line at the bottom of the window reads "
-     "\"Click on cards to remove and click Draw to replace\", and the draw begins."},
+     "\"Click on cards to remove and click Draw to replace\", the Deal button has "
+     "become the Draw button, and the draw begins. From the keyboard, Alt+D presses "
+     "Deal or Draw, and the keys 1 to 5 turn over your cards from left to right."},
 });
 
 constexpr auto Drawing = std::to_array<Paragraph>({
@@ -125,12 +130,15 @@ constexpr auto Drawing = std::to_array<Paragraph>({
     {K, ""},
     {K,
      "Then the dealer draws for the house and tells you how many cards it took, "
-     "for example \"Dealer takes 3\", and its new cards are dealt face down. When "
+     "for example \"Dealer takes 3\" (or \"Dealer takes 0\" when it keeps all five), "
+     "and its new cards are dealt face down. When "
      "the dealer has drawn, its hand is turned face up for the showdown."},
     {K, ""},
     {R, "HOW THE DEALER DRAWS:"},
     {K, "The dealer looks only at its own five cards and always follows the same rule:"},
-    {B, "- A straight, flush, full house or better: it stands pat and takes no card."},
+    {B,
+     "- A straight, a flush, a full house, a straight flush or a royal flush: it "
+     "stands pat and takes no card."},
     {B,
      "- Four of a kind: it keeps all five cards when the fifth card is a nine or "
      "higher, and otherwise draws one card in place of the fifth."},
@@ -140,7 +148,8 @@ constexpr auto Drawing = std::to_array<Paragraph>({
     {B,
      "- No pair: it keeps an ace and a king, or, without an ace, its two highest "
      "cards, and draws three. With an ace but no king it keeps the ace alone and "
-     "draws four, and then shows you that ace face up."},
+     "draws four; as it announces the draw it turns that ace face up at the left "
+     "of its row."},
     {K,
      "The dealer never keeps a single unmatched card beside a pair or three of a "
      "kind, and never draws to four cards of a flush or a straight."},
@@ -149,8 +158,9 @@ constexpr auto Drawing = std::to_array<Paragraph>({
 constexpr auto Showdown = std::to_array<Paragraph>({
     {K,
      "When both of you have drawn, the dealer's hand is turned face up and both "
-     "hands are ranked. The name of each hand appears under it (a hand with no pair "
-     "or better shows no name), and the result is announced above the dealer's "
+     "hands are ranked. The name of each hand appears under it (a High Card hand, "
+     "with no pair or better, shows no name there), and the result is announced "
+     "above the dealer's "
      "cards. The \"Hand Rankings\" page shows which hand beats which."},
     {K, ""},
     {B,
@@ -171,11 +181,13 @@ constexpr auto Showdown = std::to_array<Paragraph>({
     {K,
      "If you lose a hand and your bank is left at $0, you are bankrupt and the game "
      "is over. The house then offers you a credit extension: click New Game to start "
-     "a new game with your starting bank again, View Stats to look back at the "
-     "game, or Exit to leave Velmora. The new game asks whether to keep the "
-     "statistics; if you keep them, every bankruptcy is counted under "
-     "\"Bankrupts/Resets\". New Game in the Game menu (F2) starts over in the same "
-     "way at any time after the first deal."},
+     "a new game with the same name and starting bank, View Stats to look back at "
+     "the game, or Exit to leave Velmora. \"Credit extension\" is only a name: "
+     "nothing is owed. The new game asks whether to keep the statistics; if you "
+     "keep them, the new game is counted under \"Bankrupts/Resets\", and if you "
+     "don't, every figure starts again from zero. New Game in the Game menu (F2) "
+     "starts over in the same way, and is counted the same way, at any time after "
+     "the first deal of a game."},
 });
 
 constexpr auto SelectingDeck = std::to_array<Paragraph>({
@@ -197,8 +209,8 @@ constexpr auto SelectingDeck = std::to_array<Paragraph>({
      "deck you had."},
     {K, ""},
     {K,
-     "The deck you choose is used from the next hand on and stays until you change "
-     "it, also in a new game."},
+     "The deck you choose is used from the very next deal on and stays until you "
+     "change it, also in a new game. The Decks... dialog has its own Randomize box."},
     {K, ""},
     {R, "Note:"},
     {K,
@@ -221,18 +233,23 @@ constexpr auto GameStatistics = std::to_array<Paragraph>({
      "Accumulative page counts the hand rankings and the draws of you and the "
      "dealer. Click Close to go back to the table."},
     {K, ""},
+    {K,
+     "A push counts as a hand played but not as a win. The average bank is taken "
+     "over your starting bank and your bank after every hand. A draw \"improved\" a "
+     "hand when the hand after the draw beats the hand as it was dealt."},
+    {K, ""},
     {R, "Note:"},
     {K,
-     "The statistics are updated at the end of each hand, when the winner is known: "
-     "a hand still in play is not counted yet (only the draws already made appear "
-     "in the draw counts). A new game asks whether to keep the statistics or to "
-     "start them afresh."},
+     "The statistics are updated at the end of each hand, when the winner is known; "
+     "only the draws are counted as soon as they are made. A new game asks whether "
+     "to keep the statistics or to start them afresh."},
 });
 
 constexpr auto SavingStatistics = std::to_array<Paragraph>({
     {K,
-     "You can save the statistics of the current game at any time and open them "
-     "again later, for instance to keep a record of your best games."},
+     "Whenever the statistics window shows your current game you can save its "
+     "figures, and open them again later, for instance to keep a record of your "
+     "best games."},
     {K, ""},
     {B, "1. Open the statistics window: Statistics... in the Game menu, or F5."},
     {B,
@@ -260,7 +277,7 @@ constexpr auto SavingStatistics = std::to_array<Paragraph>({
     {K, ""},
     {R, "Note:"},
     {K,
-     "Saved statistics are a record of a player's best games: they can only be "
+     "Saved statistics are a record of your best games: they can only be "
      "viewed and never become the figures of the current game, so a saved game "
      "cannot be continued. While a saved file is shown, saving is switched off. A "
      "file that is damaged or was not written by Velmora is refused with a message, "
