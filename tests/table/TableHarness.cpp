@@ -29,25 +29,20 @@ FirstDeal SimulateFirstDeal(std::int64_t seconds) {
   return deal;
 }
 
-Hand DealerAfterPat(const FirstDeal& deal, int* drawCount) {
+int DealerDrawAfterPat(const FirstDeal& deal) {
   Hand dealer = deal.dealer;
   RankCounts counts{};
   HandRank rank{};
   std::int32_t next = 11;
-  const int count = ChooseDealerDraw(deal.deck, InitialDeckPositions(), dealer, counts, rank, next);
-  if (drawCount != nullptr) {
-    *drawCount = count;
-  }
-  return dealer;
+  return ChooseDealerDraw(deal.deck, InitialDeckPositions(), dealer, counts, rank, next);
 }
 
 std::int64_t FindSeconds(const std::function<bool(const FirstDeal&)>& predicate) {
-  for (std::int64_t seconds = 1; seconds < 200000; ++seconds) {
-    if (predicate(SimulateFirstDeal(seconds))) {
-      return seconds;
-    }
+  std::int64_t seconds = 1;
+  while (seconds < 200000 && !predicate(SimulateFirstDeal(seconds))) {
+    ++seconds;
   }
-  return 0;
+  return seconds;
 }
 
 std::array<QLabel*, 5> PlayerImages(const TMainForm& form) {
@@ -61,13 +56,12 @@ std::array<QLabel*, 5> SlotImages(const TMainForm& form) {
 }
 
 int ShownId(const QLabel& image) {
-  const QPixmap shown = image.pixmap();
-  if (shown.isNull()) {
+  const QImage picture = image.pixmap().toImage();
+  if (picture.isNull()) {
     return 0;
   }
   static std::map<int, QImage> pictures;
-  const QImage picture = shown.toImage();
-  for (int id = 1; id <= 69; ++id) {
+  for (int id = 1; id < BackImageId(10); ++id) {
     if (id > KingOfHeartsAltImageId && id < BackImageId(0)) {
       continue;
     }
@@ -82,13 +76,20 @@ int ShownId(const QLabel& image) {
   return -1;
 }
 
+Ids Shown(const std::array<QLabel*, 5>& images) {
+  Ids ids;
+  for (const QLabel* image : images) {
+    ids.push_back(ShownId(*image));
+  }
+  return ids;
+}
+
 Table::Table(bool withSounds) : previousFolder(QDir::currentPath()) {
   if (withSounds) {
     QDir(folder.path()).mkdir("sounds");
     for (const char* name :
          {"shuffle.wav", "cardflip.wav", "plrwin.wav", "bethatch.wav", "bust.wav"}) {
-      QFile file(folder.filePath(QStringLiteral("sounds/") + name));
-      file.open(QIODevice::WriteOnly);
+      QFile(folder.filePath(QStringLiteral("sounds/") + name)).open(QIODevice::WriteOnly);
     }
   }
   QDir::setCurrent(folder.path());
@@ -101,24 +102,16 @@ Table::~Table() {
   QDir::setCurrent(previousFolder);
 }
 
-void Table::Start(const WelcomeChoice& choice, bool openHatch) {
-  platform.onModal = [choice](QDialog& dialog) {
-    auto* intro = qobject_cast<TIntroDlg*>(&dialog);
-    if (intro == nullptr) {
-      return;
-    }
+void Table::Start(int bank, bool sound) {
+  platform.onModal = [bank, sound](QDialog& dialog) {
     const std::array<const char*, 3> banks{"RBbank0", "RBbank1", "RBbank2"};
-    intro->findChild<QRadioButton*>(banks.at(static_cast<std::size_t>(choice.bank)))
-        ->setChecked(true);
-    intro->findChild<QCheckBox*>("SoundCheck")->setChecked(choice.sound);
-    intro->findChild<QLineEdit*>("PlrNameEdit")->setText(choice.name);
-    QTest::mouseClick(intro->findChild<QPushButton*>("OK"), Qt::LeftButton);
+    dialog.findChild<QRadioButton*>(banks.at(static_cast<std::size_t>(bank)))->setChecked(true);
+    dialog.findChild<QCheckBox*>("SoundCheck")->setChecked(sound);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("OK"), Qt::LeftButton);
   };
   form->SplashTimeTimer();
   platform.onModal = nullptr;
-  if (openHatch) {
-    RunHatch();
-  }
+  RunHatch();
 }
 
 int Table::RunHatch() {
@@ -139,13 +132,17 @@ void Table::PressDeal() {
 }
 
 void Table::ClickCard(int position) {
-  const std::array<QLabel*, 5> cards{form->PlrCard0, form->PlrCard1, form->PlrCard2, form->PlrCard3,
-                                     form->PlrCard4};
-  QTest::mouseClick(cards.at(static_cast<std::size_t>(position)), Qt::LeftButton);
+  QTest::mouseClick(PlayerImages(*form).at(static_cast<std::size_t>(position)), Qt::LeftButton);
 }
 
 void Table::PressDraw() {
   QTest::mouseClick(form->Draw, Qt::LeftButton);
+}
+
+void Table::Deal(const QString& bet) {
+  TypeBet(bet);
+  PressDeal();
+  RunChain();
 }
 
 std::string Table::Step(const std::string& stopAt) {
@@ -182,9 +179,7 @@ std::map<std::string, int> Table::RunChain(const std::string& stopAt) {
 }
 
 void Table::PlayHand(const QString& bet, const std::vector<int>& discards) {
-  TypeBet(bet);
-  PressDeal();
-  RunChain();
+  Deal(bet);
   for (const int position : discards) {
     ClickCard(position);
   }
@@ -193,9 +188,7 @@ void Table::PlayHand(const QString& bet, const std::vector<int>& discards) {
 }
 
 void Table::ToShowdown(const QString& bet, const Hand& player, const Hand& dealer, bool settle) {
-  TypeBet(bet);
-  PressDeal();
-  RunChain();
+  Deal(bet);
   PressDraw();
   RunChain("pickAwinner");
   state.PlayerHand = player;
@@ -205,10 +198,6 @@ void Table::ToShowdown(const QString& bet, const Hand& player, const Hand& deale
   if (settle) {
     form->pickAwinnerTimer();
   }
-}
-
-void Table::RemoveSound(const QString& fileName) {
-  QFile::remove(folder.filePath(QStringLiteral("sounds/") + fileName));
 }
 
 std::vector<std::string> Table::TakeSoundEvents() {

@@ -22,19 +22,6 @@ class QLabel;
 
 namespace velmora::testing {
 
-struct WelcomeChoice {
-  int bank = 1;  // 0 $100, 1 $1,000, 2 $5,000
-  bool sound = true;
-  QString name;
-};
-
-inline WelcomeChoice WithBank(int bank, bool sound = true) {
-  WelcomeChoice choice;
-  choice.bank = bank;
-  choice.sound = sound;
-  return choice;
-}
-
 // The hand the table deals first after it was built, at this clock.
 struct FirstDeal {
   Hand player{};
@@ -42,9 +29,9 @@ struct FirstDeal {
   DeckGrid deck{};
 };
 FirstDeal SimulateFirstDeal(std::int64_t seconds);
-// The dealer's hand after it draws, when the player stands pat.
-Hand DealerAfterPat(const FirstDeal& deal, int* drawCount = nullptr);
-// The first clock value from 1 on whose first deal satisfies the predicate; 0 if none.
+// How many cards the dealer draws when the player stands pat.
+int DealerDrawAfterPat(const FirstDeal& deal);
+// The first clock value from 1 on whose first deal satisfies the predicate.
 std::int64_t FindSeconds(const std::function<bool(const FirstDeal&)>& predicate);
 
 std::array<QLabel*, 5> PlayerImages(const TMainForm& form);
@@ -54,6 +41,8 @@ std::array<QLabel*, 5> SlotImages(const TMainForm& form);
 // The image id a control shows: a card, the king's second face or a back; 0
 // when it is empty, -1 when it is something else.
 int ShownId(const QLabel& image);
+using Ids = std::vector<int>;
+Ids Shown(const std::array<QLabel*, 5>& images);
 
 class Table {
  public:
@@ -62,20 +51,22 @@ class Table {
   Table(const Table&) = delete;
   Table& operator=(const Table&) = delete;
 
-  // End of the splash with the welcome dialog filled in and accepted; then
-  // the hatch is run open unless asked not to.
-  void Start(const WelcomeChoice& choice = {}, bool openHatch = true);
+  // End of the splash with the welcome dialog accepted (bank 0 $100, 1
+  // $1,000, 2 $5,000), then the hatch run open.
+  void Start(int bank = 1, bool sound = true);
   int RunHatch();  // ticks until the hatch timer stops
 
   void TypeBet(const QString& text);
   void PressDeal();
   void ClickCard(int position);
   void PressDraw();
+  // Bets and deals to the player's choice of discards.
+  void Deal(const QString& bet);
   // Runs the handler of the hand's pending timer and returns its timer's
   // name; empty when nothing is pending or `stopAt` would run next.
   std::string Step(const std::string& stopAt = "");
-  // Steps until `stopAt` would run next (or nothing is pending). Returns the
-  // handlers run with their number of ticks.
+  // Steps until `stopAt` would run next or nothing is pending; the handlers
+  // run with their number of ticks.
   std::map<std::string, int> RunChain(const std::string& stopAt = "");
   // A whole hand: deal, the given discards, draws, reveal and showdown.
   void PlayHand(const QString& bet, const std::vector<int>& discards);
@@ -83,7 +74,6 @@ class Table {
   // so) for the showdown, which runs unless asked not to.
   void ToShowdown(const QString& bet, const Hand& player, const Hand& dealer, bool settle = true);
 
-  void RemoveSound(const QString& fileName);
   std::vector<std::string> TakeSoundEvents();
 
   QTemporaryDir folder;
