@@ -1,6 +1,7 @@
 #include "ClickableImage.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace velmora {
 
@@ -23,6 +24,19 @@ void ClickableImage::mouseReleaseEvent(QMouseEvent* event) {
   if (click) {
     emit clicked();
   }
+}
+
+void ClickableImage::paintEvent(QPaintEvent* event) {
+  // A picture looks the same whether or not it can be clicked: during a hand the
+  // bills in the tray are out of reach, not faded, and the cards never grey.
+  const QPixmap picture = pixmap();
+  if (picture.isNull()) {
+    QLabel::paintEvent(event);
+    return;
+  }
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawPixmap(contentsRect(), picture);
 }
 
 }  // namespace velmora
