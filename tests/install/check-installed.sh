@@ -74,13 +74,6 @@ check_layout() {
     [ "$(png_size "$icon")" = "${size}x${size}" ] ||
       fail "the ${size}x${size} icon is $(png_size "$icon") pixels"
   done
-  for shot in "$prefix"/share/velmora/screenshots/*.png; do
-    [ -f "$shot" ] || continue
-    local shot_size
-    shot_size=$(png_size "$shot")
-    [ "${shot_size%x*}" -ge 300 ] && [ "${shot_size#*x}" -ge 200 ] ||
-      fail "screenshot $(basename "$shot") is only $shot_size pixels"
-  done
 }
 
 check_desktop() {
@@ -128,47 +121,25 @@ check_tools() {
   grep -q '^1000 hands from calendar second 1000000' <<<"$out" ||
     fail "velmora-sim did not report 1000 hands: $(head -1 <<<"$out")"
 
-  # Every hand ends in exactly one outcome, one final category and one draw per side.
-  local json
-  json=$("$sim" --hands 1000 --start-time 1000000 --json) || fail "velmora-sim --json failed"
-  local outcome_sum
-  outcome_sum=$(sed 's/.*"player_wins":\([0-9]*\),"dealer_wins":\([0-9]*\),"pushes":\([0-9]*\).*/\1+\2+\3/' <<<"$json")
-  [[ $outcome_sum =~ ^[0-9]+\+[0-9]+\+[0-9]+$ ]] && [ $((outcome_sum)) -eq 1000 ] ||
-    fail "wins and pushes do not add up to 1000: $json"
-  local list
-  for list in player_categories dealer_categories player_draws dealer_draws; do
-    local counts
-    counts=$(sed -n "s/.*\"$list\":\[\([0-9,]*\)\].*/\1/p" <<<"$json")
-    [[ $counts =~ ^[0-9]+(,[0-9]+)*$ ]] && [ $((${counts//,/+})) -eq 1000 ] ||
-      fail "$list do not add up to 1000: $counts"
-  done
-
-  "$sim" --hands 0 >/dev/null 2>&1
-  [ $? -eq 2 ] || fail "velmora-sim --hands 0 should exit with 2"
-
   local corpus=$source/tests/stats/fuzz/corpus
   out=$("$stats" "$corpus/valid-played.vlm") || fail "velmora-stats rejected a valid file"
   grep -Eq 'Total hands played: +4$' <<<"$out" || fail "velmora-stats did not print the file's 4 hands"
-  out=$("$stats" "$corpus/valid-played.vlm" "$corpus/error2-word.vlm")
-  [ $? -eq 1 ] || fail "velmora-stats should exit with 1 when a file is rejected"
-  grep -q 'error2-word.vlm: File Open Error #2$' <<<"$out" || fail "velmora-stats did not name error #2"
 
   # The manuals must describe the tools as they are: every option of --help
-  # and every field of the JSON output appears in them, and they render cleanly.
-  local tool
+  # appears in them, and they render cleanly.
+  local tool rendered option field
   for tool in velmora-sim velmora-stats; do
-    local manual=$prefix/share/man/man1/$tool.1 rendered option
-    rendered=$(LC_ALL=C.UTF-8 MANWIDTH=200 man --warnings -l "$manual" 2>"$work/$tool.warnings")
-    [ -s "$work/$tool.warnings" ] && fail "$tool.1 renders with warnings: $(cat "$work/$tool.warnings")"
+    rendered=$(LC_ALL=C.UTF-8 MANWIDTH=200 man --warnings -l "$prefix/share/man/man1/$tool.1" 2>"$work/warnings")
+    [ -s "$work/warnings" ] && fail "$tool.1 renders with warnings: $(cat "$work/warnings")"
     for option in $("$prefix/bin/$tool" --help | grep -o -- '--[a-z-]*' | sort -u); do
       [ "$option" = -- ] && continue
       grep -q -- "$option" <<<"$rendered" || fail "$tool.1 does not describe $option"
     done
   done
-  local field rendered_sim
-  rendered_sim=$(MANWIDTH=200 man -l "$prefix/share/man/man1/velmora-sim.1" 2>/dev/null)
-  for field in $(grep -o '"[a-z_0-9]*":' <<<"$json" | tr -d '":'); do
-    grep -q "\\b$field\\b" <<<"$rendered_sim" || fail "velmora-sim.1 does not describe the JSON field $field"
+  # And every field of velmora-sim's JSON output.
+  rendered=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$prefix/share/man/man1/velmora-sim.1" 2>/dev/null)
+  for field in $("$sim" --hands 10 --json | grep -o '"[a-z_0-9]*":' | tr -d '":'); do
+    grep -q "\\b$field\\b" <<<"$rendered" || fail "velmora-sim.1 does not describe the JSON field $field"
   done
 }
 
