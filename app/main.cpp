@@ -41,7 +41,11 @@ int main(int argc, char* argv[]) {
   // append to every window title.
   QApplication::setApplicationName(QStringLiteral("Velmora 2.1"));
   QApplication::setApplicationVersion(QStringLiteral("2.1"));
-  QApplication::setDesktopFileName(QStringLiteral("velmora"));
+  // Names the menu entry, so that Wayland compositors match the window to it.
+  QApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Velmora"));
+  // A steady text cursor: a blinking one wakes the program twenty times a second
+  // while the player only looks at the table.
+  QApplication::setCursorFlashTime(0);
   velmora::RealPlatform platform;
   application.SetPlatform(&platform);
   const int status = velmora::RunReportingErrors(platform, [&platform] {
