@@ -43,11 +43,7 @@ void TMainForm::SplashTimeTimer() {
   for (ClickableImage* slot : moneySlots_) {
     slot->show();
   }
-  if (state_.RandomizeDeck) {
-    DrawRandomBack();
-    state_.DeckJustChosen = true;
-  }
-  ShowBack(*DeckCard);
+  ShowDeckCardBack();
   DeckStack->show();
   DeckCard->show();
   DlrNameLabl->show();
@@ -120,11 +116,7 @@ void TMainForm::NewGameClick() {
   for (ClickableImage* slot : moneySlots_) {
     slot->setEnabled(true);
   }
-  if (state_.RandomizeDeck) {
-    DrawRandomBack();
-    state_.DeckJustChosen = true;
-  }
-  ShowBack(*DeckCard);
+  ShowDeckCardBack();
   DeckStack->show();
   DeckCard->show();
   CaptionBar->setText("  Enter your bet and click Deal to start");

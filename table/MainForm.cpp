@@ -426,6 +426,16 @@ void TMainForm::DrawRandomBack() {
       DrawRandomBackId(state_.Random, [this] { return platform_.CalendarSeconds(); });
 }
 
+void TMainForm::ShowDeckCardBack() {
+  // With random backs on, the deck picture shows a freshly drawn back, and the
+  // next deal keeps it instead of drawing another.
+  if (state_.RandomizeDeck) {
+    DrawRandomBack();
+    state_.DeckJustChosen = true;
+  }
+  ShowBack(*DeckCard);
+}
+
 void TMainForm::SetNameLabel(const QString& name) {
   // The seat names grow with their text; the other labels keep their size.
   PlrNameLabl->setText(name);
@@ -449,11 +459,7 @@ void TMainForm::DeckClick() {
   }
   // Before the first deal of a game the deck lies on the table and shows the choice at once.
   if (!DeckCard->isHidden()) {
-    if (state_.RandomizeDeck) {
-      DrawRandomBack();
-      state_.DeckJustChosen = true;
-    }
-    ShowBack(*DeckCard);
+    ShowDeckCardBack();
   }
 }
 

@@ -200,6 +200,7 @@ class TMainForm : public QMainWindow {
   void ShowFace(QLabel& image, Card card);
   void ShowBack(QLabel& image);
   void DrawRandomBack();
+  void ShowDeckCardBack();
   void SetNameLabel(const QString& name);
   void OpenBetting();
   void DeclareBankrupt();
