@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTest>
 #include <QToolButton>
 
@@ -191,6 +192,22 @@ class TableTest : public QObject {
       QVERIFY(!form.DealDelay.isActive());
     }
     QCOMPARE(table.platform.messages.size(), std::size_t{5});
+
+    // Deal checks the field once more itself: text that the change handler never
+    // leaves there (put in while its signal is blocked) is refused by Deal too.
+    const std::pair<QString, QString> refused[] = {
+        {"12a", "No betting charactors!\n      Try again.."},
+        {"5000", "You don't have that much!\n       Try again.."}};
+    for (const auto& [text, message] : refused) {
+      {
+        const QSignalBlocker quiet(form.BetEdit);
+        form.BetEdit->setText(text);
+      }
+      table.PressDeal();
+      CheckMessage(table.platform, "Illegal Bet", message);
+      QCOMPARE(form.BetEdit->text(), text);
+      QVERIFY(!form.DealDelay.isActive());
+    }
   }
 
   void dealClosesBettingAndDealsCardByCard() {
