@@ -315,8 +315,8 @@ void TStatBox::SaveSpBtnClick() {
 
 void TStatBox::SaveTo(const QString& path) {
   const std::optional<QString> failure =
-      WriteStatisticsFile(path, state_.Statistics, state_.PlayerName, state_.StartingBank,
-                          SaveStampAt(platform_.CalendarSeconds()));
+      WriteStatisticsFile(platform_, path, state_.Statistics, state_.PlayerName,
+                          state_.StartingBank, SaveStampAt(platform_.CalendarSeconds()));
   if (failure) {
     ShowError(platform_, this, "Save Error", path + " could not be saved.\n" + *failure);
   }
