@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 #include <QThread>
@@ -231,8 +232,8 @@ class Session {
   }
 
   void ShowStatistics() {
-    const QString saved = QDir::temp().filePath("velmora-screenshot.vlm");
-    QFile::remove(saved);
+    // Saved and opened again in a folder of its own, removed when the session ends.
+    const QString saved = scratch_.filePath("velmora-screenshot.vlm");
     platform_.saveAnswers = {saved};
     platform_.openAnswers = {saved};
     platform_.onModal = [this](QDialog& dialog) {
@@ -274,6 +275,7 @@ class Session {
   ProgramWindows& windows_;
   TMainForm& form_;
   Shooter& shoot_;
+  QTemporaryDir scratch_;
   // Hands after the first are dealt at plausible moments of today, so the clocks read true.
   std::int64_t nextSeconds_ = 1796600000;
 };
