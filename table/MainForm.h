@@ -182,7 +182,8 @@ class TMainForm : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  // The keys 1 to 5 mark and unmark the player's cards like a click on them.
+  // The keys 1 to 5 mark and unmark the player's cards like a click on them;
+  // Return presses the focused Deal or Draw button.
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

@@ -110,6 +110,18 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
   // While the player chooses, Draw has the focus and lets them through.
   const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
   const int key = event->key();
+  // Return presses the focused Deal or Draw button, as Space does; a button
+  // outside a dialog lets the key through to here.
+  if (modifiers == Qt::NoModifier && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    QWidget* focused = focusWidget();
+    if ((focused == Bet || focused == Draw) && focused->isVisible() && focused->isEnabled()) {
+      event->accept();
+      if (!event->isAutoRepeat()) {
+        static_cast<QPushButton*>(focused)->click();
+      }
+      return;
+    }
+  }
   if (modifiers != Qt::NoModifier || key < Qt::Key_1 || key > Qt::Key_5) {
     QMainWindow::keyPressEvent(event);
     return;

@@ -610,8 +610,9 @@ class TableTest : public QObject {
     QVERIFY(QTest::qWaitFor([&] { return form.pickAwinner.isActive(); }, 8000));
     const qint64 revealed = clock.elapsed();
     // Ten ticks of 100 ms; five of 100 ms, 1000 ms, four of 100 ms, 1000 ms.
-    QVERIFY2(dealt >= 900 && dealt < 2500, qPrintable(QString::number(dealt)));
-    QVERIFY2(revealed >= 3600 && revealed < 7000, qPrintable(QString::number(revealed)));
+    // Never early, however busy the machine; late by as much as it makes them.
+    QVERIFY2(dealt >= 1000 && dealt < 4000, qPrintable(QString::number(dealt)));
+    QVERIFY2(revealed >= 3900 && revealed < 9000, qPrintable(QString::number(revealed)));
     QVERIFY(QTest::qWaitFor([&] { return !form.Bet->isHidden(); }, 5000));
     QCOMPARE(table.state.Statistics.HandsPlayed, 1u);
   }
