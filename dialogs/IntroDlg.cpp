@@ -230,7 +230,7 @@ void TIntroDlg::OKClick() {
     PlrNameEdit->setFocus();
     return;
   }
-  state_.PlayerName = name.isEmpty() ? QStringLiteral("Player") : name;
+  state_.PlayerName = name.isEmpty() ? std::string("Player") : name.toStdString();
 
   state_.StartingBank = RBbank0->isChecked() ? 100 : RBbank1->isChecked() ? 1000 : 5000;
   state_.Bank = state_.StartingBank;

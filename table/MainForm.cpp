@@ -109,7 +109,8 @@ TMainForm::TMainForm(Platform& platform, GameState& state, QWidget* parent)
                               Qt::WindowCloseButtonHint),
       MediaPlayer1(platform.Sound()),
       platform_(platform),
-      state_(state) {
+      state_(state),
+      engine_(state) {
   setObjectName("MainForm");
   setWindowTitle("Velmora 2.1");
   setWindowIcon(QIcon(FixedPictureImage(FixedPicture::TableIcon)));
@@ -333,6 +334,8 @@ void TMainForm::BuildMenu() {
 
 void TMainForm::ConnectTimers() {
   const auto setUp = [this](QTimer& timer, int interval, void (TMainForm::*handler)()) {
+    // Coarse timers may fire 5 % early or late: the splash would last 5.7 s to 6.3 s.
+    timer.setTimerType(Qt::PreciseTimer);
     timer.setInterval(interval);
     connect(&timer, &QTimer::timeout, this, handler);
   };
@@ -421,19 +424,20 @@ void TMainForm::ShowBack(QLabel& image) {
   ShowCardPicture(image, state_.DeckBackId);
 }
 
-void TMainForm::DrawRandomBack() {
-  state_.DeckBackId =
-      DrawRandomBackId(state_.Random, [this] { return platform_.CalendarSeconds(); });
+Clock TMainForm::CalendarClock() const {
+  return [this] { return platform_.CalendarSeconds(); };
 }
 
 void TMainForm::ShowDeckCardBack() {
-  // With random backs on, the deck picture shows a freshly drawn back, and the
-  // next deal keeps it instead of drawing another.
-  if (state_.RandomizeDeck) {
-    DrawRandomBack();
-    state_.DeckJustChosen = true;
-  }
+  engine_.ChooseDeckPictureBack(CalendarClock());
   ShowBack(*DeckCard);
+}
+
+void TMainForm::ShowMessage(const TableMessage& message) {
+  ShowError(
+      platform_, this,
+      QString::fromUtf8(message.caption.data(), static_cast<qsizetype>(message.caption.size())),
+      QString::fromUtf8(message.text.data(), static_cast<qsizetype>(message.text.size())));
 }
 
 void TMainForm::SetNameLabel(const QString& name) {

@@ -229,7 +229,7 @@ void TStatBox::UpdateClick() {
   const GameStatistics& statistics = state_.Statistics;
   // The stamp is not shown in current mode; the clock strip follows Timer1.
   const SavedStatistics current =
-      SnapshotOf(statistics, state_.PlayerName.toStdString(), state_.StartingBank, SaveStamp{});
+      SnapshotOf(statistics, state_.PlayerName, state_.StartingBank, SaveStamp{});
   const bool backValid = state_.DeckBackId >= BackImageId(0) && state_.DeckBackId <= BackImageId(9);
   Fill(current, backValid ? state_.DeckBackId : BackImageId(0));
   EnterCurrentMode();
@@ -295,7 +295,7 @@ void TStatBox::SaveSpBtnClick() {
 
 void TStatBox::SaveTo(const QString& path) {
   const std::optional<QString> failure =
-      WriteStatisticsFile(platform_, path, state_.Statistics, state_.PlayerName,
+      WriteStatisticsFile(platform_, path, state_.Statistics, QString::fromStdString(state_.PlayerName),
                           state_.StartingBank, SaveStampAt(platform_.CalendarSeconds()));
   if (failure) {
     ShowError(platform_, this, "Save Error", path + " could not be saved.\n" + *failure);

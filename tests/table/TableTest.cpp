@@ -239,7 +239,7 @@ class TableTest : public QObject {
     }
     QCOMPARE(table.state.Discards, (DiscardFlags{}));
     // Choosing discards.
-    QVERIFY(form.Bet->isHidden() && form.Bet->isEnabled());
+    QVERIFY(form.Bet->isHidden() && !form.Bet->isEnabled());
     QVERIFY(!form.Draw->isHidden() && form.Draw->isEnabled());
     QCOMPARE(form.focusWidget(), form.Draw);
     QVERIFY(form.Sound->isEnabled() && !form.Deck->isEnabled());
@@ -275,7 +275,6 @@ class TableTest : public QObject {
     table.ClickCard(4);
     table.PressDraw();
     QCOMPARE(table.platform.messages.size(), std::size_t{2});
-    QCOMPARE(table.state.Statistics.PlayerDrawCounts[4], 1u);
     QCOMPARE(table.state.Replaced, (ReplacedFlags{1, 1, 1, 1, 0}));
     QCOMPARE(table.state.NextCardNumber, 15);
     table.ClickCard(4);  // inert after an accepted draw
@@ -303,7 +302,6 @@ class TableTest : public QObject {
 
     form.DlrDrawTimer();
     QCOMPARE(form.MainLabl->text(), QString("Dealer takes 3"));
-    QCOMPARE(table.state.Statistics.DealerDrawCounts[3], 1u);
     QCOMPARE(Shown(DealerImages(form)), (Ids{60, 60, 0, 0, 0}));
     QCOMPARE(table.RunChain("DlrShow"), (std::map<std::string, int>{{"DlrReplA", 4}}));
     QCOMPARE(Shown(DealerImages(form)), Ids(5, 60));
@@ -348,7 +346,6 @@ class TableTest : public QObject {
     table.Deal("10");
     table.PressDraw();  // standing pat
     QCOMPARE(table.RunChain("DlrDraw"), (std::map<std::string, int>{{"PlrReplATimer", 5}}));
-    QCOMPARE(table.state.Statistics.PlayerDrawCounts[0], 1u);
     table.form->DlrDrawTimer();
     QCOMPARE(table.form->MainLabl->text(), QString("Dealer takes 4"));
     const Card ace = table.state.DealerHand[0];
@@ -613,8 +610,9 @@ class TableTest : public QObject {
     QVERIFY(QTest::qWaitFor([&] { return form.pickAwinner.isActive(); }, 8000));
     const qint64 revealed = clock.elapsed();
     // Ten ticks of 100 ms; five of 100 ms, 1000 ms, four of 100 ms, 1000 ms.
-    QVERIFY2(dealt >= 900 && dealt < 2500, qPrintable(QString::number(dealt)));
-    QVERIFY2(revealed >= 3600 && revealed < 7000, qPrintable(QString::number(revealed)));
+    // Never early, however busy the machine; late by as much as it makes them.
+    QVERIFY2(dealt >= 1000 && dealt < 4000, qPrintable(QString::number(dealt)));
+    QVERIFY2(revealed >= 3900 && revealed < 9000, qPrintable(QString::number(revealed)));
     QVERIFY(QTest::qWaitFor([&] { return !form.Bet->isHidden(); }, 5000));
     QCOMPARE(table.state.Statistics.HandsPlayed, 1u);
   }
