@@ -49,6 +49,11 @@ void TMainForm::DealClick() {
 
 void TMainForm::DealDelayTimer() {
   const int step = state_.DealStep;
+  // A tick past the last one (a handler driven by hand beside its timer)
+  // must not reach past the row.
+  if (step > 9) {
+    return;
+  }
   if (step == 9) {
     DealDelay.stop();
   }
@@ -160,6 +165,9 @@ void TMainForm::DrawClick() {
 
 void TMainForm::PlrReplATimerTimer() {
   const int step = state_.DealStep;
+  if (step > 4) {
+    return;
+  }
   if (step == 4) {
     PlrReplATimer.stop();
   }
@@ -204,6 +212,9 @@ void TMainForm::DlrDrawTimer() {
 
 void TMainForm::DlrReplATimer() {
   const int step = state_.DealStep;
+  if (step > 3) {
+    return;
+  }
   if (step == 3) {
     DlrReplA.stop();
   }

@@ -4,7 +4,6 @@
 #include "CardNames.h"
 #include "ClickableImage.h"
 #include "Images.h"
-#include "Suites.h"
 #include "TableHarness.h"
 
 #include <QAccessible>
@@ -172,9 +171,6 @@ class TableAccessTest : public QObject {
   }
 };
 
-int RunTableAccessTests(int argc, char** argv) {
-  TableAccessTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TableAccessTest)
 
 #include "TableAccessTest.moc"
