@@ -344,6 +344,7 @@ void TStatBox::showEvent(QShowEvent* event) {
   // Only a real opening refreshes: coming back from the window's own file
   // dialogs and message boxes must keep a viewed file on screen.
   if (!event->spontaneous()) {
+    look::CentreOnScreen(*this);
     UpdateClick();
   }
   QDialog::showEvent(event);
@@ -358,7 +359,6 @@ void TStatBox::hideEvent(QHideEvent* event) {
 
 void ShowStatisticsWindow(Platform& platform, TStatBox& statBox) {
   const QString workingDirectory = QDir::currentPath();
-  look::CentreOnScreen(statBox);
   platform.RunModal(statBox);
   QDir::setCurrent(workingDirectory);
 }
