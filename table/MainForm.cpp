@@ -12,6 +12,7 @@
 #include "PictureNames.h"
 #include "Platform.h"
 #include "StatBox.h"
+#include "Widgets.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -30,14 +31,6 @@ namespace {
 constexpr int ClientWidth = 634;
 constexpr int ClientHeight = 437;
 
-QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry, const QColor& colour) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(name);
-  panel->setGeometry(geometry);
-  look::SetBackground(*panel, colour);
-  return panel;
-}
-
 // A status field: silver, lowered bevel with a single border.
 QLabel* MakeStatusField(QWidget* parent, const char* name, const QRect& geometry) {
   auto* field = new QLabel(parent);
@@ -48,26 +41,6 @@ QLabel* MakeStatusField(QWidget* parent, const char* name, const QRect& geometry
   field->setTextFormat(Qt::PlainText);
   look::SetBackground(*field, look::Silver);
   return field;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, const QFont& font,
-                  const QColor& colour, Qt::Alignment alignment) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(name);
-  label->setGeometry(geometry);
-  label->setFont(font);
-  label->setTextFormat(Qt::PlainText);
-  label->setAlignment(alignment);
-  look::SetTextColour(*label, colour);
-  return label;
-}
-
-QLabel* MakeImage(QWidget* parent, const char* name, const QRect& geometry) {
-  auto* image = new QLabel(parent);
-  image->setObjectName(name);
-  image->setGeometry(geometry);
-  image->setScaledContents(true);
-  return image;
 }
 
 ClickableImage* MakeClickableImage(QWidget* parent, const char* name, const QRect& geometry) {
@@ -148,27 +121,25 @@ void TMainForm::BuildTable() {
   CaptionBar = MakeStatusField(client, "CaptionBar", {0, 409, 400, 26});
   CaptionBar->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-  t = MakePanel(client, "t", {0, 0, 633, 409}, look::Green);
+  t = widgets::MakePanel(*client, {0, 0, 633, 409}, look::Green, false, "t");
 
   // Labels and pictures of the felt first; the panels lie over them.
-  DlrLabl = MakeLabel(t, "DlrLabl", {104, 200, 297, 31}, look::Optimum(21), look::Silver,
-                      Qt::AlignCenter);
-  PlrLabl = MakeLabel(t, "PlrLabl", {104, 352, 297, 25}, look::Optimum(21), look::Silver,
-                      Qt::AlignCenter);
-  MainLabl =
-      MakeLabel(t, "MainLabl", {8, 48, 481, 31}, look::Optimum(27), look::Aqua, Qt::AlignCenter);
+  DlrLabl = widgets::MakeLabel(*t, "DlrLabl", QString(), {104, 200, 297, 31}, look::Silver,
+                               look::Optimum(21), Qt::AlignCenter);
+  PlrLabl = widgets::MakeLabel(*t, "PlrLabl", QString(), {104, 352, 297, 25}, look::Silver,
+                               look::Optimum(21), Qt::AlignCenter);
+  MainLabl = widgets::MakeLabel(*t, "MainLabl", QString(), {8, 48, 481, 31}, look::Aqua,
+                                look::Optimum(27), Qt::AlignCenter);
   const QColor windowText = palette().color(QPalette::WindowText);
-  DlrNameLabl = MakeLabel(t, "DlrNameLabl", {24, 72, 48, 16}, look::MsSansSerif(13, true),
-                          windowText, Qt::AlignLeft | Qt::AlignTop);
-  DlrNameLabl->setText("Dealer");
-  PlrNameLabl = MakeLabel(t, "PlrNameLabl", {24, 224, 46, 16}, look::MsSansSerif(13, true),
-                          windowText, Qt::AlignLeft | Qt::AlignTop);
-  PlrNameLabl->setText("Player");
+  DlrNameLabl = widgets::MakeLabel(*t, "DlrNameLabl", "Dealer", {24, 72, 48, 16}, windowText,
+                                   look::MsSansSerif(13, true), Qt::AlignLeft | Qt::AlignTop);
+  PlrNameLabl = widgets::MakeLabel(*t, "PlrNameLabl", "Player", {24, 224, 46, 16}, windowText,
+                                   look::MsSansSerif(13, true), Qt::AlignLeft | Qt::AlignTop);
 
   const std::array<const char*, 5> dealerNames{"DlrCard0", "DlrCard1", "DlrCard2", "DlrCard3",
                                                "DlrCard4"};
   for (std::size_t p = 0; p < 5; ++p) {
-    dealerCards_[p] = MakeImage(t, dealerNames[p], {CardLefts[p], 96, 71, 96});
+    dealerCards_[p] = widgets::MakePicture(*t, dealerNames[p], {CardLefts[p], 96, 71, 96});
   }
   DlrCard0 = dealerCards_[0];
   DlrCard1 = dealerCards_[1];
@@ -189,21 +160,21 @@ void TMainForm::BuildTable() {
   PlrCard3 = playerCards_[3];
   PlrCard4 = playerCards_[4];
 
-  BetLabl = MakeLabel(t, "BetLabl", {8, 8, 481, 41}, look::TimesNewRoman(32, true, true),
-                      look::Yellow, Qt::AlignCenter);
-  DeckStack = MakeImage(t, "DeckStack", {24, 96, 78, 101});
+  BetLabl = widgets::MakeLabel(*t, "BetLabl", QString(), {8, 8, 481, 41}, look::Yellow,
+                               look::TimesNewRoman(32, true, true), Qt::AlignCenter);
+  DeckStack = widgets::MakePicture(*t, "DeckStack", {24, 96, 78, 101});
   DeckStack->setPixmap(FixedPictureImage(FixedPicture::DeckStack));
   DeckStack->setAccessibleName("deck");
-  DeckCard = MakeImage(t, "DeckCard", {29, 99, 71, 96});
+  DeckCard = widgets::MakePicture(*t, "DeckCard", {29, 99, 71, 96});
 
   // The rails and the tray.
-  Panel5 = MakePanel(t, "Panel5", {1, 405, 632, 4}, look::Olive);
-  Panel1 = MakePanel(t, "Panel1", {1, 1, 632, 4}, look::Olive);
-  Panel4 = MakePanel(t, "Panel4", {1, 1, 4, 408}, look::Olive);
+  Panel5 = widgets::MakePanel(*t, {1, 405, 632, 4}, look::Olive, false, "Panel5");
+  Panel1 = widgets::MakePanel(*t, {1, 1, 632, 4}, look::Olive, false, "Panel1");
+  Panel4 = widgets::MakePanel(*t, {1, 1, 4, 408}, look::Olive, false, "Panel4");
   Panel4->setFrameStyle(QFrame::Panel | QFrame::Raised);
   Panel4->setLineWidth(3);
   BuildTray();
-  Panel6 = MakePanel(t, "Panel6", {629, 1, 4, 421}, look::Olive);
+  Panel6 = widgets::MakePanel(*t, {629, 1, 4, 421}, look::Olive, false, "Panel6");
 
   // Controls of the window that are never shown, then the rail and the buttons.
   ShowDlr = MakeButton(client, "ShowDlr", QString(), {440, 72, 17, 17});
@@ -224,7 +195,8 @@ void TMainForm::BuildTable() {
   PlrCard3Btn = cardButtons[3];
   PlrCard4Btn = cardButtons[4];
 
-  MoneyBreakPanl = MakePanel(client, "MoneyBreakPanl", {512, 4, 4, 402}, look::Olive);
+  MoneyBreakPanl =
+      widgets::MakePanel(*client, {512, 4, 4, 402}, look::Olive, false, "MoneyBreakPanl");
 
   Draw = MakeButton(client, "Draw", "&Draw", {416, 370, 81, 25});
   connect(Draw, &QPushButton::clicked, this, &TMainForm::DrawClick);
@@ -240,7 +212,7 @@ void TMainForm::BuildTray() {
   MoneyTabl->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   MoneyTabl->setLineWidth(1);
 
-  TablPic = MakeImage(MoneyTabl, "TablPic", {0, 0, 112, 400});
+  TablPic = widgets::MakePicture(*MoneyTabl, "TablPic", {0, 0, 112, 400});
   TablPic->setPixmap(FixedPictureImage(FixedPicture::TrayBackground));
   TablPic->setAccessibleName("cash tray");
 
@@ -258,7 +230,7 @@ void TMainForm::BuildTray() {
   MoneySlot3 = moneySlots_[3];
   MoneySlot4 = moneySlots_[4];
 
-  HatchCovr = MakeImage(MoneyTabl, "HatchCovr", {15, 22, 84, 30});
+  HatchCovr = widgets::MakePicture(*MoneyTabl, "HatchCovr", {15, 22, 84, 30});
   HatchCovr->setPixmap(FixedPictureImage(FixedPicture::BetFieldFrame));
   HatchCovr->setAccessibleName("bet field frame");
 
@@ -274,8 +246,8 @@ void TMainForm::BuildTray() {
   // text again emits nothing, as the handler expects.
   connect(BetEdit, &QLineEdit::textChanged, this, &TMainForm::BetEditChange);
 
-  TableHatch = MakePanel(MoneyTabl, "TableHatch", {0, 0, 115, 400}, look::Green);
-  SlidePic = MakeImage(TableHatch, "SlidePic", {1, 1, 112, 398});
+  TableHatch = widgets::MakePanel(*MoneyTabl, {0, 0, 115, 400}, look::Green, false, "TableHatch");
+  SlidePic = widgets::MakePicture(*TableHatch, "SlidePic", {1, 1, 112, 398});
   SlidePic->setPixmap(FixedPictureImage(FixedPicture::TrayHatch));
   SlidePic->setAccessibleName("closed cash tray");
 }
@@ -289,8 +261,8 @@ void TMainForm::BuildStatusLine() {
   LastBetLabl->setText("Last Bet:");
 
   Panel3 = MakeStatusField(client, "Panel3", {515, 408, 118, 26});
-  BankLabl = MakeLabel(Panel3, "BankLabl", {2, 3, 111, 18}, look::TimesNewRoman(13, false, true),
-                       look::Navy, Qt::AlignCenter);
+  BankLabl = widgets::MakeLabel(*Panel3, "BankLabl", QString(), {2, 3, 111, 18}, look::Navy,
+                                look::TimesNewRoman(13, false, true), Qt::AlignCenter);
   BankLabl->setText("Bank:");
 }
 
