@@ -4,6 +4,7 @@
 #include "HandDescription.h"
 #include "StatisticsFigures.h"
 #include "StatisticsFile.h"
+#include "TerminalText.h"
 
 #include <algorithm>
 #include <array>
@@ -85,12 +86,12 @@ void PrintBestHand(std::ostream& out, const std::string& title, const HandRank& 
 
 void PrintSummary(std::ostream& out, const std::string& path, const SavedStatistics& s) {
   const std::uint32_t hands = s.HandsPlayed;
-  const std::string& name = s.PlayerName;
+  const std::string name = ForTerminal(s.PlayerName);
   const auto row = [&out](const std::string& caption, const std::string& value) {
     out << "  " << PadRight(caption, CaptionWidth) << value << "\n";
   };
 
-  out << path << "\n";
+  out << ForTerminal(path) << "\n";
   row("Player:", name);
   row("Saved:", SaveDateText(s.SaveDate) + " " + SaveTimeText(s.SaveTime));
   row("Total hands played:", std::to_string(hands));
@@ -143,14 +144,14 @@ void PrintBriefHeader(std::ostream& out) {
 }
 
 void PrintBriefRow(std::ostream& out, const std::string& path, const SavedStatistics& s) {
-  out << PadRight(s.PlayerName, 12)
+  out << PadRight(ForTerminal(s.PlayerName), 12)
       << PadRight(SaveDateText(s.SaveDate) + " " + SaveTimeText(s.SaveTime), 22)
       << PadLeft(std::to_string(s.HandsPlayed), 8) << PadLeft(std::to_string(s.PlayerWins), 8)
       << PadLeft(std::to_string(PercentOfHands(s.PlayerWins, s.HandsPlayed)) + "%", 6)
       << PadLeft(Money(s.StartingBank), 8)
       << PadLeft(Money(AverageBank(s.BankTotal, s.HandsPlayed)), 12)
-      << PadLeft(Money(s.HighestBank), 12) << PadLeft(Money(s.HighestBet), 12) << "  " << path
-      << "\n";
+      << PadLeft(Money(s.HighestBank), 12) << PadLeft(Money(s.HighestBet), 12) << "  "
+      << ForTerminal(path) << "\n";
 }
 
 }  // namespace
@@ -168,7 +169,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
       out << Usage;
       return AllValid;
     } else if (!optionsEnded && argument.size() > 1 && argument.front() == '-') {
-      err << "velmora-stats: unknown option " << argument << "\n" << Usage;
+      err << "velmora-stats: unknown option " << ForTerminal(argument) << "\n" << Usage;
       return BadUsage;
     } else {
       paths.push_back(argument);
@@ -189,7 +190,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     if (!result.Valid()) {
       status = SomeRejected;
       for (const FileOpenReport& report : result.Reports) {
-        out << path << ": " << report.Caption << "\n";
+        out << ForTerminal(path) << ": " << report.Caption << "\n";
       }
       continue;
     }
