@@ -1,5 +1,6 @@
-// Where wave files are played. The system output decodes with libsndfile and
-// plays through PulseAudio; tests put a recording fake behind the same seam.
+// Where wave files are played. The system output reads them with libsndfile
+// and plays them through PulseAudio; tests put a recording fake behind the
+// same seam.
 #pragma once
 
 #include <memory>
@@ -18,7 +19,9 @@ class SoundStream {
 class SoundOutput {
  public:
   virtual ~SoundOutput() = default;
-  // Null when the file is missing, empty, corrupt or unplayable, or no audio server answers.
+  // Null when the file is missing, empty, corrupt, unplayable or longer than
+  // the longest sound played (SoundFile.h), or when no audio server answers
+  // in time (PulsePlayback.h).
   virtual std::unique_ptr<SoundStream> Open(const std::string& path) = 0;
 };
 

@@ -2,6 +2,7 @@
 // with a silent sink) and listens to the sink's monitor to prove that the
 // sound arrived, at its own loudness, and that playing blocked for its length.
 #include "MediaPlayer.h"
+#include "PulsePlayback.h"
 #include "SoundOutput.h"
 
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <signal.h>
 #include <sndfile.h>
 
 #include <algorithm>
@@ -137,6 +139,31 @@ void VerifyLength(qint64 milliseconds, double seconds, const std::function<bool(
   QVERIFY2(milliseconds >= 0.9 * expected && milliseconds <= expected + 400,
            qPrintable(QString("played %1 ms for %2 ms of sound").arg(milliseconds).arg(expected)));
 }
+
+// Stops the test's audio server, as a hung or suspended one would be, and
+// lets it go on again however the test ends.
+class FrozenServer {
+ public:
+  FrozenServer() {
+    QFile pidFile(qEnvironmentVariable("XDG_RUNTIME_DIR") + "/pulse/pid");
+    if (pidFile.open(QIODevice::ReadOnly)) {
+      pid_ = pidFile.readAll().trimmed().toInt();
+    }
+    frozen_ = pid_ > 0 && ::kill(pid_, SIGSTOP) == 0;
+  }
+  ~FrozenServer() {
+    if (frozen_) {
+      ::kill(pid_, SIGCONT);
+    }
+  }
+  FrozenServer(const FrozenServer&) = delete;
+  FrozenServer& operator=(const FrozenServer&) = delete;
+  bool Frozen() const { return frozen_; }
+
+ private:
+  pid_t pid_ = 0;
+  bool frozen_ = false;
+};
 
 }  // namespace
 
@@ -278,6 +305,33 @@ class TestRealAudio : public QObject {
     QVERIFY2(waited < 1000, qPrintable(QString("refused after %1 ms").arg(waited)));
 
     // Each open connects anew, so a server that answers again is used again.
+    QVERIFY(OpenFile(*output, path) != nullptr);
+  }
+
+  void frozenServerCostsNoMoreThanItsPatience() {
+    const QString path = QDir(VELMORA_RUN_DIR).filePath("sounds/bust.wav");
+    const auto output = CreateSystemSoundOutput();
+    const auto opened = OpenFile(*output, path);
+    QVERIFY(opened != nullptr);
+    const qint64 patience = velmora::kServerPatience.count();
+    {
+      const FrozenServer frozen;
+      QVERIFY(frozen.Frozen());
+      // Mid-play: the sound lasts a second; the play fails once the patience is spent after it.
+      QElapsedTimer clock;
+      clock.start();
+      QVERIFY(!opened->Play());
+      const qint64 played = clock.elapsed();
+      qInfo("frozen server: a 1000 ms play failed after %lld ms", played);
+      QVERIFY2(played < 1000 + patience + 1000, qPrintable(QString("%1 ms").arg(played)));
+      // Opening: refused once the server has not answered in time.
+      clock.restart();
+      QVERIFY(OpenFile(*output, path) == nullptr);
+      const qint64 waited = clock.elapsed();
+      qInfo("frozen server: opening was given up after %lld ms", waited);
+      QVERIFY2(waited >= patience - 100 && waited < patience + 1000,
+               qPrintable(QString("gave up after %1 ms").arg(waited)));
+    }
     QVERIFY(OpenFile(*output, path) != nullptr);
   }
 

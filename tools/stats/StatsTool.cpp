@@ -3,6 +3,7 @@
 #include "CharacterCount.h"
 #include "StatisticsFile.h"
 #include "StatisticsSummary.h"
+#include "TerminalText.h"
 
 #include <algorithm>
 #include <array>
@@ -71,12 +72,12 @@ void PrintBestHand(std::ostream& out, const std::string& title, const SeatSummar
 
 void PrintSummary(std::ostream& out, const std::string& path, const SavedStatistics& s) {
   const StatisticsSummary summary = SummaryOf(s);
-  const std::string& name = s.PlayerName;
+  const std::string name = ForTerminal(s.PlayerName);
   const auto row = [&out](const std::string& caption, const std::string& value) {
     out << "  " << PadRight(caption, CaptionWidth) << value << "\n";
   };
 
-  out << path << "\n";
+  out << ForTerminal(path) << "\n";
   row("Player:", name);
   row("Saved:", summary.SaveDate + " " + summary.SaveTime);
   row("Total hands played:", summary.HandsPlayed);
@@ -126,11 +127,12 @@ void PrintBriefHeader(std::ostream& out) {
 
 void PrintBriefRow(std::ostream& out, const std::string& path, const SavedStatistics& s) {
   const StatisticsSummary summary = SummaryOf(s);
-  out << PadRight(s.PlayerName, 12) << PadRight(summary.SaveDate + " " + summary.SaveTime, 22)
-      << PadLeft(summary.HandsPlayed, 8) << PadLeft(summary.PlayerWins, 8)
-      << PadLeft(summary.WinPercent, 6) << PadLeft(summary.StartingBank, 8)
-      << PadLeft(summary.AverageBank, 12) << PadLeft(summary.HighestBank, 12)
-      << PadLeft(summary.HighestBet, 12) << "  " << path << "\n";
+  out << PadRight(ForTerminal(s.PlayerName), 12)
+      << PadRight(summary.SaveDate + " " + summary.SaveTime, 22) << PadLeft(summary.HandsPlayed, 8)
+      << PadLeft(summary.PlayerWins, 8) << PadLeft(summary.WinPercent, 6)
+      << PadLeft(summary.StartingBank, 8) << PadLeft(summary.AverageBank, 12)
+      << PadLeft(summary.HighestBank, 12) << PadLeft(summary.HighestBet, 12) << "  "
+      << ForTerminal(path) << "\n";
 }
 
 }  // namespace
@@ -148,7 +150,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
       out << Usage;
       return AllValid;
     } else if (!optionsEnded && argument.size() > 1 && argument.front() == '-') {
-      err << "velmora-stats: unknown option " << argument << "\n" << Usage;
+      err << "velmora-stats: unknown option " << ForTerminal(argument) << "\n" << Usage;
       return BadUsage;
     } else {
       paths.push_back(argument);
@@ -169,7 +171,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     if (!result.Valid()) {
       status = SomeRejected;
       for (const FileOpenReport& report : result.Reports) {
-        out << path << ": " << report.Caption << "\n";
+        out << ForTerminal(path) << ": " << report.Caption << "\n";
       }
       continue;
     }

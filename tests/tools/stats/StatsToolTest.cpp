@@ -1,6 +1,7 @@
 // velmora-stats over valid, damaged and missing files, and its usage errors.
 #include "StatisticsFile.h"
 #include "StatsTool.h"
+#include "TerminalText.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,6 +98,38 @@ class StatsToolTest : public QObject {
     QCOMPARE(run.status, statstool::SomeRejected);
     QCOMPARE(std::count(run.out.begin(), run.out.end(), '\n'), 4);  // heading, 2 rows, 1 report
     QVERIFY(Contains(run.out, "Zoë         12/31/99 3:05:07 PM          3       2   66%   $1000"));
+  }
+
+  // Names are bytes from a file: none of them may drive the reader's terminal.
+  void controlCharactersReachTheTerminalEscaped() {
+    using statstool::ForTerminal;
+    QCOMPARE(ForTerminal("Zo\xc3\xab \xe2\x82\xac \xf0\x9f\x82\xa1"),
+             std::string("Zo\xc3\xab \xe2\x82\xac \xf0\x9f\x82\xa1"));  // UTF-8 is kept
+    QCOMPARE(ForTerminal(std::string("a\0b\x1b[2J\x7f", 8)), std::string("a\\x00b\\x1b[2J\\x7f"));
+    // C1 controls in UTF-8, and bytes that are no UTF-8 at all: a lone CSI,
+    // an overlong NUL, a surrogate, a cut-off sequence at the end.
+    QCOMPARE(ForTerminal("\xc2\x9b"
+                         "1m|\x9b"
+                         "1m|\xc0\x80|\xed\xa0\x80|\xe2\x82"),
+             std::string("\\xc2\\x9b1m|\\x9b1m|\\xc0\\x80|\\xed\\xa0\\x80|\\xe2\\x82"));
+
+    GameStatistics s;
+    s.StartGameStatistics(1000);
+    const std::string name = "\x1b]0;x\x07\x1b[2J";
+    const std::string path =
+        Write("title\x1b[31m.vlm", FormatStatisticsFile(s, name, 1000, {3, 5, 7, 1, 12, 31, 99}));
+    for (const auto& arguments : {std::vector<std::string>{path}, {"--brief", path}}) {
+      const Outcome run = RunTool(arguments);
+      QCOMPARE(run.status, statstool::AllValid);
+      QVERIFY(std::none_of(run.out.begin(), run.out.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && c != '\n') || byte == 0x7f;
+      }));
+      QVERIFY(Contains(run.out, "\\x1b]0;x\\x07\\x1b[2J"));
+      QVERIFY(Contains(run.out, "title\\x1b[31m.vlm"));
+    }
+    // The escaped name is padded by what it shows, so the columns still line up.
+    QVERIFY(Contains(RunTool({path}).out, "  \\x1b]0;x\\x07\\x1b[2J won:   0\n"));
   }
 
   void refusesBadUsage() {

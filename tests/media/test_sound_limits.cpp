@@ -1,0 +1,186 @@
+// What a sound may cost the table: files far longer than the game's own
+// sounds are refused from their header alone, reading takes one block at a
+// time, and an audio server that accepts the connection but never answers is
+// given up after its patience. None of this needs a working audio server.
+#include "PulsePlayback.h"
+#include "SoundFile.h"
+#include "SoundOutput.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdint>
+#include <numeric>
+#include <vector>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using velmora::kLongestSound;
+using velmora::SoundFile;
+
+namespace {
+
+constexpr int kRate = 8000;
+
+void PutLittleEndian(QByteArray& bytes, std::uint32_t value, int size) {
+  for (int i = 0; i < size; ++i) {
+    bytes.append(static_cast<char>((value >> (8 * i)) & 0xff));
+  }
+}
+
+// A 16-bit mono wave file whose header claims `claimedFrames` samples; the
+// file holds `samples` and, when `sparse`, is then stretched with a hole to
+// the claimed size, which costs no disk space.
+QString WriteWave(const QTemporaryDir& dir, const QString& name, std::uint32_t claimedFrames,
+                  const std::vector<std::int16_t>& samples, bool sparse) {
+  const std::uint32_t dataBytes = claimedFrames * 2;
+  QByteArray bytes("RIFF");
+  PutLittleEndian(bytes, 36 + dataBytes, 4);
+  bytes.append("WAVEfmt ");
+  PutLittleEndian(bytes, 16, 4);
+  PutLittleEndian(bytes, 1, 2);  // PCM
+  PutLittleEndian(bytes, 1, 2);  // mono
+  PutLittleEndian(bytes, kRate, 4);
+  PutLittleEndian(bytes, kRate * 2, 4);
+  PutLittleEndian(bytes, 2, 2);
+  PutLittleEndian(bytes, 16, 2);
+  bytes.append("data");
+  PutLittleEndian(bytes, dataBytes, 4);
+  for (const std::int16_t sample : samples) {
+    PutLittleEndian(bytes, static_cast<std::uint16_t>(sample), 2);
+  }
+  QFile file(dir.filePath(name));
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+      (sparse && !file.resize(44 + static_cast<qint64>(dataBytes)))) {
+    return {};
+  }
+  return file.fileName();
+}
+
+// A socket that accepts connections (the system queues them) and never
+// reads or answers, like an audio server whose process has been stopped.
+class SilentServer {
+ public:
+  explicit SilentServer(const QString& path) : path_(QFile::encodeName(path)) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (static_cast<std::size_t>(path_.size()) >= sizeof address.sun_path) {
+      return;
+    }
+    std::copy(path_.begin(), path_.end(), address.sun_path);
+    fd_ = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    listening_ = fd_ >= 0 &&
+                 ::bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+                 ::listen(fd_, 8) == 0;
+  }
+  ~SilentServer() {
+    if (fd_ >= 0) {
+      ::close(fd_);
+    }
+  }
+  SilentServer(const SilentServer&) = delete;
+  SilentServer& operator=(const SilentServer&) = delete;
+  bool Listening() const { return listening_; }
+  QByteArray Address() const { return "unix:" + path_; }
+
+ private:
+  QByteArray path_;
+  int fd_ = -1;
+  bool listening_ = false;
+};
+
+std::vector<std::int16_t> ReadAll(SoundFile& sound) {
+  std::vector<std::int16_t> all;
+  std::vector<std::int16_t> block;
+  while (sound.ReadBlock(block) && !block.empty()) {
+    all.insert(all.end(), block.begin(), block.end());
+  }
+  return all;
+}
+
+}  // namespace
+
+class TestSoundLimits : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void lengthIsJudgedFromTheHeader() {
+    QTemporaryDir dir;
+    const auto longest = static_cast<std::uint32_t>(kLongestSound.count() * kRate);
+    const QString twoHours = WriteWave(dir, "two-hours.wav", 2 * 3600 * kRate, {}, true);
+    const QString justLongest = WriteWave(dir, "longest.wav", longest, {}, true);
+    const QString frameMore = WriteWave(dir, "frame-more.wav", longest + 1, {}, true);
+    // A header that claims two hours over a few samples: only what is there counts.
+    const QString claims = WriteWave(dir, "claims.wav", 2 * 3600 * kRate, {1, 2, 3}, false);
+    QVERIFY(!twoHours.isEmpty() && !justLongest.isEmpty() && !frameMore.isEmpty());
+
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(SoundFile::Open(twoHours.toStdString()) == nullptr);
+    QVERIFY(SoundFile::Open(frameMore.toStdString()) == nullptr);
+    // Refused through the output too, before any audio server is asked.
+    QVERIFY(velmora::CreateSystemSoundOutput()->Open(twoHours.toStdString()) == nullptr);
+    QVERIFY2(clock.elapsed() < 500, qPrintable(QString("%1 ms").arg(clock.elapsed())));
+
+    const auto kept = SoundFile::Open(justLongest.toStdString());
+    QVERIFY(kept != nullptr);
+    QCOMPARE(kept->Length(), std::chrono::milliseconds(kLongestSound));
+    const auto shortOne = SoundFile::Open(claims.toStdString());
+    QVERIFY(shortOne != nullptr);
+    QCOMPARE(ReadAll(*shortOne), (std::vector<std::int16_t>{1, 2, 3}));
+  }
+
+  void readsBlockByBlockAndStartsOver() {
+    QTemporaryDir dir;
+    std::vector<std::int16_t> samples(10'000);  // a few blocks and a part of one
+    std::iota(samples.begin(), samples.end(), std::int16_t{-5000});
+    const auto sound = SoundFile::Open(
+        WriteWave(dir, "ramp.wav", static_cast<std::uint32_t>(samples.size()), samples, false)
+            .toStdString());
+    QVERIFY(sound != nullptr);
+    QCOMPARE(sound->Length(), std::chrono::milliseconds(1250));
+    std::vector<std::int16_t> block;
+    QVERIFY(sound->ReadBlock(block));
+    QVERIFY(!block.empty() && block.size() < samples.size());
+    QVERIFY(sound->Rewind());
+    QCOMPARE(ReadAll(*sound), samples);
+    QVERIFY(sound->Rewind());
+    QCOMPARE(ReadAll(*sound), samples);
+  }
+
+  void onlyPlainFilesAreOpened() {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.wav");
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    // Opening a pipe would wait for a writer that never comes.
+    QVERIFY(SoundFile::Open(pipe.toStdString()) == nullptr);
+    QVERIFY(SoundFile::Open(dir.path().toStdString()) == nullptr);
+    QVERIFY(SoundFile::Open(dir.filePath("missing.wav").toStdString()) == nullptr);
+  }
+
+  void silentServerIsGivenUp() {
+    QTemporaryDir dir;
+    const SilentServer server(dir.filePath("silent-server"));
+    QVERIFY(server.Listening());
+    const QString sound =
+        WriteWave(dir, "beep.wav", 400, std::vector<std::int16_t>(400, 1000), false);
+    qputenv("PULSE_SERVER", server.Address());
+    QElapsedTimer clock;
+    clock.start();
+    const bool opened = velmora::CreateSystemSoundOutput()->Open(sound.toStdString()) != nullptr;
+    const qint64 waited = clock.elapsed();
+    qunsetenv("PULSE_SERVER");
+    QVERIFY(!opened);
+    const auto patience = velmora::kServerPatience.count();
+    QVERIFY2(waited >= patience - 100 && waited < patience + 1000,
+             qPrintable(QString("gave up after %1 ms").arg(waited)));
+  }
+};
+
+QTEST_GUILESS_MAIN(TestSoundLimits)
+#include "test_sound_limits.moc"

@@ -1,0 +1,18 @@
+// Text from a file on its way to a terminal. A saved name is whatever bytes
+// the file holds, and control characters in it would move the cursor, clear
+// the screen or retitle the window of whoever reads the file.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velmora::statstool {
+
+// `text` with every control character written as \xHH, one escape per byte:
+// the bytes below 0x20, 0x7f, the two-byte UTF-8 forms of U+0080..U+009F,
+// and every byte that is not part of well-formed UTF-8 (a lone 0x9b is a
+// control introducer to terminals that take eight-bit controls). All other
+// text, accented and non-Latin letters included, is left as it is.
+std::string ForTerminal(std::string_view text);
+
+}  // namespace velmora::statstool
