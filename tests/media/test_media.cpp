@@ -1,9 +1,12 @@
 // The table's sound player over a scripted output, and where it looks for
 // the sound files.
 #include "MediaPlayer.h"
+#include "SoundFolder.h"
 #include "SoundOutput.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -99,12 +102,30 @@ class TestMedia : public QObject {
     QTemporaryDir first;
     QTemporaryDir second;
     for (const QTemporaryDir* dir : {&first, &second}) {
+      QVERIFY(QDir(dir->path()).mkdir("sounds"));
       QVERIFY(QDir::setCurrent(dir->path()));
       QCOMPARE(SoundPath("bust.wav"), QDir(dir->path()).filePath("sounds/bust.wav"));
     }
-    // At the root there is no doubled separator.
+    QVERIFY(QDir::setCurrent(before));
+  }
+
+  void withoutASoundsFolderTheInstalledSoundsAreUsed() {
+    const QString before = QDir::currentPath();
+    const QString installed = velmora::InstalledSoundFolder();
+    // Found beside the program, never under the working directory.
+    QVERIFY(installed.startsWith(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/..")));
+    QVERIFY(installed.endsWith("/share/games/velmora/sounds"));
+
+    QTemporaryDir empty;
+    QVERIFY(QDir::setCurrent(empty.path()));
+    QCOMPARE(SoundPath("bust.wav"), installed + "/bust.wav");
+    // A file named "sounds" is not the folder.
+    QFile plain(QDir(empty.path()).filePath("sounds"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    QCOMPARE(SoundPath("shuffle.wav"), installed + "/shuffle.wav");
     QVERIFY(QDir::setCurrent("/"));
-    QCOMPARE(SoundPath("bust.wav"), QString("/sounds/bust.wav"));
+    QCOMPARE(SoundPath("bust.wav"), installed + "/bust.wav");
     QVERIFY(QDir::setCurrent(before));
   }
 };
