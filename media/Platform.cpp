@@ -1,10 +1,12 @@
 #include "Platform.h"
 
+#include "DialogFolder.h"
 #include "SoundOutput.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QSettings>
 #include <QThread>
 
 #include <ctime>
@@ -18,7 +20,9 @@ void ShowError(Platform& platform, QWidget* parent, const QString& caption, cons
 RealPlatform::RealPlatform() : sound_(CreateSystemSoundOutput()) {}
 RealPlatform::~RealPlatform() = default;
 
-std::int64_t RealPlatform::CalendarSeconds() { return static_cast<std::int64_t>(std::time(nullptr)); }
+std::int64_t RealPlatform::CalendarSeconds() {
+  return static_cast<std::int64_t>(std::time(nullptr));
+}
 
 QMessageBox::StandardButton RealPlatform::ShowMessage(QWidget* parent, QMessageBox::Icon icon,
                                                       const QString& caption, const QString& text,
@@ -31,7 +35,9 @@ namespace {
 
 QString AskFileName(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title,
                     const QString& filter, const QString& defaultSuffix) {
-  QFileDialog dialog(parent, title, QString(), filter);
+  QSettings settings(QSettings::NativeFormat, QSettings::UserScope, SettingsOrganization,
+                     SettingsApplication);
+  QFileDialog dialog(parent, title, DialogStartFolder(settings), filter);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                      : QFileDialog::ExistingFile);
@@ -41,7 +47,9 @@ QString AskFileName(QWidget* parent, QFileDialog::AcceptMode mode, const QString
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return {};
   }
-  return dialog.selectedFiles().constFirst();
+  const QString chosen = dialog.selectedFiles().constFirst();
+  RememberDialogFolder(settings, chosen);
+  return chosen;
 }
 
 }  // namespace
@@ -63,9 +71,13 @@ int RealPlatform::RunModal(QDialog& dialog) {
   return dialog.exec();
 }
 
-void RealPlatform::Sleep(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
+void RealPlatform::Sleep(int milliseconds) {
+  QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
 
-SoundOutput& RealPlatform::Sound() { return *sound_; }
+SoundOutput& RealPlatform::Sound() {
+  return *sound_;
+}
 
 void RealPlatform::EndProgram(int exitStatus) {
   if (ended_) {

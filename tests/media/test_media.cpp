@@ -1,5 +1,6 @@
 // The table's sound player over a scripted output, and where it looks for
 // the sound files.
+#include "DialogFolder.h"
 #include "MediaPlayer.h"
 #include "SoundFolder.h"
 #include "SoundOutput.h"
@@ -7,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -127,6 +129,38 @@ class TestMedia : public QObject {
     QVERIFY(QDir::setCurrent("/"));
     QCOMPARE(SoundPath("bust.wav"), installed + "/bust.wav");
     QVERIFY(QDir::setCurrent(before));
+  }
+
+  // The statistics dialogs' folder, with a home of the test's own and the
+  // settings in a scratch file, never the real user's.
+  void dialogsStartInTheFolderUsedLastElseDocumentsElseHome() {
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+    {
+      QSettings settings(home.filePath("velmora.conf"), QSettings::IniFormat);
+      QCOMPARE(velmora::DialogStartFolder(settings), home.path());
+      QVERIFY(QDir(home.path()).mkdir("Documents"));
+      QCOMPARE(velmora::DialogStartFolder(settings), home.filePath("Documents"));
+
+      QVERIFY(QDir(home.path()).mkpath("games/poker"));
+      velmora::RememberDialogFolder(settings, home.filePath("games/poker/Zoë.vlm"));
+      // A cancelled dialog leaves the folder as it was.
+      velmora::RememberDialogFolder(settings, QString());
+      QCOMPARE(velmora::DialogStartFolder(settings), home.filePath("games/poker"));
+    }
+    {
+      // Kept for the next run of the program.
+      QSettings settings(home.filePath("velmora.conf"), QSettings::IniFormat);
+      QCOMPARE(velmora::DialogStartFolder(settings), home.filePath("games/poker"));
+      // A folder that has gone since is passed over.
+      QVERIFY(QDir(home.filePath("games")).removeRecursively());
+      QCOMPARE(velmora::DialogStartFolder(settings), home.filePath("Documents"));
+    }
+    qputenv("HOME", oldHome);
+    oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
   }
 };
 
