@@ -1,5 +1,6 @@
 #include "StatBox.h"
 
+#include "FittedText.h"
 #include "GameState.h"
 #include "HandDescription.h"
 #include "Images.h"
@@ -176,9 +177,10 @@ void TStatBox::BuildPicturePanel(QWidget& client) {
 
   QFrame* strip = statwidgets::MakePanel(*panel, {4, 217, 100, 14}, look::Black, false);
   const QFont clock = look::ArialNarrow(11);
-  DateLabl = statwidgets::MakeLabel(*strip, "DateLabl", QString(), {1, 0, 50, 14}, look::Olive,
+  // The time takes the larger share: "11:20:07 PM" is wider than "12/31/99".
+  DateLabl = statwidgets::MakeLabel(*strip, "DateLabl", QString(), {1, 0, 43, 14}, look::Olive,
                                     clock, Qt::AlignLeft | Qt::AlignVCenter);
-  TimeLabl = statwidgets::MakeLabel(*strip, "TimeLabl", QString(), {51, 0, 48, 14}, look::Olive,
+  TimeLabl = statwidgets::MakeLabel(*strip, "TimeLabl", QString(), {44, 0, 55, 14}, look::Olive,
                                     clock, Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -213,10 +215,10 @@ void TStatBox::Fill(const SavedStatistics& shown, int backId) {
                             QString::fromStdString(StreakText(shown.PlayerLongestStreak)));
   DlrWinStreakLabl->setText(QString::fromStdString(StreakText(shown.DealerLongestStreak)));
 
-  plrBestTitleLabl->setText(name + "'s Best Hand:");
-  FinStatsLabl->setText(name + "'s Financial Stats:");
-  plrAccumTitleLabl->setText(name + ':');
-  PlrAccumDrawLabl->setText(name + ':');
+  statwidgets::ShowFitted(*plrBestTitleLabl, name + "'s Best Hand:");
+  statwidgets::ShowFitted(*FinStatsLabl, name + "'s Financial Stats:");
+  statwidgets::ShowFitted(*plrAccumTitleLabl, name + ':');
+  statwidgets::ShowFitted(*PlrAccumDrawLabl, name + ':');
   plrBestLabl->setText(QString::fromStdString(DescribeHand(shown.PlayerBestRank)));
   dlrBestLabl->setText(QString::fromStdString(DescribeHand(shown.DealerBestRank)));
 
