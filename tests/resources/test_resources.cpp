@@ -2,6 +2,7 @@
 // renderings, the rules that turn cards, backs and money into image ids, and
 // the pictures telling apart what the game must tell apart.
 
+#include "BankruptLettering.h"
 #include "Catalogue.h"
 #include "Images.h"
 
@@ -369,6 +370,21 @@ class ResourcesTest : public QObject {
     QVERIFY(Count(hatch, QRect(0, 0, 112, 45), IsGold) >= 40);    // the title
     QVERIFY(Count(hatch, QRect(0, 354, 112, 45), IsGold) >= 30);  // "Bank"
     QCOMPARE(Count(hatch, QRect(16, 60, 96, 280), IsGold), 0);    // beside the handle
+  }
+
+  // The bankrupt dialog lays an olive bar over the picture's right-hand
+  // column; the lettering, outline included, must end left of it.
+  void BankruptLetteringEndsLeftOfTheDialogsBar() {
+    using namespace art::bankrupt;
+    for (const auto& [text, box] :
+         {std::pair{CreditText, CreditBox}, {ApprovedText, ApprovedBox}}) {
+      const QRectF inked = art::TextPath(text, LetteringFont(), box, Qt::AlignCenter)
+                               .boundingRect()
+                               .adjusted(-LetteringOutline, 0, LetteringOutline, 0);
+      QVERIFY2(inked.right() < DividerLeft - 1,
+               qPrintable(QString("%1 reaches x %2").arg(text).arg(inked.right())));
+      QVERIFY2(inked.left() > 106, qPrintable(text));  // clear of the gold card at the left
+    }
   }
 
   void DeckStackIsACardShapeUnderTheDeckCard() {
