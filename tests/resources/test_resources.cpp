@@ -69,6 +69,23 @@ bool IsYellow(QRgb pixel) {
   return qRed(pixel) > 200 && qGreen(pixel) > 180 && qBlue(pixel) < 90;
 }
 
+// The court figures' pixel art has four colours: white, black, red, yellow.
+bool IsCourtColour(QRgb pixel) {
+  for (const QRgb colour :
+       {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(255, 255, 0)}) {
+    if (std::abs(qRed(pixel) - qRed(colour)) + std::abs(qGreen(pixel) - qGreen(colour)) +
+            std::abs(qBlue(pixel) - qBlue(colour)) <
+        90) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool IsPipRed(QRgb pixel) {
+  return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
+}
+
 int Count(const QImage& image, const QRect& area, bool (*test)(QRgb)) {
   int count = 0;
   const QRect inside = area.intersected(image.rect());
@@ -385,6 +402,17 @@ class ResourcesTest : public QObject {
                qPrintable(QString("%1 reaches x %2").arg(text).arg(inked.right())));
       QVERIFY2(inked.left() > 106, qPrintable(text));  // clear of the gold card at the left
     }
+  }
+
+  // Cut from the face at its own size the king stays crisp; resampled, most
+  // of the icon's pixels turn into blends of the figure's colours and the
+  // head reads as noise. The big heart pip stands solid in the upper left.
+  void TableIconShowsTheKingCrispBesideASolidHeart() {
+    const QImage icon = Picture(FixedPicture::TableIcon);
+    const QRect inside(1, 1, 30, 30);
+    QVERIFY2(Count(icon, inside, IsCourtColour) >= 810,
+             qPrintable(QString::number(Count(icon, inside, IsCourtColour))));
+    QVERIFY(Count(icon, QRect(1, 1, 15, 19), IsPipRed) >= 100);
   }
 
   void DeckStackIsACardShapeUnderTheDeckCard() {
