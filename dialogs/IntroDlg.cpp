@@ -85,7 +85,8 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
   RBbank0->setGeometry(8, 32, 65, 17);
   RBbank1 = new QRadioButton("$1,000", GroupBox1);
   RBbank1->setObjectName("RBbank1");
-  RBbank1->setGeometry(8, 48, 57, 17);
+  // As wide as its neighbours: at 57 pixels the caption lost its last zero.
+  RBbank1->setGeometry(8, 48, 65, 17);
   RBbank1->setChecked(true);
   RBbank2 = new QRadioButton("$5,000", GroupBox1);
   RBbank2->setObjectName("RBbank2");
@@ -117,7 +118,8 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
 
   RandDeckChk = new QCheckBox("Randomize", this);
   RandDeckChk->setObjectName("RandDeckChk");
-  RandDeckChk->setGeometry(296, 144, 80, 17);
+  // To the window's edge, so that the caption's last letter is not cut.
+  RandDeckChk->setGeometry(296, 144, 84, 17);
   // Reachable by the mouse only: Tab goes from the buttons straight back to the name.
   RandDeckChk->setFocusPolicy(Qt::ClickFocus);
 

@@ -1,5 +1,6 @@
 #include "MediaPlayer.h"
 
+#include "SoundFolder.h"
 #include "SoundOutput.h"
 
 #include <QDir>
@@ -39,7 +40,7 @@ bool TMediaPlayer::IsOpen() const {
 }
 
 QString SoundPath(const QString& fileName) {
-  return QDir::cleanPath(QDir::currentPath() + QStringLiteral("/sounds/") + fileName);
+  return SoundFolder() + QLatin1Char('/') + fileName;
 }
 
 }  // namespace velmora

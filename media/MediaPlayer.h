@@ -18,7 +18,8 @@ class TMediaPlayer {
   void SetFileName(const QString& path);
   // False when the named file cannot be opened for playback.
   bool Open();
-  // Plays the open file from its beginning to its end; false when nothing is open or playback failed.
+  // Plays the open file from its beginning to its end; false when nothing is open or playback
+  // failed.
   bool Play();
   // Closes the open file; does nothing when none is open.
   void Close();
@@ -31,8 +32,8 @@ class TMediaPlayer {
   std::unique_ptr<SoundStream> stream_;
 };
 
-// The path of a sound file: the working directory at this moment, the folder
-// "sounds" and the file name (for example "shuffle.wav").
+// The path of a sound file: the sound folder at this moment (SoundFolder.h)
+// and the file name (for example "shuffle.wav").
 QString SoundPath(const QString& fileName);
 
 }  // namespace velmora

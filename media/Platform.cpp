@@ -1,11 +1,13 @@
 #include "Platform.h"
 
+#include "DialogFolder.h"
 #include "DiskWrites.h"
 #include "SoundOutput.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QSettings>
 #include <QThread>
 
 #include <ctime>
@@ -34,7 +36,9 @@ namespace {
 
 QString AskFileName(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title,
                     const QString& filter, const QString& defaultSuffix) {
-  QFileDialog dialog(parent, title, QString(), filter);
+  QSettings settings(QSettings::NativeFormat, QSettings::UserScope, SettingsOrganization,
+                     SettingsApplication);
+  QFileDialog dialog(parent, title, DialogStartFolder(settings), filter);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                      : QFileDialog::ExistingFile);
@@ -44,7 +48,9 @@ QString AskFileName(QWidget* parent, QFileDialog::AcceptMode mode, const QString
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return {};
   }
-  return dialog.selectedFiles().constFirst();
+  const QString chosen = dialog.selectedFiles().constFirst();
+  RememberDialogFolder(settings, chosen);
+  return chosen;
 }
 
 }  // namespace

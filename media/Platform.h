@@ -30,7 +30,8 @@ class Platform {
                                                   const QString& caption, const QString& text,
                                                   QMessageBox::StandardButtons buttons) = 0;
 
-  // File dialogs; an empty result means the player cancelled.
+  // File dialogs; an empty result means the player cancelled. They start in
+  // the folder the player chose a file in last (DialogFolder.h).
   virtual QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                   const QString& defaultSuffix) = 0;
   virtual QString AskOpenFileName(QWidget* parent, const QString& title, const QString& filter,

@@ -4,8 +4,13 @@
 #include "DecimalNumber.h"
 #include "StatisticsFileLayout.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
+#include <limits>
 #include <type_traits>
 
 namespace velmora {
@@ -328,6 +333,44 @@ ReadResult ParseStatisticsFile(std::string_view contents) {
   return result;
 }
 
+namespace {
+
+// Up to `limit` bytes of a regular file, or nothing for anything else. A named
+// pipe, a device or a socket is refused before it is opened: opening or
+// reading one could block until some other program writes to it. The open
+// does not wait either, in case such a thing took the file's place meanwhile.
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) {
+    return std::nullopt;
+  }
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (descriptor < 0) {
+    return std::nullopt;
+  }
+  std::optional<std::string> contents;
+  struct stat status {};
+  if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) {
+    contents.emplace(limit, '\0');
+    std::size_t filled = 0;
+    while (filled < limit) {
+      const ssize_t count = ::read(descriptor, contents->data() + filled, limit - filled);
+      if (count < 0 && errno == EINTR) {
+        continue;
+      }
+      if (count <= 0) {
+        break;
+      }
+      filled += static_cast<std::size_t>(count);
+    }
+    contents->resize(filled);
+  }
+  ::close(descriptor);
+  return contents;
+}
+
+}  // namespace
+
 ReadResult ReadStatisticsFile(const std::string& path) {
   std::error_code error;
   if (!std::filesystem::exists(std::filesystem::path(path), error)) {
@@ -335,18 +378,12 @@ ReadResult ReadStatisticsFile(const std::string& path) {
                       {FileOpenReport{0, "File Not Found", path + ". File does not exist."}}};
   }
   // Reads one byte past the longest valid file, so an endless or huge file
-  // is rejected without being loaded.
-  std::string contents;
-  std::ifstream file(std::filesystem::path(path), std::ios::binary);
-  if (file) {
-    contents.resize(MaxFileBytes + 1);
-    file.read(contents.data(), static_cast<std::streamsize>(contents.size()));
-    contents.resize(static_cast<std::size_t>(file.gcount()));
-  }
-  if (contents.size() > MaxFileBytes) {
+  // is rejected without being loaded. What cannot be read has no lines.
+  const std::optional<std::string> contents = ReadRegularFile(path, MaxFileBytes + 1);
+  if (!contents || contents->size() > MaxFileBytes) {
     return Rejected(1);
   }
-  return ParseStatisticsFile(contents);
+  return ParseStatisticsFile(*contents);
 }
 
 }  // namespace velmora

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Measures what the installed game costs a player's machine. Builds if needed,
-# installs into a scratch prefix, starts the game from its menu entry's folder
+# installs into a scratch prefix, starts the game as its menu entry does (in a
+# home folder that holds no sounds)
 # on a private X server (Xvfb) with a private audio server, and prints:
 #   - milliseconds from launch until the table window is mapped;
 #   - peak resident memory over a session: the welcome dialog accepted with
@@ -53,7 +54,8 @@ trap cleanup EXIT
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
-data=$(sed -n 's/^Path=//p' "$prefix/share/applications/io.github.velmora.Velmora.desktop")
+home=$work/home
+mkdir -p "$home"
 
 # A private audio server, so that the game's sound test at the welcome passes
 # and no "Sound Error" box interrupts the session.
@@ -124,9 +126,9 @@ check_only_table() {
   fi
 }
 
-cd "$data"
+cd "$home"
 launched=$(now_ms)
-"$prefix/bin/velmora" >"$work/game.log" 2>&1 &
+HOME=$home "$prefix/games/velmora" >"$work/game.log" 2>&1 &
 game_pid=$!
 until [ -n "$(visible_window 'Velmora 2.1')" ]; do
   kill -0 "$game_pid" 2>/dev/null || { echo "footprint.sh: the game ended: $(cat "$work/game.log")" >&2; exit 1; }

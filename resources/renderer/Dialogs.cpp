@@ -1,5 +1,6 @@
 // The pictures of the bankrupt dialog and of the statistics window.
 
+#include "BankruptLettering.h"
 #include "Catalogue.h"
 #include "Paint.h"
 #include "Pictures.h"
@@ -73,12 +74,11 @@ void PaintBankrupt(QPainter& painter, const Sources& sources) {
             QRectF(4, 44, 220, 26), Qt::AlignCenter, QBrush(QColor(240, 30, 30)),
             QColor(255, 255, 255), 1.1);
   // The good news, above the New Game button that covers 131..206 x 119..144.
-  PaintText(painter, QStringLiteral("Credit Extension"), Font(SerifFamily, 15, true, true),
-            QRectF(120, 76, 108, 18), Qt::AlignCenter, GoldBrush(QRectF(0, 78, 1, 15)),
-            QColor(0, 30, 0), 0.8);
-  PaintText(painter, QStringLiteral("Approved!"), Font(SerifFamily, 15, true, true),
-            QRectF(120, 94, 108, 18), Qt::AlignCenter, GoldBrush(QRectF(0, 96, 1, 15)),
-            QColor(0, 30, 0), 0.8);
+  using namespace bankrupt;
+  PaintText(painter, CreditText, LetteringFont(), CreditBox, Qt::AlignCenter,
+            GoldBrush(QRectF(0, 78, 1, 15)), QColor(0, 30, 0), LetteringOutline);
+  PaintText(painter, ApprovedText, LetteringFont(), ApprovedBox, Qt::AlignCenter,
+            GoldBrush(QRectF(0, 96, 1, 15)), QColor(0, 30, 0), LetteringOutline);
 }
 
 void PaintStatistics(QPainter& painter, const Sources& sources) {

@@ -75,22 +75,19 @@ void PaintHeadingIcon(QPainter& painter) {
 }
 
 void PaintTableIcon(QPainter& painter, const Sources& sources) {
-  // The king's head, cut from the face at one and a half times its size.
+  // The big heart pip and the king's head side by side, cut from the face at
+  // its own size: the court figure is pixel art drawn 1:1 at the card's
+  // natural size, and any other scale turns its lines into noise at 32 pixels.
   painter.save();
   painter.setClipRect(QRectF(0, 0, 32, 32));
   painter.fillRect(QRectF(0, 0, 32, 32), Qt::white);
-  painter.scale(1.45, 1.45);
-  painter.translate(-26.5, -10.5);
+  painter.translate(-14, -9);
   sources.RenderDeckElement(painter, QStringLiteral("king_heart"),
                             QRectF(QPointF(0, 0), catalogue::CardSize));
   painter.restore();
   painter.setPen(QPen(Qt::black, 1.0));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(QRectF(0.5, 0.5, 31, 31));
-  // And the heart pip in front of it.
-  painter.setPen(QPen(Qt::white, 1.2));
-  painter.setBrush(QColor(224, 0, 0));
-  painter.drawPath(SuitPath(Suit::Heart, QRectF(0.8, 20.0, 11.5, 11.0)));
 }
 
 void PaintStatsIcon(QPainter& painter) {

@@ -1,5 +1,6 @@
 #include "StatBox.h"
 
+#include "FittedText.h"
 #include "GameState.h"
 #include "HandDescription.h"
 #include "Images.h"
@@ -157,9 +158,10 @@ void TStatBox::BuildPicturePanel(QWidget& client) {
 
   QFrame* strip = widgets::MakePanel(*panel, {4, 217, 100, 14}, look::Black, false);
   const QFont clock = look::ArialNarrow(11);
-  DateLabl = widgets::MakeLabel(*strip, "DateLabl", QString(), {1, 0, 50, 14}, look::Olive, clock,
+  // The time takes the larger share: "11:20:07 PM" is wider than "12/31/99".
+  DateLabl = widgets::MakeLabel(*strip, "DateLabl", QString(), {1, 0, 43, 14}, look::Olive, clock,
                                 Qt::AlignLeft | Qt::AlignVCenter);
-  TimeLabl = widgets::MakeLabel(*strip, "TimeLabl", QString(), {51, 0, 48, 14}, look::Olive, clock,
+  TimeLabl = widgets::MakeLabel(*strip, "TimeLabl", QString(), {44, 0, 55, 14}, look::Olive, clock,
                                 Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -193,10 +195,10 @@ void TStatBox::Fill(const SavedStatistics& shown, int backId) {
   PlrWinStreakLabl->setText(name + ": " + text(summary.Player.LongestStreak));
   DlrWinStreakLabl->setText(text(summary.Dealer.LongestStreak));
 
-  plrBestTitleLabl->setText(name + "'s Best Hand:");
-  FinStatsLabl->setText(name + "'s Financial Stats:");
-  plrAccumTitleLabl->setText(name + ':');
-  PlrAccumDrawLabl->setText(name + ':');
+  statwidgets::ShowFitted(*plrBestTitleLabl, name + "'s Best Hand:");
+  statwidgets::ShowFitted(*FinStatsLabl, name + "'s Financial Stats:");
+  statwidgets::ShowFitted(*plrAccumTitleLabl, name + ':');
+  statwidgets::ShowFitted(*PlrAccumDrawLabl, name + ':');
   plrBestLabl->setText(text(summary.Player.BestHand));
   dlrBestLabl->setText(text(summary.Dealer.BestHand));
 
@@ -294,9 +296,9 @@ void TStatBox::SaveSpBtnClick() {
 }
 
 void TStatBox::SaveTo(const QString& path) {
-  const std::optional<QString> failure =
-      WriteStatisticsFile(platform_, path, state_.Statistics, QString::fromStdString(state_.PlayerName),
-                          state_.StartingBank, SaveStampAt(platform_.CalendarSeconds()));
+  const std::optional<QString> failure = WriteStatisticsFile(
+      platform_, path, state_.Statistics, QString::fromStdString(state_.PlayerName),
+      state_.StartingBank, SaveStampAt(platform_.CalendarSeconds()));
   if (failure) {
     ShowError(platform_, this, "Save Error", path + " could not be saved.\n" + *failure);
   }

@@ -153,7 +153,7 @@ QWidget* TStatBox::BuildAccumulativePage() {
   MakeLabel(*left, QString(), "Accumulated Hand Rankings:", {6, 3, 184, RowHeight}, look::Black,
             title, Left);
   // Column heads may reach left over the captions: a long name stays readable.
-  plrAccumTitleLabl = MakeLabel(*left, "plrAccumTitleLabl", QString(), {40, 21, 102, RowHeight},
+  plrAccumTitleLabl = MakeLabel(*left, "plrAccumTitleLabl", QString(), {6, 21, 136, RowHeight},
                                 look::Black, text, Right);
   MakeLabel(*left, QString(), "Dealer:", {144, 21, 46, RowHeight}, look::Black, text, Right);
   for (std::size_t i = 0; i < Categories.size(); ++i) {
@@ -181,7 +181,7 @@ QWidget* TStatBox::BuildAccumulativePage() {
                 look::Green, true);
   MakeLabel(*right, QString(), "Accumulated Draws:", {6, 3, 164, RowHeight}, look::Yellow, title,
             Left);
-  PlrAccumDrawLabl = MakeLabel(*right, "PlrAccumDrawLabl", QString(), {20, 21, 98, RowHeight},
+  PlrAccumDrawLabl = MakeLabel(*right, "PlrAccumDrawLabl", QString(), {6, 21, 112, RowHeight},
                                look::White, text, Right);
   MakeLabel(*right, QString(), "Dealer:", {120, 21, 48, RowHeight}, look::White, text, Right);
   static constexpr std::array<const char*, 5> PlayerDrawNames{

@@ -11,10 +11,14 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -70,7 +74,43 @@ class DialogsBasicTest : public QObject {
   void decks();
 
   void logoBox();
+  void buttonCaptionsFit();
 };
+
+// The caption of every radio button and check box fits the room its style
+// leaves beside the indicator; this catches a button laid out narrower than
+// its text.
+void DialogsBasicTest::buttonCaptionsFit() {
+  FakePlatform platform;
+  GameState state;
+  velmora::TIntroDlg welcome(platform, state);
+  velmora::TExitDlg bankrupt(platform, state, [] {});
+  QStringList cut;
+  for (QDialog* dialog : std::initializer_list<QDialog*>{&welcome, &bankrupt}) {
+    dialog->show();
+    for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+      const bool radio = qobject_cast<const QRadioButton*>(button) != nullptr;
+      if (!radio && qobject_cast<const QCheckBox*>(button) == nullptr) {
+        continue;
+      }
+      QStyleOptionButton option;
+      option.initFrom(button);
+      option.text = button->text();
+      const QRect room = button->style()->subElementRect(
+          radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, button);
+      const qreal needed =
+          QFontMetricsF(button->font(), button).horizontalAdvance(button->text().trimmed());
+      if (needed > room.width()) {
+        cut << QString("%1 \"%2\" needs %3 of %4 px")
+                   .arg(button->objectName(), button->text())
+                   .arg(needed)
+                   .arg(room.width());
+      }
+    }
+    dialog->hide();
+  }
+  QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; ")));
+}
 
 void DialogsBasicTest::welcomeName_data() {
   QTest::addColumn<QString>("typed");

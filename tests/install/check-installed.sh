@@ -4,8 +4,9 @@
 #   check-installed.sh layout  PREFIX         exactly the expected files, well formed
 #   check-installed.sh desktop PREFIX         menu entry and AppStream data
 #   check-installed.sh tools   PREFIX SOURCE  the command-line tools and their manuals
-#   check-installed.sh game    PREFIX         the game starts in the entry's folder
-#   check-installed.sh package PREFIX BUILD   the .deb holds the same files under /usr
+#   check-installed.sh game    PREFIX         the game starts from a folder without sounds
+#   check-installed.sh package PREFIX BUILD   the .deb holds the same files under /usr,
+#                                             and lintian finds no error in it
 set -uo pipefail
 
 failures=0
@@ -16,6 +17,9 @@ fail() {
 
 entry_name=io.github.velmora.Velmora
 sounds=(shuffle.wav cardflip.wav plrwin.wav bethatch.wav bust.wav)
+# Debian's layout for games; the game finds its data from its own folder.
+game=games/velmora
+data=share/games/velmora
 
 # The value of KEY in the installed menu entry.
 entry_value() {
@@ -36,22 +40,22 @@ check_stage() {
 
 check_layout() {
   local expected=(
-    bin/velmora bin/velmora-sim bin/velmora-stats
+    "$game" games/velmora-sim games/velmora-stats
     "share/applications/$entry_name.desktop"
     "share/metainfo/$entry_name.metainfo.xml"
-    share/man/man1/velmora-sim.1 share/man/man1/velmora-stats.1
-    share/doc/velmora/COPYING share/doc/velmora/CREDITS.md
+    share/man/man6/velmora.6.gz share/man/man1/velmora-sim.1.gz share/man/man1/velmora-stats.1.gz
+    share/doc/velmora/copyright share/doc/velmora/changelog.gz share/doc/velmora/CREDITS.md
   )
   local size
   for size in 32 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/velmora.png")
   done
   for sound in "${sounds[@]}"; do
-    expected+=("share/velmora/sounds/$sound")
+    expected+=("$data/sounds/$sound")
   done
   local shot
   for shot in 04-betting-open 07-house-hand-revealed 14-help-hand-rank 17-statistics-summary; do
-    expected+=("share/velmora/screenshots/$shot.png")
+    expected+=("$data/screenshots/$shot.png")
   done
 
   # Exactly these files: a missing one breaks the desktop, a stray one (a test
@@ -65,8 +69,14 @@ check_layout() {
   fi
 
   local program
-  for program in velmora velmora-sim velmora-stats; do
-    [ -x "$prefix/bin/$program" ] || fail "bin/$program is not executable"
+  for program in "$game" games/velmora-sim games/velmora-stats; do
+    [ -x "$prefix/$program" ] || fail "$program is not executable"
+  done
+  # Compressed reproducibly: no name or time stamp in the gzip header.
+  local compressed
+  for compressed in "$prefix"/share/man/man*/*.gz "$prefix/share/doc/velmora/changelog.gz"; do
+    [ "$(od -An -tu1 -j3 -N5 "$compressed" | tr -s ' ')" = " 0 0 0 0 0" ] ||
+      fail "$compressed keeps a name or time stamp"
   done
   for size in 32 64 128 256; do
     local icon=$prefix/share/icons/hicolor/${size}x${size}/apps/velmora.png
@@ -82,13 +92,11 @@ check_desktop() {
   desktop-file-validate "$entry" || fail "desktop-file-validate $entry"
   appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate $metainfo"
 
-  # The game finds its sounds as <working directory>/sounds/<name>; the entry
-  # must start it where the sounds were installed.
-  local path
-  path=$(entry_value Path)
-  [ "$path" = "$prefix/share/velmora" ] || fail "Path=$path, expected $prefix/share/velmora"
+  # The entry starts the game in the player's home folder, where the file
+  # dialogs can write; the sounds come from the data folder.
+  [ -z "$(entry_value Path)" ] || fail "the menu entry sets Path=$(entry_value Path)"
   for sound in "${sounds[@]}"; do
-    local file=$path/sounds/$sound
+    local file=$prefix/$data/sounds/$sound
     if [ ! -f "$file" ]; then
       fail "the game would not find $file"
     elif [ "$(head -c 4 "$file")" != RIFF ] || [ "$(tail -c +9 "$file" | head -c 4)" != WAVE ]; then
@@ -99,7 +107,7 @@ check_desktop() {
   local exec
   exec=$(entry_value Exec)
   exec=${exec%% *}
-  [ -x "$prefix/bin/$exec" ] || fail "Exec=$exec is not an installed program"
+  [ -x "$prefix/games/$exec" ] || fail "Exec=$exec is not an installed game"
   local icon
   icon=$(entry_value Icon)
   [ -f "$prefix/share/icons/hicolor/32x32/apps/$icon.png" ] || fail "Icon=$icon has no installed icon"
@@ -108,13 +116,14 @@ check_desktop() {
     fail "the AppStream data does not launch $entry_name.desktop"
   local binary
   for binary in $(sed -n 's|.*<binary>\(.*\)</binary>.*|\1|p' "$metainfo"); do
-    [ -x "$prefix/bin/$binary" ] || fail "the AppStream data provides $binary, which is not installed"
+    [ -x "$prefix/games/$binary" ] ||
+      fail "the AppStream data provides $binary, which is not installed"
   done
 }
 
 check_tools() {
   local source=$1
-  local sim=$prefix/bin/velmora-sim stats=$prefix/bin/velmora-stats
+  local sim=$prefix/games/velmora-sim stats=$prefix/games/velmora-stats
   local out
 
   out=$("$sim" --hands 1000 --start-time 1000000) || fail "velmora-sim --hands 1000 failed"
@@ -128,16 +137,19 @@ check_tools() {
   # The manuals must describe the tools as they are: every option of --help
   # appears in them, and they render cleanly.
   local tool rendered option field
+  rendered=$(LC_ALL=C.UTF-8 MANWIDTH=200 man --warnings -l "$prefix/share/man/man6/velmora.6.gz" 2>"$work/warnings")
+  [ -s "$work/warnings" ] && fail "velmora.6 renders with warnings: $(cat "$work/warnings")"
+  grep -q "$data/sounds" <<<"$rendered" || fail "velmora.6 does not name the installed sounds"
   for tool in velmora-sim velmora-stats; do
-    rendered=$(LC_ALL=C.UTF-8 MANWIDTH=200 man --warnings -l "$prefix/share/man/man1/$tool.1" 2>"$work/warnings")
+    rendered=$(LC_ALL=C.UTF-8 MANWIDTH=200 man --warnings -l "$prefix/share/man/man1/$tool.1.gz" 2>"$work/warnings")
     [ -s "$work/warnings" ] && fail "$tool.1 renders with warnings: $(cat "$work/warnings")"
-    for option in $("$prefix/bin/$tool" --help | grep -o -- '--[a-z-]*' | sort -u); do
+    for option in $("$prefix/games/$tool" --help | grep -o -- '--[a-z-]*' | sort -u); do
       [ "$option" = -- ] && continue
       grep -q -- "$option" <<<"$rendered" || fail "$tool.1 does not describe $option"
     done
   done
   # And every field of velmora-sim's JSON output.
-  rendered=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$prefix/share/man/man1/velmora-sim.1" 2>/dev/null)
+  rendered=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$prefix/share/man/man1/velmora-sim.1.gz" 2>/dev/null)
   for field in $("$sim" --hands 10 --json | grep -o '"[a-z_0-9]*":' | tr -d '":'); do
     grep -q "\\b$field\\b" <<<"$rendered" || fail "velmora-sim.1 does not describe the JSON field $field"
   done
@@ -145,10 +157,10 @@ check_tools() {
 
 check_game() {
   # No window system is needed to see the installed program start and keep
-  # running in its folder; the windows themselves are the table tests' job.
-  local path
-  path=$(entry_value Path)
-  (cd "$path" && QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/velmora") >"$work/game.log" 2>&1
+  # running, as the menu entry starts it: in a home folder without sounds.
+  # The windows themselves are the table tests' job.
+  mkdir -p "$work/home"
+  (cd "$work/home" && HOME=$work/home QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/$game") >"$work/game.log" 2>&1
   local status=$?
   [ $status -eq 124 ] || fail "the installed game stopped with status $status: $(cat "$work/game.log")"
 }
@@ -170,10 +182,14 @@ check_package() {
     fail "the package's files differ from the installed ones:"
     diff <(echo "$installed") <(echo "$packaged") >&2
   }
-  local path
-  path=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/applications/$entry_name.desktop" |
-    sed -n 's/^Path=//p')
-  [ "$path" = /usr/share/velmora ] || fail "the packaged menu entry has Path=$path"
+  # Debian's own checks: errors fail, warnings are shown.
+  if command -v lintian >/dev/null; then
+    lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
+    grep -q '^E: ' "$work/lintian.log" && fail "lintian: $(cat "$work/lintian.log")"
+    grep -v '^E: ' "$work/lintian.log" >&2
+  else
+    fail "lintian is not installed (tools/install-deps.sh test)"
+  fi
 
   local depends
   depends=$(dpkg-deb -f "$deb" Depends)

@@ -1,9 +1,14 @@
 // The table's sound player over a scripted output, and where it looks for
 // the sound files.
+#include "DialogFolder.h"
 #include "MediaPlayer.h"
+#include "SoundFolder.h"
 #include "SoundOutput.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -99,13 +104,63 @@ class TestMedia : public QObject {
     QTemporaryDir first;
     QTemporaryDir second;
     for (const QTemporaryDir* dir : {&first, &second}) {
+      QVERIFY(QDir(dir->path()).mkdir("sounds"));
       QVERIFY(QDir::setCurrent(dir->path()));
       QCOMPARE(SoundPath("bust.wav"), QDir(dir->path()).filePath("sounds/bust.wav"));
     }
-    // At the root there is no doubled separator.
-    QVERIFY(QDir::setCurrent("/"));
-    QCOMPARE(SoundPath("bust.wav"), QString("/sounds/bust.wav"));
     QVERIFY(QDir::setCurrent(before));
+  }
+
+  void withoutASoundsFolderTheInstalledSoundsAreUsed() {
+    const QString before = QDir::currentPath();
+    const QString installed = velmora::InstalledSoundFolder();
+    // Found beside the program, never under the working directory.
+    QVERIFY(installed.startsWith(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/..")));
+    QVERIFY(installed.endsWith("/share/games/velmora/sounds"));
+
+    QTemporaryDir empty;
+    QVERIFY(QDir::setCurrent(empty.path()));
+    QCOMPARE(SoundPath("bust.wav"), installed + "/bust.wav");
+    // A file named "sounds" is not the folder.
+    QFile plain(QDir(empty.path()).filePath("sounds"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    QCOMPARE(SoundPath("shuffle.wav"), installed + "/shuffle.wav");
+    QVERIFY(QDir::setCurrent("/"));
+    QCOMPARE(SoundPath("bust.wav"), installed + "/bust.wav");
+    QVERIFY(QDir::setCurrent(before));
+  }
+
+  // The statistics dialogs' folder, with a home of the test's own and the
+  // settings in a scratch file, never the real user's.
+  void dialogsStartInTheFolderUsedLastElseDocumentsElseHome() {
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+    {
+      QSettings settings(home.filePath("velmora.conf"), QSettings::IniFormat);
+      QCOMPARE(velmora::DialogStartFolder(settings), home.path());
+      QVERIFY(QDir(home.path()).mkdir("Documents"));
+      QCOMPARE(velmora::DialogStartFolder(settings), home.filePath("Documents"));
+
+      QVERIFY(QDir(home.path()).mkpath("games/poker"));
+      velmora::RememberDialogFolder(settings, home.filePath("games/poker/Zoë.vlm"));
+      // A cancelled dialog leaves the folder as it was.
+      velmora::RememberDialogFolder(settings, QString());
+      QCOMPARE(velmora::DialogStartFolder(settings), home.filePath("games/poker"));
+    }
+    {
+      // Kept for the next run of the program.
+      QSettings settings(home.filePath("velmora.conf"), QSettings::IniFormat);
+      QCOMPARE(velmora::DialogStartFolder(settings), home.filePath("games/poker"));
+      // A folder that has gone since is passed over.
+      QVERIFY(QDir(home.filePath("games")).removeRecursively());
+      QCOMPARE(velmora::DialogStartFolder(settings), home.filePath("Documents"));
+    }
+    qputenv("HOME", oldHome);
+    oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
   }
 };
 

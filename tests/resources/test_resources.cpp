@@ -2,6 +2,7 @@
 // renderings, the rules that turn cards, backs and money into image ids, and
 // the pictures telling apart what the game must tell apart.
 
+#include "BankruptLettering.h"
 #include "Catalogue.h"
 #include "Images.h"
 
@@ -66,6 +67,23 @@ bool IsPurple(QRgb pixel) {
 
 bool IsYellow(QRgb pixel) {
   return qRed(pixel) > 200 && qGreen(pixel) > 180 && qBlue(pixel) < 90;
+}
+
+// The court figures' pixel art has four colours: white, black, red, yellow.
+bool IsCourtColour(QRgb pixel) {
+  for (const QRgb colour :
+       {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(255, 255, 0)}) {
+    if (std::abs(qRed(pixel) - qRed(colour)) + std::abs(qGreen(pixel) - qGreen(colour)) +
+            std::abs(qBlue(pixel) - qBlue(colour)) <
+        90) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool IsPipRed(QRgb pixel) {
+  return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
 }
 
 int Count(const QImage& image, const QRect& area, bool (*test)(QRgb)) {
@@ -362,6 +380,32 @@ class ResourcesTest : public QObject {
     QVERIFY(Count(hatch, QRect(0, 0, 112, 45), IsGold) >= 40);    // the title
     QVERIFY(Count(hatch, QRect(0, 354, 112, 45), IsGold) >= 30);  // "Bank"
     QCOMPARE(Count(hatch, QRect(16, 60, 96, 280), IsGold), 0);    // beside the handle
+  }
+
+  // The bankrupt dialog lays an olive bar over the picture's right-hand
+  // column; the lettering, outline included, must end left of it.
+  void BankruptLetteringEndsLeftOfTheDialogsBar() {
+    using namespace art::bankrupt;
+    for (const auto& [text, box] :
+         {std::pair{CreditText, CreditBox}, {ApprovedText, ApprovedBox}}) {
+      const QRectF inked = art::TextPath(text, LetteringFont(), box, Qt::AlignCenter)
+                               .boundingRect()
+                               .adjusted(-LetteringOutline, 0, LetteringOutline, 0);
+      QVERIFY2(inked.right() < DividerLeft - 1,
+               qPrintable(QString("%1 reaches x %2").arg(text).arg(inked.right())));
+      QVERIFY2(inked.left() > 106, qPrintable(text));  // clear of the gold card at the left
+    }
+  }
+
+  // Cut from the face at its own size the king stays crisp; resampled, most
+  // of the icon's pixels turn into blends of the figure's colours and the
+  // head reads as noise. The big heart pip stands solid in the upper left.
+  void TableIconShowsTheKingCrispBesideASolidHeart() {
+    const QImage icon = Picture(FixedPicture::TableIcon);
+    const QRect inside(1, 1, 30, 30);
+    QVERIFY2(Count(icon, inside, IsCourtColour) >= 810,
+             qPrintable(QString::number(Count(icon, inside, IsCourtColour))));
+    QVERIFY(Count(icon, QRect(1, 1, 15, 19), IsPipRed) >= 100);
   }
 
   void DeckStackIsACardShapeUnderTheDeckCard() {

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <numeric>
@@ -230,6 +233,15 @@ class StatisticsFileTest : public QObject {
     std::ofstream(saved, std::ios::binary) << ValidFile;
     QVERIFY(ReadStatisticsFile(saved).Valid());
     QCOMPARE(ReportNumbers(ReadStatisticsFile(folder)), Numbers{1});
+    // Nothing but a regular file is opened: a named pipe with no writer would
+    // block the reader for ever, a device could be endless.
+    const std::string pipe = folder + "/x.vlm";
+    QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
+    QCOMPARE(ReportNumbers(ReadStatisticsFile(pipe)), Numbers{1});
+    QCOMPARE(ReportNumbers(ReadStatisticsFile("/dev/zero")), Numbers{1});
+    // A link to a valid file is read as the file.
+    std::filesystem::create_symlink(saved, folder + "/link.vlm");
+    QVERIFY(ReadStatisticsFile(folder + "/link.vlm").Valid());
     // A huge file is turned down without being read to its end.
     std::ofstream(saved, std::ios::binary | std::ios::app) << std::string(1 << 20, '7');
     QCOMPARE(ReportNumbers(ReadStatisticsFile(saved)), Numbers{1});

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -183,6 +184,7 @@ class TestStatBox : public QObject {
   void failedSaveIsReportedAndKeepsWhatWasThere();
   void viewedFileStaysUntilTheWindowIsShownAgain();
   void showingRestoresTheWorkingDirectory();
+  void widestTextsFitTheirLabels();
 };
 
 void TestStatBox::labelsBeforeAndAfterKnownHands() {
@@ -434,6 +436,40 @@ void TestStatBox::showingRestoresTheWorkingDirectory() {
   QVERIFY(currentWhenShown);
   QCOMPARE(game.platform.modalTitles, std::vector<QString>{"Current Game Statistics"});
   QCOMPARE(QDir::currentPath(), before);
+}
+
+// The clock's widest time and the widest name of ten letters fit their labels
+// by the font's own metrics, on the screen the test runs on (1x and 2x).
+void TestStatBox::widestTextsFitTheirLabels() {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("late.vlm");
+  Game game;
+  game.state.PlayerName = "WWWWWWWWWW";
+  game.PlayThreeHands();
+  game.platform.seconds = NewYearsEve + 8 * 3600 + 15 * 60;  // 11:20:07 PM
+  game.box.show();
+  game.platform.saveAnswers = {path};
+  game.Button("SaveSpBtn")->click();
+  game.platform.openAnswers = {path};
+  game.Button("OpenSpBtn")->click();
+  ExpectTexts(game,
+              "TimeLabl=11:20:07 PM|DateLabl=12/31/99|FinStatsLabl=WWWWWWWWWW's Financial Stats:");
+
+  QStringList clipped;
+  for (const char* name :
+       {"TimeLabl", "DateLabl", "FinStatsLabl", "plrBestTitleLabl", "plrAccumTitleLabl",
+        "PlrAccumDrawLabl", "PlrWinsLabl", "PlrWinStreakLabl", "PlrDrawImprove"}) {
+    const auto* label = game.box.findChild<QLabel*>(name);
+    QVERIFY2(label != nullptr, name);
+    const qreal needed = QFontMetricsF(label->font(), label).horizontalAdvance(label->text());
+    const int room = label->contentsRect().width();
+    // Nothing of the label may lie outside the panel it stands on either.
+    if (needed > room || !label->parentWidget()->rect().contains(label->geometry())) {
+      clipped
+          << QString("%1: \"%2\" needs %3 px of %4").arg(name, label->text()).arg(needed).arg(room);
+    }
+  }
+  QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("; ")));
 }
 
 int main(int argc, char** argv) {

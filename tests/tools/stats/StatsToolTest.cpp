@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <fstream>
 #include <sstream>
@@ -91,6 +93,14 @@ class StatsToolTest : public QObject {
                               valid_ + "\n  Player:";
     QCOMPARE(QString::fromStdString(run.out.substr(0, start.size())),
              QString::fromStdString(start));
+  }
+
+  void refusesANamedPipeWithoutWaitingForAWriter() {
+    const std::string pipe = dir_.path().toStdString() + "/x.vlm";
+    QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
+    const Outcome run = RunTool({pipe, valid_});
+    QCOMPARE(run.status, statstool::SomeRejected);
+    QVERIFY(run.out.starts_with(pipe + ": File Open Error #1\n" + valid_ + "\n"));
   }
 
   void briefPrintsOneRowPerFile() {

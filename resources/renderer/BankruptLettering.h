@@ -1,0 +1,27 @@
+// The good news on the bankrupt picture. The dialog shows the picture 2
+// pixels in from its panel's edge and lays an olive bar over the panel's
+// x 228..231, that is the picture's x 226..229: the lettering must end left
+// of it.
+#pragma once
+
+#include "Paint.h"
+
+#include <QRectF>
+#include <QString>
+
+namespace velmora::art::bankrupt {
+
+inline constexpr qreal DividerLeft = 226;
+
+inline const QString CreditText = QStringLiteral("Credit Extension");
+inline const QString ApprovedText = QStringLiteral("Approved!");
+// Centred over the New Game button, which covers x 131..206.
+inline constexpr QRectF CreditBox{110, 76, 112, 18};
+inline constexpr QRectF ApprovedBox{110, 94, 112, 18};
+inline constexpr qreal LetteringOutline = 0.8;
+
+inline QFont LetteringFont() {
+  return Font(SerifFamily, 15, true, true);
+}
+
+}  // namespace velmora::art::bankrupt
