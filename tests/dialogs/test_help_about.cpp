@@ -279,8 +279,8 @@ class HelpAboutTest : public QObject {
                               << "GAME OVERVIEW:" << QStringList{"Note:"};
     QTest::newRow("betting") << QByteArray("BetLabl") << "BETTING:" << QStringList{"Note:"};
     QTest::newRow("deal") << QByteArray("DealLabl") << "THE DEAL:" << QStringList{};
-    QTest::newRow("drawing") << QByteArray("DrawLabl")
-                             << "DRAWING CARDS:" << QStringList{"HOW THE DEALER DRAWS:"};
+    QTest::newRow("drawing") << QByteArray("DrawLabl") << "DRAWING CARDS:"
+                             << QStringList{"HOW THE DEALER DRAWS:", "THE BEST DRAW:"};
     QTest::newRow("showdown") << QByteArray("ShowdownLabl")
                               << "THE SHOWDOWN:" << QStringList{"Note:"};
     QTest::newRow("deck") << QByteArray("SelectaDeckLabl")
