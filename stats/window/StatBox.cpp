@@ -158,10 +158,12 @@ void TStatBox::BuildPicturePanel(QWidget& client) {
 
   QFrame* strip = widgets::MakePanel(*panel, {4, 217, 100, 14}, look::Black, false);
   const QFont clock = look::ArialNarrow(11);
-  // The time takes the larger share: "11:20:07 PM" is wider than "12/31/99".
-  DateLabl = widgets::MakeLabel(*strip, "DateLabl", QString(), {1, 0, 43, 14}, look::Olive, clock,
+  // Both span the strip, the date from the left and the time from the right:
+  // no fixed split suits both "11:20:07 PM" beside "12/31/99" and "23:20:07"
+  // beside the C locale's "31 Dec 2026".
+  DateLabl = widgets::MakeLabel(*strip, "DateLabl", QString(), {1, 0, 98, 14}, look::Olive, clock,
                                 Qt::AlignLeft | Qt::AlignVCenter);
-  TimeLabl = widgets::MakeLabel(*strip, "TimeLabl", QString(), {44, 0, 55, 14}, look::Olive, clock,
+  TimeLabl = widgets::MakeLabel(*strip, "TimeLabl", QString(), {1, 0, 98, 14}, look::Olive, clock,
                                 Qt::AlignRight | Qt::AlignVCenter);
 }
 

@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,6 +127,7 @@ class Session {
     ShowAbout();
     ShowStatistics();
     GoBankrupt();
+    ShowWidestTexts();
   }
 
  private:
@@ -268,6 +270,22 @@ class Session {
     platform_.onMessage = nullptr;
     platform_.onModal = nullptr;
     shoot_.Widget(form_, "22-new-game");
+  }
+
+  // The widest texts the statistics window must hold: a name of ten wide
+  // letters and a clock at two-digit hours.
+  void ShowWidestTexts() {
+    state_.PlayerName = "WWWWWWWWWW";
+    platform_.seconds = QDateTime(QDate(2026, 12, 7), QTime(23, 20, 7)).toSecsSinceEpoch();
+    platform_.onModal = [this](QDialog& dialog) {
+      auto& pages = Child<QTabWidget>(dialog, "StatPages");
+      pages.setCurrentIndex(0);
+      shoot_.Widget(dialog, "23-statistics-wide-name-late-clock");
+      pages.setCurrentIndex(1);
+      shoot_.Widget(dialog, "24-statistics-accumulative-wide-name");
+    };
+    form_.ViewStatsClick();
+    platform_.onModal = nullptr;
   }
 
   ScriptedPlatform& platform_;

@@ -470,6 +470,24 @@ void TestStatBox::widestTextsFitTheirLabels() {
     }
   }
   QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("; ")));
+
+  // The live clock in any of these locales: the date and the time share the
+  // strip and must not run into each other.
+  const auto* date = game.box.findChild<QLabel*>("DateLabl");
+  const auto* time = game.box.findChild<QLabel*>("TimeLabl");
+  const int strip = date->parentWidget()->width();
+  const QFontMetricsF metrics(date->font(), date);
+  for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates),
+                                QLocale(QLocale::English, QLocale::UnitedKingdom),
+                                QLocale(QLocale::German, QLocale::Germany)}) {
+    for (const QDate& day : {QDate(2026, 12, 31), QDate(2026, 9, 28), QDate(2026, 5, 30)}) {
+      for (const QTime& moment : {QTime(23, 58, 58), QTime(11, 58, 58)}) {
+        const QString shown = ClockDateText(day, locale) + "  " + ClockTimeText(moment, locale);
+        QVERIFY2(metrics.horizontalAdvance(shown) <= strip - 2, qPrintable(shown));
+      }
+    }
+  }
+  QCOMPARE(date->geometry(), time->geometry());
 }
 
 int main(int argc, char** argv) {
