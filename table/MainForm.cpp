@@ -11,6 +11,7 @@
 #include "Look.h"
 #include "PictureNames.h"
 #include "Platform.h"
+#include "SpokenLabel.h"
 #include "StatBox.h"
 
 #include <QAction>
@@ -39,8 +40,8 @@ QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry, cons
 }
 
 // A status field: silver, lowered bevel with a single border.
-QLabel* MakeStatusField(QWidget* parent, const char* name, const QRect& geometry) {
-  auto* field = new QLabel(parent);
+SpokenLabel* MakeStatusField(QWidget* parent, const char* name, const QRect& geometry) {
+  auto* field = new SpokenLabel(parent);
   field->setObjectName(name);
   field->setGeometry(geometry);
   field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -50,9 +51,10 @@ QLabel* MakeStatusField(QWidget* parent, const char* name, const QRect& geometry
   return field;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, const QFont& font,
-                  const QColor& colour, Qt::Alignment alignment) {
-  auto* label = new QLabel(parent);
+template <typename Label = QLabel>
+Label* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, const QFont& font,
+                 const QColor& colour, Qt::Alignment alignment) {
+  auto* label = new Label(parent);
   label->setObjectName(name);
   label->setGeometry(geometry);
   label->setFont(font);
@@ -127,6 +129,7 @@ TMainForm::TMainForm(Platform& platform, GameState& state, QWidget* parent)
   BuildTable();
   BuildStatusLine();
   BuildMenu();
+  DescribeForScreenReaders();
   // Neither resizable nor maximisable: the window is as large as its menu and client area.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   ConnectTimers();
@@ -150,12 +153,12 @@ void TMainForm::BuildTable() {
   t = MakePanel(client, "t", {0, 0, 633, 409}, look::Green);
 
   // Labels and pictures of the felt first; the panels lie over them.
-  DlrLabl = MakeLabel(t, "DlrLabl", {104, 200, 297, 31}, look::Optimum(21), look::Silver,
-                      Qt::AlignCenter);
-  PlrLabl = MakeLabel(t, "PlrLabl", {104, 352, 297, 25}, look::Optimum(21), look::Silver,
-                      Qt::AlignCenter);
-  MainLabl =
-      MakeLabel(t, "MainLabl", {8, 48, 481, 31}, look::Optimum(27), look::Aqua, Qt::AlignCenter);
+  DlrLabl = MakeLabel<SpokenLabel>(t, "DlrLabl", {104, 200, 297, 31}, look::Optimum(21),
+                                   look::Silver, Qt::AlignCenter);
+  PlrLabl = MakeLabel<SpokenLabel>(t, "PlrLabl", {104, 352, 297, 25}, look::Optimum(21),
+                                   look::Silver, Qt::AlignCenter);
+  MainLabl = MakeLabel<SpokenLabel>(t, "MainLabl", {8, 48, 481, 31}, look::Optimum(27), look::Aqua,
+                                    Qt::AlignCenter);
   const QColor windowText = palette().color(QPalette::WindowText);
   DlrNameLabl = MakeLabel(t, "DlrNameLabl", {24, 72, 48, 16}, look::MsSansSerif(13, true),
                           windowText, Qt::AlignLeft | Qt::AlignTop);
@@ -188,8 +191,9 @@ void TMainForm::BuildTable() {
   PlrCard3 = playerCards_[3];
   PlrCard4 = playerCards_[4];
 
-  BetLabl = MakeLabel(t, "BetLabl", {8, 8, 481, 41}, look::TimesNewRoman(32, true, true),
-                      look::Yellow, Qt::AlignCenter);
+  BetLabl =
+      MakeLabel<SpokenLabel>(t, "BetLabl", {8, 8, 481, 41}, look::TimesNewRoman(32, true, true),
+                             look::Yellow, Qt::AlignCenter);
   DeckStack = MakeImage(t, "DeckStack", {24, 96, 78, 101});
   DeckStack->setPixmap(FixedPictureImage(FixedPicture::DeckStack));
   DeckStack->setAccessibleName("deck");
@@ -288,8 +292,9 @@ void TMainForm::BuildStatusLine() {
   LastBetLabl->setText("Last Bet:");
 
   Panel3 = MakeStatusField(client, "Panel3", {515, 408, 118, 26});
-  BankLabl = MakeLabel(Panel3, "BankLabl", {2, 3, 111, 18}, look::TimesNewRoman(13, false, true),
-                       look::Navy, Qt::AlignCenter);
+  BankLabl =
+      MakeLabel<SpokenLabel>(Panel3, "BankLabl", {2, 3, 111, 18},
+                             look::TimesNewRoman(13, false, true), look::Navy, Qt::AlignCenter);
   BankLabl->setText("Bank:");
 }
 

@@ -9,6 +9,7 @@
 
 #include "Cards.h"
 #include "MediaPlayer.h"
+#include "SpokenLabel.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -58,12 +59,13 @@ class TMainForm : public QMainWindow {
 
   void SetWindows(const TableWindows& windows);
 
-  // Components, named as in the window's definition.
-  QLabel* CaptionBar = nullptr;
+  // Components, named as in the window's definition. The labels of messages
+  // are spoken to a screen reader as their texts appear.
+  SpokenLabel* CaptionBar = nullptr;
   QFrame* t = nullptr;
-  QLabel* DlrLabl = nullptr;
-  QLabel* PlrLabl = nullptr;
-  QLabel* MainLabl = nullptr;
+  SpokenLabel* DlrLabl = nullptr;
+  SpokenLabel* PlrLabl = nullptr;
+  SpokenLabel* MainLabl = nullptr;
   QLabel* DlrNameLabl = nullptr;
   QLabel* PlrNameLabl = nullptr;
   QLabel* DlrCard0 = nullptr;
@@ -76,7 +78,7 @@ class TMainForm : public QMainWindow {
   ClickableImage* PlrCard2 = nullptr;
   ClickableImage* PlrCard3 = nullptr;
   ClickableImage* PlrCard4 = nullptr;
-  QLabel* BetLabl = nullptr;
+  SpokenLabel* BetLabl = nullptr;
   QLabel* DeckStack = nullptr;
   QLabel* DeckCard = nullptr;
   TMediaPlayer MediaPlayer1;
@@ -104,9 +106,9 @@ class TMainForm : public QMainWindow {
   QFrame* MoneyBreakPanl = nullptr;
   QPushButton* Draw = nullptr;
   QPushButton* Bet = nullptr;
-  QLabel* LastBetLabl = nullptr;
+  SpokenLabel* LastBetLabl = nullptr;
   QFrame* Panel3 = nullptr;
-  QLabel* BankLabl = nullptr;
+  SpokenLabel* BankLabl = nullptr;
 
   // Main menu.
   QMenu* Game = nullptr;
@@ -189,6 +191,9 @@ class TMainForm : public QMainWindow {
   void BuildMenu();
   void ConnectTimers();
   void SetStartState();
+  void DescribeForScreenReaders();
+  // Says what a card place shows after a mark or unmark.
+  void AnnounceMark(int position);
 
   // "Enabling" a timer that runs already must not restart its countdown.
   static void EnableTimer(QTimer& timer);
@@ -221,6 +226,8 @@ class TMainForm : public QMainWindow {
   std::array<QLabel*, 5> dealerCards_{};
   std::array<ClickableImage*, 5> playerCards_{};
   std::array<ClickableImage*, 5> moneySlots_{};
+  // Says a card marked or unmarked, which happens away from the keyboard focus.
+  Announcer* markAnnouncer_ = nullptr;
 };
 
 }  // namespace velmora

@@ -102,7 +102,7 @@ void TMainForm::PlrCardClick(int position) {
   const auto p = static_cast<std::size_t>(position);
   const bool isKing = state_.PlayerHand[p] == KingOfHearts;
   if (state_.Discards[p] == 0) {
-    ShowBack(*playerCards_[p]);
+    ShowMarkedCard(*playerCards_[p], state_.DeckBackId, state_.PlayerHand[p]);
     if (isKing) {
       kingOhearts.stop();
     }
@@ -114,6 +114,7 @@ void TMainForm::PlrCardClick(int position) {
     }
     state_.Discards[p] = 0;
   }
+  AnnounceMark(position);
   Draw->setFocus();
 }
 
