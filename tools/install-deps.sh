@@ -16,6 +16,8 @@ packages=(
   libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth x11-utils
   pulseaudio pulseaudio-utils sox
+  # a hand played through the accessibility bus as a screen reader plays it
+  at-spi2-core dbus dbus-x11 python3-pyatspi python3-gi
   # packaging checks
   desktop-file-utils appstream dpkg-dev man-db
   # the footprint script drives the game with keys
