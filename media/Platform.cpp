@@ -1,5 +1,6 @@
 #include "Platform.h"
 
+#include "DiskWrites.h"
 #include "SoundOutput.h"
 
 #include <QApplication>
@@ -18,7 +19,9 @@ void ShowError(Platform& platform, QWidget* parent, const QString& caption, cons
 RealPlatform::RealPlatform() : sound_(CreateSystemSoundOutput()) {}
 RealPlatform::~RealPlatform() = default;
 
-std::int64_t RealPlatform::CalendarSeconds() { return static_cast<std::int64_t>(std::time(nullptr)); }
+std::int64_t RealPlatform::CalendarSeconds() {
+  return static_cast<std::int64_t>(std::time(nullptr));
+}
 
 QMessageBox::StandardButton RealPlatform::ShowMessage(QWidget* parent, QMessageBox::Icon icon,
                                                       const QString& caption, const QString& text,
@@ -63,9 +66,21 @@ int RealPlatform::RunModal(QDialog& dialog) {
   return dialog.exec();
 }
 
-void RealPlatform::Sleep(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
+void RealPlatform::Sleep(int milliseconds) {
+  QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
 
-SoundOutput& RealPlatform::Sound() { return *sound_; }
+SoundOutput& RealPlatform::Sound() {
+  return *sound_;
+}
+
+int RealPlatform::WriteToFile(int fd, const char* data, std::size_t size) {
+  return WriteAllToFile(fd, data, size);
+}
+
+int RealPlatform::SyncToDisk(int fd) {
+  return SyncFileToDisk(fd);
+}
 
 void RealPlatform::EndProgram(int exitStatus) {
   if (ended_) {

@@ -1,12 +1,13 @@
 // The one seam between the game and the machine: the clock that seeds the
-// shuffle, message boxes, file dialogs, modal windows, pauses, sound output
-// and the end of the program. The game uses RealPlatform; tests pass their
-// own so that nothing waits for a person or for real time.
+// shuffle, message boxes, file dialogs, modal windows, pauses, sound output,
+// the writes of saved files and the end of the program. The game uses RealPlatform; tests pass
+// their own so that nothing waits for a person or for real time.
 #pragma once
 
 #include <QMessageBox>
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -45,6 +46,11 @@ class Platform {
   // The output that wave files are played through.
   virtual SoundOutput& Sound() = 0;
 
+  // How a saved file's bytes reach the disk (see DiskWrites.h): each returns 0
+  // or the system's error number.
+  virtual int WriteToFile(int fd, const char* data, std::size_t size) = 0;
+  virtual int SyncToDisk(int fd) = 0;
+
   // Ends the program at once; nothing is saved. Callers return right after it.
   virtual void EndProgram(int exitStatus) = 0;
   virtual bool ProgramEnded() const = 0;
@@ -69,6 +75,8 @@ class RealPlatform final : public Platform {
   int RunModal(QDialog& dialog) override;
   void Sleep(int milliseconds) override;
   SoundOutput& Sound() override;
+  int WriteToFile(int fd, const char* data, std::size_t size) override;
+  int SyncToDisk(int fd) override;
   void EndProgram(int exitStatus) override;
   bool ProgramEnded() const override { return ended_; }
 

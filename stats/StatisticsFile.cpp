@@ -1,11 +1,12 @@
 #include "StatisticsFile.h"
 
 #include "CharacterCount.h"
+#include "DecimalNumber.h"
 #include "StatisticsFileLayout.h"
 
 #include <filesystem>
 #include <fstream>
-#include <limits>
+#include <type_traits>
 
 namespace velmora {
 
@@ -33,169 +34,152 @@ std::uint32_t WrappedSum(const std::array<T, N>& values) {
   return sum;
 }
 
-std::uint32_t StampSum(const SavedStatistics& s) {
-  return WrappedSum(s.SaveTime) + WrappedSum(s.SaveDate);
+// The stamp's fields in file order: hour, minutes, seconds, PM flag, then
+// month, day, year.
+template <typename Stamp>
+auto& StampField(Stamp& stamp, std::size_t index) {
+  switch (index) {
+    case 0:
+      return stamp.Hour;
+    case 1:
+      return stamp.Minutes;
+    case 2:
+      return stamp.Seconds;
+    case 3:
+      return stamp.PmFlag;
+    case 4:
+      return stamp.Month;
+    case 5:
+      return stamp.Day;
+    default:
+      return stamp.Year;
+  }
 }
 
-std::array<std::uint32_t, 5> CheckValues(const SavedStatistics& s, std::uint32_t nameLength) {
-  return {nameLength + s.PlayerLongestStreak, s.HandsPlayed + s.BetTotal,
-          s.PlayerImprovedCount + s.BankruptCount, s.PlayerWins + s.DealerImprovedCount,
-          s.BankTotal + s.DealerLongestStreak};
+std::uint32_t StampSum(const SaveStamp& stamp) {
+  std::uint32_t sum = 0;
+  for (std::size_t i = 0; i < 7; ++i) {
+    sum += Wrapped(StampField(stamp, i));
+  }
+  return sum;
 }
 
-// The text of one number line. Fields that are signed in the game are written
-// signed; every counter, sum and split value is unsigned modulo 2^32.
-std::string NumberText(Slot slot, const SavedStatistics& s, std::uint32_t nameLength) {
-  const auto u = [](std::uint32_t value) { return std::to_string(value); };
-  const auto i = [](std::int32_t value) { return std::to_string(value); };
+// Hands `use` the field of the record that a line holds, as a reference to
+// its std::uint32_t or std::int32_t, and returns true. Lines that the file
+// derives from other values (sums, check values, split values) hold no field
+// of their own: returns false. The writer and the reader both go through here.
+template <typename Saved, typename Use>
+bool WithField(Slot slot, Saved& s, Use&& use) {
+  auto& r = s.Record;
   const std::size_t k = slot.index;
+  switch (slot.field) {
+    case Field::HandsPlayed:
+      use(r.HandsPlayed);
+      return true;
+    case Field::PlayerWins:
+      use(r.PlayerWins);
+      return true;
+    case Field::PlayerImprovedCount:
+      use(r.PlayerImprovedCount);
+      return true;
+    case Field::DealerImprovedCount:
+      use(r.DealerImprovedCount);
+      return true;
+    case Field::BankTotal:
+      use(r.BankTotal);
+      return true;
+    case Field::PlayerCategoryCount:
+      use(r.PlayerCategoryCounts[k]);
+      return true;
+    case Field::DealerCategoryCount:
+      use(r.DealerCategoryCounts[k]);
+      return true;
+    case Field::PlayerBestRankField:
+      use(r.PlayerBestRank[k]);
+      return true;
+    case Field::DealerBestRankField:
+      use(r.DealerBestRank[k]);
+      return true;
+    case Field::PlayerDrawCount:
+      use(r.PlayerDrawCounts[k]);
+      return true;
+    case Field::DealerDrawCount:
+      use(r.DealerDrawCounts[k]);
+      return true;
+    case Field::PlayerBestCard:
+      use(r.PlayerBestCards[k]);
+      return true;
+    case Field::DealerBestCard:
+      use(r.DealerBestCards[k]);
+      return true;
+    case Field::SaveTime:
+      use(StampField(s.Stamp, k));
+      return true;
+    case Field::SaveDate:
+      use(StampField(s.Stamp, 4 + k));
+      return true;
+    case Field::BetTotal:
+      use(r.BetTotal);
+      return true;
+    case Field::PlayerLongestStreak:
+      use(r.PlayerLongestStreak);
+      return true;
+    case Field::DealerLongestStreak:
+      use(r.DealerLongestStreak);
+      return true;
+    case Field::BankruptCount:
+      use(r.BankruptCount);
+      return true;
+    case Field::StartingBank:
+      use(s.StartingBank);
+      return true;
+    case Field::HighestBank:
+      use(r.HighestBank);
+      return true;
+    case Field::HighestBet:
+      use(r.HighestBet);
+      return true;
+    default:
+      return false;
+  }
+}
+
+// What the writer puts on a derived line. Sums and check values are unsigned
+// modulo 2^32; the starting bank's split keeps its sign like the bank itself.
+std::int64_t DerivedValue(Slot slot, const SavedStatistics& s, std::uint32_t nameLength) {
+  const GameStatistics& r = s.Record;
   switch (slot.field) {
     case Field::NameLength:
-      return u(nameLength);
-    case Field::HandsPlayed:
-      return u(s.HandsPlayed);
-    case Field::PlayerWins:
-      return u(s.PlayerWins);
-    case Field::PlayerImprovedCount:
-      return u(s.PlayerImprovedCount);
+      return nameLength;
     case Field::PlayerBestRankSum:
-      return u(WrappedSum(s.PlayerBestRank));
-    case Field::DealerImprovedCount:
-      return u(s.DealerImprovedCount);
-    case Field::BankTotal:
-      return u(s.BankTotal);
+      return WrappedSum(r.PlayerBestRank);
     case Field::DealerBestRankSum:
-      return u(WrappedSum(s.DealerBestRank));
+      return WrappedSum(r.DealerBestRank);
     case Field::StartingBankDiv20:
-      return i(s.StartingBank / 20);
+      return s.StartingBank / 20;
     case Field::HighestBankDiv3:
-      return u(s.HighestBank / 3);
-    case Field::PlayerCategoryCount:
-      return u(s.PlayerCategoryCounts[k]);
-    case Field::DealerCategoryCount:
-      return u(s.DealerCategoryCounts[k]);
-    case Field::PlayerBestRankField:
-      return i(s.PlayerBestRank[k]);
-    case Field::DealerBestRankField:
-      return i(s.DealerBestRank[k]);
-    case Field::PlayerDrawCount:
-      return u(s.PlayerDrawCounts[k]);
-    case Field::DealerDrawCount:
-      return u(s.DealerDrawCounts[k]);
-    case Field::CheckValue:
-      return u(CheckValues(s, nameLength)[k]);
-    case Field::PlayerBestCard:
-      return i(s.PlayerBestCards[k]);
-    case Field::DealerBestCard:
-      return i(s.DealerBestCards[k]);
-    case Field::SaveTime:
-      return i(s.SaveTime[k]);
-    case Field::SaveDate:
-      return i(s.SaveDate[k]);
+      return r.HighestBank / 3;
     case Field::HighestBankMod3:
-      return u(s.HighestBank % 3);
-    case Field::BetTotal:
-      return u(s.BetTotal);
-    case Field::PlayerBestCardSum:
-      return u(WrappedSum(s.PlayerBestCards));
+      return r.HighestBank % 3;
     case Field::HighestBetDiv4:
-      return u(s.HighestBet / 4);
+      return r.HighestBet / 4;
     case Field::HighestBetMod4:
-      return u(s.HighestBet % 4);
-    case Field::PlayerLongestStreak:
-      return u(s.PlayerLongestStreak);
+      return r.HighestBet % 4;
+    case Field::PlayerBestCardSum:
+      return WrappedSum(r.PlayerBestCards);
     case Field::DealerBestCardSum:
-      return u(WrappedSum(s.DealerBestCards));
-    case Field::DealerLongestStreak:
-      return u(s.DealerLongestStreak);
-    case Field::BankruptCount:
-      return u(s.BankruptCount);
-    case Field::StartingBank:
-      return i(s.StartingBank);
-    case Field::HighestBank:
-      return u(s.HighestBank);
-    case Field::HighestBet:
-      return u(s.HighestBet);
+      return WrappedSum(r.DealerBestCards);
     case Field::StampSum:
-      return u(StampSum(s));
-  }
-  return {};
-}
-
-// Puts a number read from a file where it belongs; derived lines are only
-// checked, not kept.
-void Store(Slot slot, std::int32_t value, SavedStatistics& s) {
-  const std::uint32_t u = Wrapped(value);
-  const std::size_t k = slot.index;
-  switch (slot.field) {
-    case Field::HandsPlayed:
-      s.HandsPlayed = u;
-      break;
-    case Field::PlayerWins:
-      s.PlayerWins = u;
-      break;
-    case Field::PlayerImprovedCount:
-      s.PlayerImprovedCount = u;
-      break;
-    case Field::DealerImprovedCount:
-      s.DealerImprovedCount = u;
-      break;
-    case Field::BankTotal:
-      s.BankTotal = u;
-      break;
-    case Field::PlayerCategoryCount:
-      s.PlayerCategoryCounts[k] = u;
-      break;
-    case Field::DealerCategoryCount:
-      s.DealerCategoryCounts[k] = u;
-      break;
-    case Field::PlayerBestRankField:
-      s.PlayerBestRank[k] = value;
-      break;
-    case Field::DealerBestRankField:
-      s.DealerBestRank[k] = value;
-      break;
-    case Field::PlayerDrawCount:
-      s.PlayerDrawCounts[k] = u;
-      break;
-    case Field::DealerDrawCount:
-      s.DealerDrawCounts[k] = u;
-      break;
-    case Field::PlayerBestCard:
-      s.PlayerBestCards[k] = value;
-      break;
-    case Field::DealerBestCard:
-      s.DealerBestCards[k] = value;
-      break;
-    case Field::SaveTime:
-      s.SaveTime[k] = value;
-      break;
-    case Field::SaveDate:
-      s.SaveDate[k] = value;
-      break;
-    case Field::BetTotal:
-      s.BetTotal = u;
-      break;
-    case Field::PlayerLongestStreak:
-      s.PlayerLongestStreak = u;
-      break;
-    case Field::DealerLongestStreak:
-      s.DealerLongestStreak = u;
-      break;
-    case Field::BankruptCount:
-      s.BankruptCount = u;
-      break;
-    case Field::StartingBank:
-      s.StartingBank = value;
-      break;
-    case Field::HighestBank:
-      s.HighestBank = u;
-      break;
-    case Field::HighestBet:
-      s.HighestBet = u;
-      break;
+      return StampSum(s.Stamp);
+    case Field::CheckValue: {
+      const std::array<std::uint32_t, 5> checks{
+          nameLength + r.PlayerLongestStreak, r.HandsPlayed + r.BetTotal,
+          r.PlayerImprovedCount + r.BankruptCount, r.PlayerWins + r.DealerImprovedCount,
+          r.BankTotal + r.DealerLongestStreak};
+      return checks[slot.index];
+    }
     default:
-      break;
+      return 0;
   }
 }
 
@@ -225,33 +209,6 @@ std::optional<std::vector<std::string_view>> SplitLines(std::string_view content
   return lines;
 }
 
-// An optional sign followed by decimal digits, nothing else, in 32-bit range.
-std::optional<std::int32_t> ParseNumber(std::string_view text) {
-  bool negative = false;
-  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
-  if (text.empty()) {
-    return std::nullopt;
-  }
-  std::int64_t magnitude = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') {
-      return std::nullopt;
-    }
-    magnitude = magnitude * 10 + (c - '0');
-    if (magnitude > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) {
-      return std::nullopt;
-    }
-  }
-  const std::int64_t value = negative ? -magnitude : magnitude;
-  if (value > std::numeric_limits<std::int32_t>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<std::int32_t>(value);
-}
-
 FileOpenReport InvalidFile(int number) {
   return FileOpenReport{number, "File Open Error #" + std::to_string(number), "Invalid data file!"};
 }
@@ -271,30 +228,10 @@ SaveStamp StampFromLocalTime(const std::tm& local) {
 
 SavedStatistics SnapshotOf(const GameStatistics& statistics, std::string_view playerName,
                            std::int32_t startingBank, const SaveStamp& stamp) {
-  SavedStatistics s;
-  s.PlayerName = std::string(playerName);
-  s.HandsPlayed = statistics.HandsPlayed;
-  s.PlayerWins = statistics.PlayerWins;
-  s.PlayerImprovedCount = statistics.PlayerImprovedCount;
-  s.DealerImprovedCount = statistics.DealerImprovedCount;
-  s.BankTotal = statistics.BankTotal;
-  s.StartingBank = startingBank;
-  s.HighestBank = statistics.HighestBank;
-  s.BetTotal = statistics.BetTotal;
-  s.HighestBet = statistics.HighestBet;
-  s.BankruptCount = statistics.BankruptCount;
-  s.PlayerLongestStreak = statistics.PlayerLongestStreak;
-  s.DealerLongestStreak = statistics.DealerLongestStreak;
-  s.PlayerBestRank = statistics.PlayerBestRank;
-  s.DealerBestRank = statistics.DealerBestRank;
-  s.PlayerBestCards = statistics.PlayerBestCards;
-  s.DealerBestCards = statistics.DealerBestCards;
-  s.PlayerCategoryCounts = statistics.PlayerCategoryCounts;
-  s.DealerCategoryCounts = statistics.DealerCategoryCounts;
-  s.PlayerDrawCounts = statistics.PlayerDrawCounts;
-  s.DealerDrawCounts = statistics.DealerDrawCounts;
-  s.SaveTime = {stamp.Hour, stamp.Minutes, stamp.Seconds, stamp.PmFlag};
-  s.SaveDate = {stamp.Month, stamp.Day, stamp.Year};
+  SavedStatistics s{std::string(playerName), startingBank, statistics, stamp};
+  // The current streaks are not saved, so a snapshot holds what reading its file gives.
+  s.Record.PlayerStreak = 0;
+  s.Record.DealerStreak = 0;
   return s;
 }
 
@@ -304,7 +241,11 @@ std::string FormatStatisticsFile(const GameStatistics& statistics, std::string_v
   const auto nameLength = static_cast<std::uint32_t>(CountCharacters(playerName));
   std::string text;
   for (const Slot slot : statsfile::LineLayout) {
-    text += NumberText(slot, s, nameLength);
+    const bool stored =
+        WithField(slot, s, [&text](const auto value) { text += std::to_string(value); });
+    if (!stored) {
+      text += std::to_string(DerivedValue(slot, s, nameLength));
+    }
     text += LineEnd;
   }
   text += playerName;
@@ -320,38 +261,44 @@ ReadResult ParseStatisticsFile(std::string_view contents) {
 
   std::array<std::int32_t, statsfile::NumberLineCount> numbers{};
   for (std::size_t i = 0; i < numbers.size(); ++i) {
-    const auto number = ParseNumber((*lines)[i]);
+    const auto number = ParseDecimal((*lines)[i]);
     if (!number) {
       return Rejected(2);
     }
     numbers[i] = *number;
   }
-  // Line n of the file, in the unsigned arithmetic of the record.
-  const auto line = [&numbers](std::size_t n) { return Wrapped(numbers[n - 1]); };
+  // The number on the line that holds a field, in the record's unsigned arithmetic.
+  const auto at = [&numbers](Field field, std::size_t index = 0) {
+    return Wrapped(numbers[statsfile::LineOf(field, index) - 1]);
+  };
 
   SavedStatistics s;
   for (std::size_t i = 0; i < numbers.size(); ++i) {
-    Store(statsfile::LineLayout[i], numbers[i], s);
+    WithField(statsfile::LineLayout[i], s, [value = numbers[i]](auto& field) {
+      field = static_cast<std::remove_reference_t<decltype(field)>>(value);
+    });
   }
   s.PlayerName = std::string((*lines)[StatisticsFileLineCount - 1]);
+  const GameStatistics& r = s.Record;
+  const std::uint32_t hands = at(Field::HandsPlayed);
 
   // Every test runs; the highest failed number is the one reported.
   const std::array<std::pair<int, bool>, 15> consistency{{
-      {3, line(1) + line(82) != line(17)},
-      {4, line(2) + line(78) != line(28)},
-      {5, line(4) + line(85) != line(39)},
-      {6, line(3) + line(6) != line(50)},
-      {7, line(7) + line(84) != line(60)},
-      {8, WrappedSum(s.PlayerCategoryCounts) != line(2)},
-      {9, WrappedSum(s.DealerCategoryCounts) != line(2)},
-      {11, WrappedSum(s.PlayerDrawCounts) != line(2)},
-      {12, WrappedSum(s.DealerDrawCounts) != line(2)},
-      {13, WrappedSum(s.PlayerBestRank) != line(5)},
-      {14, WrappedSum(s.DealerBestRank) != line(8)},
-      {15, WrappedSum(s.PlayerBestCards) != line(79)},
-      {16, WrappedSum(s.DealerBestCards) != line(83)},
-      {17, StampSum(s) != line(89)},
-      {18, CountCharacters(s.PlayerName) != line(1)},
+      {3, at(Field::NameLength) + at(Field::PlayerLongestStreak) != at(Field::CheckValue, 0)},
+      {4, hands + at(Field::BetTotal) != at(Field::CheckValue, 1)},
+      {5, at(Field::PlayerImprovedCount) + at(Field::BankruptCount) != at(Field::CheckValue, 2)},
+      {6, at(Field::PlayerWins) + at(Field::DealerImprovedCount) != at(Field::CheckValue, 3)},
+      {7, at(Field::BankTotal) + at(Field::DealerLongestStreak) != at(Field::CheckValue, 4)},
+      {8, WrappedSum(r.PlayerCategoryCounts) != hands},
+      {9, WrappedSum(r.DealerCategoryCounts) != hands},
+      {11, WrappedSum(r.PlayerDrawCounts) != hands},
+      {12, WrappedSum(r.DealerDrawCounts) != hands},
+      {13, WrappedSum(r.PlayerBestRank) != at(Field::PlayerBestRankSum)},
+      {14, WrappedSum(r.DealerBestRank) != at(Field::DealerBestRankSum)},
+      {15, WrappedSum(r.PlayerBestCards) != at(Field::PlayerBestCardSum)},
+      {16, WrappedSum(r.DealerBestCards) != at(Field::DealerBestCardSum)},
+      {17, StampSum(s.Stamp) != at(Field::StampSum)},
+      {18, CountCharacters(s.PlayerName) != at(Field::NameLength)},
   }};
   int highestFailed = 0;
   for (const auto& [number, failed] : consistency) {
@@ -366,9 +313,9 @@ ReadResult ParseStatisticsFile(std::string_view contents) {
   // The split values are reported one by one.
   ReadResult result;
   const std::array<std::pair<int, bool>, 3> splits{{
-      {19, line(9) * 20u != line(86)},
-      {20, line(10) * 3u + line(77) != line(87)},
-      {21, line(80) * 4u + line(81) != line(88)},
+      {19, at(Field::StartingBankDiv20) * 20u != at(Field::StartingBank)},
+      {20, at(Field::HighestBankDiv3) * 3u + at(Field::HighestBankMod3) != at(Field::HighestBank)},
+      {21, at(Field::HighestBetDiv4) * 4u + at(Field::HighestBetMod4) != at(Field::HighestBet)},
   }};
   for (const auto& [number, failed] : splits) {
     if (failed) {

@@ -24,6 +24,7 @@ inline constexpr std::size_t StatisticsFileMaxLineCharacters = 80;
 
 // The moment of saving as the file stores it: always the US fields of a
 // 12-hour clock and a month/day/two-digit-year date, whatever the locale.
+// A file read back may hold any numbers here.
 struct SaveStamp {
   std::int32_t Hour = 12;  // 1..12
   std::int32_t Minutes = 0;
@@ -38,39 +39,21 @@ struct SaveStamp {
 
 SaveStamp StampFromLocalTime(const std::tm& local);
 
-// A statistics record as a file holds it (or as it would be saved). Counters
-// keep the game's unsigned 32-bit arithmetic; a negative number in a file
-// arrives as its value modulo 2^32.
+// A statistics record as a file holds it (or as it would be saved): the
+// game's record without its current streaks, which are not saved, beside the
+// name, the starting bank and the moment of saving. A negative number in a
+// file arrives in a counter as its value modulo 2^32.
 struct SavedStatistics {
   std::string PlayerName;  // UTF-8
-  std::uint32_t HandsPlayed = 0;
-  std::uint32_t PlayerWins = 0;
-  std::uint32_t PlayerImprovedCount = 0;
-  std::uint32_t DealerImprovedCount = 0;
-  std::uint32_t BankTotal = 0;
   std::int32_t StartingBank = 0;
-  std::uint32_t HighestBank = 0;
-  std::uint32_t BetTotal = 0;
-  std::uint32_t HighestBet = 0;
-  std::uint32_t BankruptCount = 0;
-  std::uint32_t PlayerLongestStreak = 0;
-  std::uint32_t DealerLongestStreak = 0;
-  HandRank PlayerBestRank{};
-  HandRank DealerBestRank{};
-  Hand PlayerBestCards{};
-  Hand DealerBestCards{};
-  std::array<std::uint32_t, 10> PlayerCategoryCounts{};
-  std::array<std::uint32_t, 10> DealerCategoryCounts{};
-  std::array<std::uint32_t, 5> PlayerDrawCounts{};
-  std::array<std::uint32_t, 5> DealerDrawCounts{};
-  std::array<std::int32_t, 4> SaveTime{};  // hour, minutes, seconds, PM flag
-  std::array<std::int32_t, 3> SaveDate{};  // month, day, year
+  GameStatistics Record;
+  SaveStamp Stamp;
 
   bool operator==(const SavedStatistics&) const = default;
 };
 
-// The current game as it would be saved at `stamp` (the window can fill both
-// of its modes from one kind of record).
+// The current game as it would be saved at `stamp` (the window fills both of
+// its modes from one kind of record).
 SavedStatistics SnapshotOf(const GameStatistics& statistics, std::string_view playerName,
                            std::int32_t startingBank, const SaveStamp& stamp);
 

@@ -1,5 +1,5 @@
 // Which value each of the 89 number lines of a statistics file holds. The
-// writer and the reader both follow this one table.
+// writer, the reader and the reader's checks all follow this one table.
 #pragma once
 
 #include <array>
@@ -107,13 +107,18 @@ constexpr Layout MakeLayout() {
 
 inline constexpr Layout LineLayout = MakeLayout();
 
-// Line numbers count from 1.
-constexpr Slot SlotOfLine(std::size_t line) {
-  return LineLayout[line - 1];
+// The line (from 1) that holds a field; 0 for a slot the layout lacks.
+constexpr std::size_t LineOf(Field field, std::size_t index = 0) {
+  for (std::size_t i = 0; i < LineLayout.size(); ++i) {
+    if (LineLayout[i].field == field && LineLayout[i].index == index) {
+      return i + 1;
+    }
+  }
+  return 0;
 }
 
 constexpr bool Holds(std::size_t line, Field field, std::size_t index = 0) {
-  return SlotOfLine(line).field == field && SlotOfLine(line).index == index;
+  return LineOf(field, index) == line;
 }
 
 static_assert(Holds(17, Field::CheckValue, 0) && Holds(21, Field::SaveDate, 0));

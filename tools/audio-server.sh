@@ -4,6 +4,11 @@
 
 audio_server_start() {
   export XDG_RUNTIME_DIR="${VELMORA_AUDIO_DIR:-/tmp/velmora-audio-$$}"
+  # A folder made here is removed again by audio_server_stop.
+  velmora_audio_made_dir=
+  if [ ! -d "$XDG_RUNTIME_DIR" ]; then
+    velmora_audio_made_dir=$XDG_RUNTIME_DIR
+  fi
   mkdir -p -m 700 "$XDG_RUNTIME_DIR"
   unset VELMORA_AUDIO_SERVER
   pulseaudio --kill >/dev/null 2>&1 || true
@@ -31,5 +36,16 @@ audio_server_stop() {
     kill "$(cat "$XDG_RUNTIME_DIR/keepalive.pid")" 2>/dev/null || true
     rm -f "$XDG_RUNTIME_DIR/keepalive.pid"
   fi
+  local server=
+  [ -n "${XDG_RUNTIME_DIR:-}" ] && server=$(cat "$XDG_RUNTIME_DIR/pulse/pid" 2>/dev/null || true)
   pulseaudio --kill >/dev/null 2>&1 || true
+  if [ -n "${velmora_audio_made_dir:-}" ]; then
+    # Removed only once the server has gone, or it would write into it again.
+    for _ in $(seq 30); do
+      [ -n "$server" ] && kill -0 "$server" 2>/dev/null || break
+      sleep 0.1
+    done
+    rm -rf "$velmora_audio_made_dir"
+    velmora_audio_made_dir=
+  fi
 }

@@ -36,12 +36,13 @@ target="$out/fuzz-stats-reader"
 echo "Building $target with $cxx"
 "$cxx" -std=c++20 -g -O1 -Wall -Wextra -Wpedantic -Werror \
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-  -I"$root/stats" -I"$root/cards" \
+  -I"$root/stats" -I"$root/cards" -I"$root/money" \
   "$root/tests/stats/fuzz/StatisticsReaderFuzz.cpp" \
   "$root/stats/StatisticsFile.cpp" \
   "$root/stats/CharacterCount.cpp" \
   "$root/stats/HandDescription.cpp" \
-  "$root/stats/StatisticsFigures.cpp" \
+  "$root/stats/StatisticsSummary.cpp" \
+  "$root/money/DecimalNumber.cpp" \
   -o "$target"
 
 echo "Fuzzing for $seconds seconds"

@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game and starts it from a folder that
-# holds its sounds (the game finds them under its working directory).
+# Installs what building and playing need and is missing, builds the game and
+# starts it from the build's run folder, which holds its sounds.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-tools/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+tools/install-deps.sh play
+# A first build leaves the tests out: they need the packages of the test set.
+# A build folder that tools/run-tests.sh configured keeps its tests.
+options=()
+if [ ! -f build/CMakeCache.txt ]; then
+  options=(-DVELMORA_BUILD_TESTS=OFF -DVELMORA_BUILD_BENCHMARKS=OFF)
+fi
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
 cmake --build build --target velmora velmora_sounds -j"$(nproc)"
 cd build/run
 exec ./velmora "$@"

@@ -8,8 +8,8 @@
 #include "StatClock.h"
 #include "StatFileWriting.h"
 #include "StatWidgets.h"
-#include "StatisticsFigures.h"
 #include "StatisticsFile.h"
+#include "StatisticsSummary.h"
 
 #include <QAction>
 #include <QDir>
@@ -24,8 +24,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
-
-#include <numeric>
 
 namespace velmora {
 
@@ -42,31 +40,14 @@ const QString CurrentTip = QStringLiteral("Current Game Stats");
 // The first card back stands in for best cards a saved file does not have.
 constexpr int SavedFileBackId = 60;
 
-bool IsCard(Card card) {
-  return card >= 1 && card <= 52;
-}
-
 // A best-hand card from a file can hold any number the checksums allow;
 // only real cards are drawn, anything else leaves the place empty.
-void ShowCardCorner(QLabel& place, int imageId, bool valid) {
-  if (valid) {
-    ShowImage(place, imageId);
+void ShowCardCorner(QLabel& place, Card card) {
+  if (card >= 1 && card <= 52) {
+    ShowImage(place, CardImageId(card));
   } else {
     ClearImage(place);
   }
-}
-
-QString Number(std::uint32_t value) {
-  return QString::number(value);
-}
-QString Money(std::uint32_t value) {
-  return '$' + QString::number(value);
-}
-
-template <std::size_t N>
-std::uint32_t Sum(const std::array<std::uint32_t, N>& counts) {
-  // The counters wrap like the record they come from.
-  return std::accumulate(counts.begin(), counts.end(), std::uint32_t{0});
 }
 
 QToolButton* MakeSpeedButton(QWidget& parent, const QString& name, FixedPicture glyph, int left,
@@ -194,38 +175,36 @@ void TStatBox::BuildPages(QWidget& client) {
 }
 
 void TStatBox::Fill(const SavedStatistics& shown, int backId) {
-  const QString name = QString::fromStdString(shown.PlayerName);
-  const std::uint32_t hands = shown.HandsPlayed;
+  const auto text = [](const std::string& figure) { return QString::fromStdString(figure); };
+  const QString name = text(shown.PlayerName);
+  const StatisticsSummary summary = SummaryOf(shown);
 
-  gameTotalLabl->setText(Number(hands));
-  PlrWinsLabl->setText(name + " won:  " + Number(shown.PlayerWins));
-  winPercentLabl->setText(Number(PercentOfHands(shown.PlayerWins, hands)) + '%');
-  PlrDrawImprove->setText(name + ": " + Number(PercentOfHands(shown.PlayerImprovedCount, hands)) +
-                          '%');
-  DlrDrawImprove->setText(Number(PercentOfHands(shown.DealerImprovedCount, hands)) + '%');
-  plrBetAveLabl->setText(Money(AverageBet(shown.BetTotal, hands)));
-  StartBankLabl->setText('$' + QString::number(shown.StartingBank));
-  PlrBankAveLabl->setText(Money(AverageBank(shown.BankTotal, hands)));
-  PlrBankMaxLabl->setText(Money(shown.HighestBank));
-  plrBetMaxLabl->setText(Money(shown.HighestBet));
-  ResetsLabl->setText(Number(shown.BankruptCount));
-  PlrWinStreakLabl->setText(name + ": " +
-                            QString::fromStdString(StreakText(shown.PlayerLongestStreak)));
-  DlrWinStreakLabl->setText(QString::fromStdString(StreakText(shown.DealerLongestStreak)));
+  gameTotalLabl->setText(text(summary.HandsPlayed));
+  PlrWinsLabl->setText(name + " won:  " + text(summary.PlayerWins));
+  winPercentLabl->setText(text(summary.WinPercent));
+  PlrDrawImprove->setText(name + ": " + text(summary.Player.Improved));
+  DlrDrawImprove->setText(text(summary.Dealer.Improved));
+  plrBetAveLabl->setText(text(summary.AverageBet));
+  StartBankLabl->setText(text(summary.StartingBank));
+  PlrBankAveLabl->setText(text(summary.AverageBank));
+  PlrBankMaxLabl->setText(text(summary.HighestBank));
+  plrBetMaxLabl->setText(text(summary.HighestBet));
+  ResetsLabl->setText(text(summary.BankruptCount));
+  PlrWinStreakLabl->setText(name + ": " + text(summary.Player.LongestStreak));
+  DlrWinStreakLabl->setText(text(summary.Dealer.LongestStreak));
 
   plrBestTitleLabl->setText(name + "'s Best Hand:");
   FinStatsLabl->setText(name + "'s Financial Stats:");
   plrAccumTitleLabl->setText(name + ':');
   PlrAccumDrawLabl->setText(name + ':');
-  plrBestLabl->setText(QString::fromStdString(DescribeHand(shown.PlayerBestRank)));
-  dlrBestLabl->setText(QString::fromStdString(DescribeHand(shown.DealerBestRank)));
+  plrBestLabl->setText(text(summary.Player.BestHand));
+  dlrBestLabl->setText(text(summary.Dealer.BestHand));
 
+  const GameStatistics& record = shown.Record;
   for (std::size_t i = 0; i < 5; ++i) {
-    if (hands > 0) {
-      ShowCardCorner(*PlrCard[i], CardImageId(shown.PlayerBestCards[i]),
-                     IsCard(shown.PlayerBestCards[i]));
-      ShowCardCorner(*DlrCard[i], CardImageId(shown.DealerBestCards[i]),
-                     IsCard(shown.DealerBestCards[i]));
+    if (summary.ShowsBestCards) {
+      ShowCardCorner(*PlrCard[i], record.PlayerBestCards[i]);
+      ShowCardCorner(*DlrCard[i], record.DealerBestCards[i]);
     } else {
       ShowImage(*PlrCard[i], backId);
       ShowImage(*DlrCard[i], backId);
@@ -233,17 +212,17 @@ void TStatBox::Fill(const SavedStatistics& shown, int backId) {
   }
 
   for (std::size_t i = 0; i < 10; ++i) {
-    PlrCategoryLabl[i]->setText(Number(shown.PlayerCategoryCounts[i]));
-    DlrCategoryLabl[i]->setText(Number(shown.DealerCategoryCounts[i]));
+    PlrCategoryLabl[i]->setText(text(summary.Player.Categories[i]));
+    DlrCategoryLabl[i]->setText(text(summary.Dealer.Categories[i]));
   }
-  PlrRankTotalLabl->setText(Number(Sum(shown.PlayerCategoryCounts)));
-  DlrRankTotalLabl->setText(Number(Sum(shown.DealerCategoryCounts)));
+  PlrRankTotalLabl->setText(text(summary.Player.CategoryTotal));
+  DlrRankTotalLabl->setText(text(summary.Dealer.CategoryTotal));
   for (std::size_t i = 0; i < 5; ++i) {
-    PlrDrawLabl[i]->setText(Number(shown.PlayerDrawCounts[i]));
-    DlrDrawLabl[i]->setText(Number(shown.DealerDrawCounts[i]));
+    PlrDrawLabl[i]->setText(text(summary.Player.Draws[i]));
+    DlrDrawLabl[i]->setText(text(summary.Dealer.Draws[i]));
   }
-  PlrDrawTotalLabl->setText(Number(Sum(shown.PlayerDrawCounts)));
-  DlrDrawTotalLabl->setText(Number(Sum(shown.DealerDrawCounts)));
+  PlrDrawTotalLabl->setText(text(summary.Player.DrawTotal));
+  DlrDrawTotalLabl->setText(text(summary.Dealer.DrawTotal));
 }
 
 void TStatBox::UpdateClick() {
@@ -259,8 +238,9 @@ void TStatBox::UpdateClick() {
 void TStatBox::ShowSavedStatistics(const SavedStatistics& saved, const QString& path) {
   Fill(saved, SavedFileBackId);
   EnterViewingMode(path);
-  TimeLabl->setText(QString::fromStdString(SaveTimeText(saved.SaveTime)));
-  DateLabl->setText(QString::fromStdString(SaveDateText(saved.SaveDate)));
+  const StatisticsSummary summary = SummaryOf(saved);
+  TimeLabl->setText(QString::fromStdString(summary.SaveTime));
+  DateLabl->setText(QString::fromStdString(summary.SaveDate));
 }
 
 void TStatBox::EnterCurrentMode() {
@@ -315,8 +295,8 @@ void TStatBox::SaveSpBtnClick() {
 
 void TStatBox::SaveTo(const QString& path) {
   const std::optional<QString> failure =
-      WriteStatisticsFile(path, state_.Statistics, state_.PlayerName, state_.StartingBank,
-                          SaveStampAt(platform_.CalendarSeconds()));
+      WriteStatisticsFile(platform_, path, state_.Statistics, state_.PlayerName,
+                          state_.StartingBank, SaveStampAt(platform_.CalendarSeconds()));
   if (failure) {
     ShowError(platform_, this, "Save Error", path + " could not be saved.\n" + *failure);
   }

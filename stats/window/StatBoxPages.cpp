@@ -2,6 +2,7 @@
 #include "Look.h"
 #include "StatBox.h"
 #include "StatWidgets.h"
+#include "StatisticsSummary.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -31,6 +32,10 @@ constexpr int RightPanelWidth = 176;
 constexpr int CardStep = 17;
 constexpr int CardWidth = 25;
 constexpr int CardHeight = 30;
+
+QString Caption(std::string_view words) {
+  return QString::fromUtf8(words.data(), static_cast<qsizetype>(words.size()));
+}
 
 // One best-hand panel: title, five card corners and the hand's name.
 QFrame* MakeBestHandPanel(QWidget& page, int top, const QString& titleName, const QString& title,
@@ -121,22 +126,21 @@ QWidget* TStatBox::BuildAccumulativePage() {
 
   // Hand categories, highest first, with the names of their count labels.
   struct CategoryRow {
-    const char* caption;
     int category;
     const char* player;
     const char* dealer;
   };
   static constexpr std::array<CategoryRow, 10> Categories{{
-      {"Royal Flush:", 9, "PlrRoyalLabl", "DlrRoyalLabl"},
-      {"Straight Flush:", 8, "PlrSFLabl", "DlrSFLabl"},
-      {"Four of a Kind:", 7, "Plr4KindLabl", "Dlr4KindLabl"},
-      {"Full House:", 6, "PlrFullHouseLabl", "DlrFullHouseLabl"},
-      {"Flush:", 5, "PlrFlushLabl", "DlrFlushLabl"},
-      {"Straight:", 4, "PlrStraightLabl", "DlrStraightLabl"},
-      {"Three of a Kind:", 3, "Plr3KindLabl", "Dlr3KindLabl"},
-      {"Two Pair:", 2, "Plr2PairLabl", "Dlr2PairLabl"},
-      {"Pair:", 1, "PlrPairLabl", "DlrPairLabl"},
-      {"High Card:", 0, "PlrHighCardLabl", "DlrHighCardLabl"},
+      {9, "PlrRoyalLabl", "DlrRoyalLabl"},
+      {8, "PlrSFLabl", "DlrSFLabl"},
+      {7, "Plr4KindLabl", "Dlr4KindLabl"},
+      {6, "PlrFullHouseLabl", "DlrFullHouseLabl"},
+      {5, "PlrFlushLabl", "DlrFlushLabl"},
+      {4, "PlrStraightLabl", "DlrStraightLabl"},
+      {3, "Plr3KindLabl", "Dlr3KindLabl"},
+      {2, "Plr2PairLabl", "Dlr2PairLabl"},
+      {1, "PlrPairLabl", "DlrPairLabl"},
+      {0, "PlrHighCardLabl", "DlrHighCardLabl"},
   }};
 
   QFrame* left = MakePanel(*page, LeftPanel, look::White, true);
@@ -150,7 +154,8 @@ QWidget* TStatBox::BuildAccumulativePage() {
     const CategoryRow& row = Categories[i];
     const int top = 38 + 16 * static_cast<int>(i);
     const auto index = static_cast<std::size_t>(row.category);
-    MakeLabel(*left, QString(), row.caption, {6, top, 100, RowHeight}, look::Black, text, Left);
+    MakeLabel(*left, QString(), Caption(CategoryCaptions[index]), {6, top, 100, RowHeight},
+              look::Black, text, Left);
     PlrCategoryLabl[index] =
         MakeLabel(*left, row.player, QString(), {96, top, 46, RowHeight}, look::Black, text, Right);
     DlrCategoryLabl[index] = MakeLabel(*left, row.dealer, QString(), {144, top, 46, RowHeight},
@@ -173,16 +178,14 @@ QWidget* TStatBox::BuildAccumulativePage() {
   PlrAccumDrawLabl = MakeLabel(*right, "PlrAccumDrawLabl", QString(), {20, 21, 98, RowHeight},
                                look::White, text, Right);
   MakeLabel(*right, QString(), "Dealer:", {120, 21, 48, RowHeight}, look::White, text, Right);
-  static constexpr std::array<const char*, 5> DrawCaptions{
-      "0 Cards:", "1 Card:", "2 Cards:", "3 Cards:", "4 Cards:"};
   static constexpr std::array<const char*, 5> PlayerDrawNames{
       "Plr0CardsLabl", "Plr1CardLabl", "Plr2CardsLabl", "Plr3CardsLabl", "Plr4CardsLabl"};
   static constexpr std::array<const char*, 5> DealerDrawNames{
       "Dlr0CardsLabl", "Dlr1CardLabl", "Dlr2CardsLabl", "Dlr3CardsLabl", "Dlr4CardsLabl"};
   for (std::size_t i = 0; i < DrawCaptions.size(); ++i) {
     const int top = 38 + RowHeight * static_cast<int>(i);
-    MakeLabel(*right, QString(), DrawCaptions[i], {12, top, 70, RowHeight}, look::White, text,
-              Left);
+    MakeLabel(*right, QString(), Caption(DrawCaptions[i]), {12, top, 70, RowHeight}, look::White,
+              text, Left);
     PlrDrawLabl[i] = MakeLabel(*right, PlayerDrawNames[i], QString(), {72, top, 46, RowHeight},
                                look::Aqua, text, Right);
     DlrDrawLabl[i] = MakeLabel(*right, DealerDrawNames[i], QString(), {120, top, 48, RowHeight},

@@ -2,7 +2,6 @@
 #include "CardFixtures.h"
 #include "Cards.h"
 #include "Discards.h"
-#include "Suites.h"
 
 #include <QTest>
 
@@ -92,9 +91,6 @@ class DealerStrategyTest : public QObject {
   }
 };
 
-int RunDealerStrategyTests(int argc, char** argv) {
-  DealerStrategyTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_APPLESS_MAIN(DealerStrategyTest)
 
 #include "DealerStrategyTest.moc"

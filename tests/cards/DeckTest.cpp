@@ -2,7 +2,6 @@
 // whole first hand of the game's second one.
 #include "CardFixtures.h"
 #include "Cards.h"
-#include "Suites.h"
 
 #include <QTest>
 
@@ -153,9 +152,6 @@ class DeckTest : public QObject {
   }
 };
 
-int RunDeckTests(int argc, char** argv) {
-  DeckTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_APPLESS_MAIN(DeckTest)
 
 #include "DeckTest.moc"

@@ -2,7 +2,6 @@
 #include "CardFixtures.h"
 #include "Cards.h"
 #include "ReferenceEvaluator.h"
-#include "Suites.h"
 
 #include <QTest>
 
@@ -173,9 +172,6 @@ class EvaluateTest : public QObject {
   }
 };
 
-int RunEvaluateTests(int argc, char** argv) {
-  EvaluateTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_APPLESS_MAIN(EvaluateTest)
 
 #include "EvaluateTest.moc"

@@ -1,6 +1,5 @@
 // The record's update rules over whole hands, as the table drives them.
 #include "GameStatistics.h"
-#include "Suites.h"
 
 #include <QTest>
 
@@ -116,9 +115,6 @@ class GameStatisticsTest : public QObject {
   }
 };
 
-int RunGameStatisticsTests(int argc, char** argv) {
-  GameStatisticsTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_APPLESS_MAIN(GameStatisticsTest)
 
 #include "GameStatisticsTest.moc"

@@ -1,6 +1,5 @@
 // The words of every category, the plural rule and the guarded lookups.
 #include "HandDescription.h"
-#include "Suites.h"
 
 #include <QTest>
 
@@ -50,9 +49,6 @@ class HandDescriptionTest : public QObject {
   }
 };
 
-int RunHandDescriptionTests(int argc, char** argv) {
-  HandDescriptionTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_APPLESS_MAIN(HandDescriptionTest)
 
 #include "HandDescriptionTest.moc"

@@ -1,9 +1,8 @@
 // The statistics file: the writer's lines, round trips, every rejection the
 // reader reports, reading from disk, and the figures shown for a record.
 #include "CharacterCount.h"
-#include "StatisticsFigures.h"
 #include "StatisticsFile.h"
-#include "Suites.h"
+#include "StatisticsSummary.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -253,23 +252,35 @@ class StatisticsFileTest : public QObject {
     }
   }
 
-  void derivesTheDisplayedFigures() {
-    QCOMPARE(PercentOfHands(2, 3), 66u);
-    QCOMPARE(PercentOfHands(5, 0), 0u);
-    QCOMPARE(AverageBet(70, 0), 70u);
-    QCOMPARE(AverageBank(1950, 1), 975u);
-    // A forged file can claim 4294967295 hands; the divisor must not wrap to 0.
-    QCOMPARE(AverageBank(4'000'000'000u, 0xFFFFFFFFu), 0u);
-    QCOMPARE(StreakText(0) + StreakText(1) + StreakText(2), std::string("0 Hands1 Hand2 Hands"));
-    QCOMPARE(SaveTimeText({3, 5, 7, 1}), std::string("3:05:07 PM"));
-    QCOMPARE(SaveTimeText({12, 10, 59, 0}), std::string("12:10:59 AM"));
-    QCOMPARE(SaveDateText({12, 31, 99}), std::string("12/31/99"));
+  // The figures the window and velmora-stats print truncate, and a forged
+  // file cannot make them divide by zero.
+  void summarisesTheShownFigures() {
+    SavedStatistics s = SnapshotOf(PlayedRecord(), "Player", 1000, {3, 5, 7, 1, 12, 31, 99});
+    StatisticsSummary summary = SummaryOf(s);
+    QCOMPARE(summary.WinPercent + summary.AverageBank + summary.AverageBet,
+             std::string("66%$1001$23"));
+    QCOMPARE(summary.Player.Improved + summary.Dealer.Improved, std::string("33%66%"));
+    QCOMPARE(summary.Player.LongestStreak + summary.Dealer.LongestStreak,
+             std::string("2 Hands1 Hand"));
+    QCOMPARE(summary.Player.CategoryTotal + summary.Dealer.DrawTotal, std::string("33"));
+    QCOMPARE(summary.SaveDate + " " + summary.SaveTime, std::string("12/31/99 3:05:07 PM"));
+    QVERIFY(summary.ShowsBestCards);
+
+    s.Record = GameStatistics{};
+    s.Record.BetTotal = 70, s.Record.BankTotal = 1000, s.Record.PlayerLongestStreak = 0;
+    s.Stamp = {12, 10, 59, 0, 1, 2, 5};
+    summary = SummaryOf(s);
+    QCOMPARE(summary.WinPercent + summary.AverageBank + summary.AverageBet,
+             std::string("0%$1000$70"));
+    QCOMPARE(summary.Player.LongestStreak, std::string("0 Hands"));
+    QCOMPARE(summary.SaveDate + " " + summary.SaveTime, std::string("1/2/5 12:10:59 AM"));
+    QVERIFY(!summary.ShowsBestCards);
+
+    s.Record.HandsPlayed = 0xFFFFFFFFu, s.Record.BankTotal = 4'000'000'000u;
+    QCOMPARE(SummaryOf(s).AverageBank, std::string("$0"));
   }
 };
 
-int RunStatisticsFileTests(int argc, char** argv) {
-  StatisticsFileTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_APPLESS_MAIN(StatisticsFileTest)
 
 #include "StatisticsFileTest.moc"

@@ -1,6 +1,11 @@
 #include "FakePlatform.h"
 
+#include "DiskWrites.h"
+
 #include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
 
 namespace velmora::testing {
 
@@ -47,7 +52,8 @@ QMessageBox::StandardButton FakePlatform::ShowMessage(QWidget*, QMessageBox::Ico
     answers.pop_front();
     return answer;
   }
-  for (const auto button : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}) {
+  for (const auto button :
+       {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}) {
     if (buttons.testFlag(button)) {
       return button;
     }
@@ -87,6 +93,20 @@ int FakePlatform::RunModal(QDialog& dialog) {
   const int result = dialog.result();
   dialog.hide();
   return result;
+}
+
+int FakePlatform::WriteToFile(int fd, const char* data, std::size_t size) {
+  if (!diskRoom) {
+    return WriteAllToFile(fd, data, size);
+  }
+  const std::size_t fits = std::min(size, *diskRoom);
+  *diskRoom -= fits;
+  const int error = WriteAllToFile(fd, data, fits);
+  return error != 0 || fits == size ? error : ENOSPC;
+}
+
+int FakePlatform::SyncToDisk(int fd) {
+  return syncError != 0 ? syncError : SyncFileToDisk(fd);
 }
 
 void FakePlatform::EndProgram(int status) {

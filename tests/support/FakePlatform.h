@@ -11,6 +11,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,7 +24,7 @@ class FakeSoundOutput final : public SoundOutput {
  public:
   std::unique_ptr<SoundStream> Open(const std::string& path) override;
 
-  std::vector<std::string> events;  // "open <file name>", "play <file name>", "fail <file name>"
+  std::vector<std::string> events;    // "open <file name>", "play <file name>", "fail <file name>"
   std::set<std::string> unplayable;   // file names (without folder) that fail to open
   std::set<std::string> failingPlay;  // file names that open but fail to play
   bool allFail = false;               // as if no audio server answered
@@ -49,6 +50,8 @@ class FakePlatform final : public Platform {
   int RunModal(QDialog& dialog) override;
   void Sleep(int milliseconds) override { sleptMilliseconds += milliseconds; }
   SoundOutput& Sound() override { return sound; }
+  int WriteToFile(int fd, const char* data, std::size_t size) override;
+  int SyncToDisk(int fd) override;
   void EndProgram(int exitStatus) override;
   bool ProgramEnded() const override { return ended; }
 
@@ -75,6 +78,12 @@ class FakePlatform final : public Platform {
   // handler the dialog is rejected. The dialog is hidden afterwards.
   std::function<void(QDialog&)> onModal;
   std::vector<QString> modalTitles;
+
+  // Saving writes to the real file, but the disk holds only `diskRoom` more
+  // bytes (unlimited when empty) and refuses what follows with ENOSPC; a
+  // nonzero `syncError` is what flushing the file to the disk fails with.
+  std::optional<std::size_t> diskRoom;
+  int syncError = 0;
 
   int sleptMilliseconds = 0;
   bool ended = false;

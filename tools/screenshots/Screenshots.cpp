@@ -1,16 +1,16 @@
 // Plays through the game's windows under a real X server and writes a
 // screenshot of each scene that a person should look at: the table at every
 // stage of a hand, the dialogs and the statistics window. Modal windows and
-// message boxes go through the test platform, so the run needs no clicks.
+// message boxes go through a scripted platform, so the run needs no clicks.
 //
 // Usage: velmora-screenshots OUTPUT_FOLDER
 
 #include "Cards.h"
-#include "FakePlatform.h"
 #include "GameState.h"
 #include "HelpBox.h"
 #include "MainForm.h"
 #include "ProgramWindows.h"
+#include "ScriptedPlatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 #include <QThread>
@@ -31,7 +32,7 @@
 namespace velmora {
 namespace {
 
-using testing::FakePlatform;
+using screenshots::ScriptedPlatform;
 
 class Shooter {
  public:
@@ -100,7 +101,7 @@ std::int64_t SecondsFor(const GameState& state, int outcome, std::int64_t from) 
 
 class Session {
  public:
-  Session(FakePlatform& platform, GameState& state, ProgramWindows& windows, Shooter& shoot)
+  Session(ScriptedPlatform& platform, GameState& state, ProgramWindows& windows, Shooter& shoot)
       : platform_(platform),
         state_(state),
         windows_(windows),
@@ -231,8 +232,8 @@ class Session {
   }
 
   void ShowStatistics() {
-    const QString saved = QDir::temp().filePath("velmora-screenshot.vlm");
-    QFile::remove(saved);
+    // Saved and opened again in a folder of its own, removed when the session ends.
+    const QString saved = scratch_.filePath("velmora-screenshot.vlm");
     platform_.saveAnswers = {saved};
     platform_.openAnswers = {saved};
     platform_.onModal = [this](QDialog& dialog) {
@@ -257,7 +258,7 @@ class Session {
       shoot_.Screen("20-bankrupt-dialog");
       Child<QAbstractButton>(dialog, "NewGameBtn").click();
     };
-    platform_.onMessage = [this](const testing::ShownMessage& message) {
+    platform_.onMessage = [this](const screenshots::ShownMessage& message) {
       QMessageBox box(message.icon, message.caption, message.text, message.buttons, &form_);
       box.show();
       shoot_.Screen("21-new-game-question");
@@ -269,11 +270,12 @@ class Session {
     shoot_.Widget(form_, "22-new-game");
   }
 
-  FakePlatform& platform_;
+  ScriptedPlatform& platform_;
   GameState& state_;
   ProgramWindows& windows_;
   TMainForm& form_;
   Shooter& shoot_;
+  QTemporaryDir scratch_;
   // Hands after the first are dealt at plausible moments of today, so the clocks read true.
   std::int64_t nextSeconds_ = 1796600000;
 };
@@ -288,7 +290,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   velmora::Shooter shoot(QString::fromLocal8Bit(argv[1]));
-  velmora::testing::FakePlatform platform;
+  velmora::screenshots::ScriptedPlatform platform;
   velmora::GameState state;
   velmora::ProgramWindows windows(platform, state);
   velmora::Session(platform, state, windows, shoot).Run();

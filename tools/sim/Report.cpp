@@ -1,5 +1,7 @@
 #include "Report.h"
 
+#include "PlayerDiscards.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -43,16 +45,36 @@ std::pair<double, double> WilsonInterval95(std::int64_t successes, std::int64_t 
   return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
 }
 
+HouseEdge HouseEdge95(const SimResults& results) {
+  if (results.hands <= 0) {
+    return {};
+  }
+  // Each hand moves +1 (house wins), 0 or -1 bet; the normal interval of
+  // their mean is sound at the hundreds of thousands of hands this is for.
+  constexpr double z = 1.959963984540054;
+  const double n = static_cast<double>(results.hands);
+  const double edge = static_cast<double>(results.dealerWins - results.playerWins) / n;
+  const double decided = static_cast<double>(results.dealerWins + results.playerWins) / n;
+  const double half = z * std::sqrt(std::max(decided - edge * edge, 0.0) / n);
+  return {edge, edge - half, edge + half};
+}
+
 double HandsPerSecond(const SimResults& results) {
   return static_cast<double>(results.hands) / std::max(results.processorSeconds, 1e-9);
 }
 
 void WriteTable(std::ostream& out, const SimOptions& options, const SimResults& results) {
   const std::int64_t n = results.hands;
-  out << Format(
-      "%lld %s from calendar second %lld; the player %s.\n\n", static_cast<long long>(n),
-      n == 1 ? "hand" : "hands", static_cast<long long>(options.startTime),
-      options.player == PlayerStrategy::House ? "draws by the house's rule" : "stands pat");
+  std::string player = "stands pat";
+  if (options.player == PlayerStrategy::House) {
+    player = "draws by the house's rule";
+  } else if (options.player == PlayerStrategy::Best) {
+    player = Format("draws as the discard advisor finds best (%d deals per draw)",
+                    options.samples > 0 ? options.samples : DefaultBestPlaySamples);
+  }
+  out << Format("%lld %s from calendar second %lld; the player %s.\n\n", static_cast<long long>(n),
+                n == 1 ? "hand" : "hands", static_cast<long long>(options.startTime),
+                player.c_str());
   out << Format("%-16s %12s %9s\n", "Outcome", "hands", "share");
   const auto outcome = [&](const char* label, std::int64_t count) {
     out << Format("%-16s %12lld %8.2f%%\n", label, static_cast<long long>(count),
@@ -62,8 +84,13 @@ void WriteTable(std::ostream& out, const SimOptions& options, const SimResults& 
   outcome("Dealer wins", results.dealerWins);
   outcome("Pushes", results.pushes);
   const auto [low, high] = WilsonInterval95(results.playerWins, n);
-  out << Format("Player win rate, 95%% confidence interval: %.2f%% .. %.2f%%\n\n", 100.0 * low,
+  out << Format("Player win rate, 95%% confidence interval: %.2f%% .. %.2f%%\n", 100.0 * low,
                 100.0 * high);
+  const HouseEdge edge = HouseEdge95(results);
+  out << Format(
+      "House's edge: %.2f%% of the bet per hand, 95%% confidence interval: %.2f%% .. "
+      "%.2f%%\n\n",
+      100.0 * edge.edge, 100.0 * edge.low, 100.0 * edge.high);
 
   out << Format("%-16s %21s %21s\n", "Final hand", "player", "dealer");
   for (int category = 0; category < 10; ++category) {
@@ -92,8 +119,12 @@ void WriteTable(std::ostream& out, const SimOptions& options, const SimResults& 
 void WriteJson(std::ostream& out, const SimOptions& options, const SimResults& results) {
   const auto [low, high] = WilsonInterval95(results.playerWins, results.hands);
   out << "{\"hands\":" << results.hands << ",\"start_time\":" << options.startTime
-      << ",\"player\":\"" << StrategyName(options.player) << "\""
-      << ",\"player_wins\":" << results.playerWins << ",\"dealer_wins\":" << results.dealerWins
+      << ",\"player\":\"" << StrategyName(options.player) << "\"";
+  if (options.player == PlayerStrategy::Best) {
+    out << ",\"advice_samples\":"
+        << (options.samples > 0 ? options.samples : DefaultBestPlaySamples);
+  }
+  out << ",\"player_wins\":" << results.playerWins << ",\"dealer_wins\":" << results.dealerWins
       << ",\"pushes\":" << results.pushes << ",\"player_categories\":";
   WriteJsonArray(out, results.playerCategories);
   out << ",\"dealer_categories\":";
@@ -102,7 +133,10 @@ void WriteJson(std::ostream& out, const SimOptions& options, const SimResults& r
   WriteJsonArray(out, results.playerDraws);
   out << ",\"dealer_draws\":";
   WriteJsonArray(out, results.dealerDraws);
+  const HouseEdge edge = HouseEdge95(results);
   out << Format(",\"player_win_rate_ci95\":[%.6f,%.6f]", low, high)
+      << Format(",\"house_edge\":%.6f,\"house_edge_ci95\":[%.6f,%.6f]", edge.edge, edge.low,
+                edge.high)
       << Format(",\"processor_seconds\":%.6f,\"elapsed_seconds\":%.6f", results.processorSeconds,
                 results.elapsedSeconds)
       << Format(",\"hands_per_second\":%.1f}\n", HandsPerSecond(results));

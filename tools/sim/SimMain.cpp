@@ -1,5 +1,6 @@
 #include "SimMain.h"
 
+#include "Advise.h"
 #include "Report.h"
 #include "SimOptions.h"
 #include "Simulation.h"
@@ -18,6 +19,10 @@ int RunSimulator(std::span<const std::string_view> arguments, std::int64_t now, 
       return 2;
     case ParsedArguments::Outcome::Run:
       break;
+  }
+  if (parsed.options.advise) {
+    WriteAdvice(out, *parsed.options.advise, parsed.options.samples, parsed.options.json);
+    return 0;
   }
   const SimResults results = Simulate(parsed.options);
   if (parsed.options.json) {

@@ -1,5 +1,7 @@
 #include "SimOptions.h"
 
+#include "CardCodes.h"
+
 #include <charconv>
 #include <limits>
 #include <optional>
@@ -28,27 +30,48 @@ ParsedArguments Failure(std::string message) {
 }  // namespace
 
 std::string_view StrategyName(PlayerStrategy strategy) {
-  return strategy == PlayerStrategy::House ? "house" : "pat";
+  switch (strategy) {
+    case PlayerStrategy::House:
+      return "house";
+    case PlayerStrategy::Pat:
+      return "pat";
+    case PlayerStrategy::Best:
+      break;
+  }
+  return "best";
 }
 
 std::string Usage() {
-  return "usage: velmora-sim [--hands N] [--start-time T] [--player house|pat] [--json]\n"
+  return "usage: velmora-sim [--hands N] [--start-time T] [--player house|pat|best]\n"
+         "                   [--samples S] [--json]\n"
+         "       velmora-sim --advise \"2C 7S AH 9H AC\" [--samples S] [--json]\n"
          "\n"
          "Plays N hands of five-card draw between a player and the house, dealing\n"
          "hand k (counting from 0) at calendar second T + k from the deck the\n"
-         "previous hand left, exactly as the table does.\n"
+         "previous hand left, exactly as the table does. With --advise, instead\n"
+         "weighs every draw the game allows for one hand against the house's rule.\n"
          "\n"
          "  --hands N        hands to play, at least 1 (default 100000)\n"
          "  --start-time T   calendar second of the first deal (default: now)\n"
          "  --player house   the player keeps what the house would keep (default)\n"
          "  --player pat     the player never draws\n"
+         "  --player best    the player draws as the discard advisor finds best\n"
+         "  --advise HAND    five cards, each a rank 2-9, T, J, Q, K or A and a suit\n"
+         "                   C, D, H or S; prints every allowed draw, best first\n"
+         "  --samples S      deals of the unseen cards the advisor plays per draw,\n"
+         "                   1 to 10000000 (default 50000 for --advise, a standard\n"
+         "                   error of at most 0.25 points per chance; 2000 for\n"
+         "                   --player best)\n"
          "  --json           print one JSON object instead of the table\n"
          "  --help           print this text\n";
 }
 
 ParsedArguments ParseArguments(std::span<const std::string_view> arguments, std::int64_t now) {
+  // Up to ten million deals per draw: a few minutes for one hand.
+  constexpr std::int64_t kMostSamples = 10'000'000;
   ParsedArguments parsed;
   parsed.options.startTime = now;
+  bool playing = false;  // an option that only a run of hands uses
   for (std::size_t k = 0; k < arguments.size(); ++k) {
     std::string_view name = arguments[k];
     std::optional<std::string_view> value;
@@ -68,7 +91,8 @@ ParsedArguments ParseArguments(std::span<const std::string_view> arguments, std:
       parsed.options.json = true;
       continue;
     }
-    if (name != "--hands" && name != "--start-time" && name != "--player") {
+    if (name != "--hands" && name != "--start-time" && name != "--player" && name != "--advise" &&
+        name != "--samples") {
       return Failure(name.starts_with("-") ? "unknown option " + std::string(name)
                                            : "unexpected argument " + std::string(name));
     }
@@ -84,9 +108,21 @@ ParsedArguments ParseArguments(std::span<const std::string_view> arguments, std:
         parsed.options.player = PlayerStrategy::House;
       } else if (*value == "pat") {
         parsed.options.player = PlayerStrategy::Pat;
+      } else if (*value == "best") {
+        parsed.options.player = PlayerStrategy::Best;
       } else {
-        return Failure("unknown player strategy '" + std::string(*value) + "' (use house or pat)");
+        return Failure("unknown player strategy '" + std::string(*value) +
+                       "' (use house, pat or best)");
       }
+      playing = true;
+      continue;
+    }
+    if (name == "--advise") {
+      const ParsedHand hand = ParseHand(*value);
+      if (!hand.error.empty()) {
+        return Failure("--advise: " + hand.error);
+      }
+      parsed.options.advise = hand.hand;
       continue;
     }
     const std::optional<std::int64_t> number = ParseInteger(*value);
@@ -94,14 +130,33 @@ ParsedArguments ParseArguments(std::span<const std::string_view> arguments, std:
       return Failure(std::string(name) + " needs a whole number, not '" + std::string(*value) +
                      "'");
     }
-    if (name == "--hands") {
+    if (name == "--samples") {
+      if (*number < 1 || *number > kMostSamples) {
+        return Failure("--samples must be 1 to " + std::to_string(kMostSamples));
+      }
+      parsed.options.samples = static_cast<int>(*number);
+    } else if (name == "--hands") {
       if (*number < 1) {
         return Failure("--hands must be at least 1");
       }
       parsed.options.hands = *number;
+      playing = true;
     } else {
       parsed.options.startTime = *number;
+      playing = true;
     }
+  }
+
+  if (parsed.options.advise) {
+    if (playing) {
+      return Failure(
+          "--advise weighs one hand and plays none: drop --hands, --start-time and "
+          "--player");
+    }
+    return parsed;
+  }
+  if (parsed.options.samples != 0 && parsed.options.player != PlayerStrategy::Best) {
+    return Failure("--samples is for --advise and --player best");
   }
 
   // The last hand is dealt at second T + N - 1, which must still be a number.

@@ -1,7 +1,10 @@
 // The simulator's command line.
 #pragma once
 
+#include "Cards.h"
+
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,6 +15,7 @@ namespace velmora::sim {
 enum class PlayerStrategy {
   House,  // keeps what the house would keep (without showing an ace)
   Pat,    // never draws
+  Best,   // throws away what the discard advisor finds best
 };
 
 std::string_view StrategyName(PlayerStrategy strategy);
@@ -21,6 +25,10 @@ struct SimOptions {
   std::int64_t startTime = 0;
   PlayerStrategy player = PlayerStrategy::House;
   bool json = false;
+  // Deals per choice for the discard advisor; 0 = the advisor's own default.
+  int samples = 0;
+  // Set by --advise: weigh every draw of this hand instead of playing hands.
+  std::optional<Hand> advise;
 };
 
 struct ParsedArguments {

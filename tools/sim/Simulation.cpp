@@ -1,13 +1,13 @@
 #include "Simulation.h"
 
-#include "Discards.h"
+#include "PlayerDiscards.h"
 
 #include <chrono>
 #include <ctime>
 
 namespace velmora::sim {
 
-HandResult PlayHand(Table& table, const Clock& clock, PlayerStrategy player) {
+HandResult PlayHand(Table& table, const Clock& clock, PlayerStrategy player, int adviceSamples) {
   HandResult result;
   std::int32_t nextCardNumber = 1;
   Shuffle(table.grid, table.random, clock);
@@ -16,15 +16,13 @@ HandResult PlayHand(Table& table, const Clock& clock, PlayerStrategy player) {
   RankCounts counts;
   EvaluateHand(result.playerHand, result.playerRank, counts);
   // The player draws first, so the house's new cards follow the player's.
-  if (player == PlayerStrategy::House) {
-    const HeldRanks held = ChooseHeldRanks(result.playerRank);
-    const DiscardFlags discards = HouseDiscards(result.playerHand, held);
-    ReplacedFlags replaced{};
-    ReplaceDiscards(table.grid, table.positions, nextCardNumber, result.playerHand, discards,
-                    replaced);
-    for (const std::int32_t mark : discards) {
-      result.playerDraw += mark;
-    }
+  const DiscardFlags discards =
+      ChoosePlayerDiscards(result.playerHand, result.playerRank, player, adviceSamples);
+  ReplacedFlags replaced{};
+  ReplaceDiscards(table.grid, table.positions, nextCardNumber, result.playerHand, discards,
+                  replaced);
+  for (const std::int32_t mark : discards) {
+    result.playerDraw += mark;
   }
 
   result.dealerDraw = ChooseDealerDraw(table.grid, table.positions, result.dealerHand, counts,
@@ -49,7 +47,7 @@ SimResults Simulate(const SimOptions& options) {
   const auto started = std::chrono::steady_clock::now();
   const std::clock_t processorStarted = std::clock();
   for (std::int64_t k = 0; k < options.hands; ++k, ++second) {
-    const HandResult hand = PlayHand(table, clock, options.player);
+    const HandResult hand = PlayHand(table, clock, options.player, options.samples);
     ++results.hands;
     switch (hand.outcome) {
       case 1:

@@ -28,8 +28,9 @@ struct HandResult {
 };
 
 // Deals one hand, shuffling with the given clock, and plays it to the
-// showdown.
-HandResult PlayHand(Table& table, const Clock& clock, PlayerStrategy player);
+// showdown. `adviceSamples` is how many deals the discard advisor weighs per
+// draw for PlayerStrategy::Best (0: its default for play).
+HandResult PlayHand(Table& table, const Clock& clock, PlayerStrategy player, int adviceSamples = 0);
 
 struct SimResults {
   std::int64_t hands = 0;

@@ -1,9 +1,8 @@
 #include "StatsTool.h"
 
 #include "CharacterCount.h"
-#include "HandDescription.h"
-#include "StatisticsFigures.h"
 #include "StatisticsFile.h"
+#include "StatisticsSummary.h"
 
 #include <algorithm>
 #include <array>
@@ -35,10 +34,6 @@ std::string PadLeft(const std::string& text, std::size_t width) {
   return length < width ? std::string(width - length, ' ') + text : text;
 }
 
-std::string Money(std::int64_t dollars) {
-  return "$" + std::to_string(dollars);
-}
-
 // The window breaks a description after its blank; on one line the blank is
 // separator enough.
 std::string OneLine(std::string text) {
@@ -65,26 +60,17 @@ std::string CardCodes(const Hand& hand) {
   return codes;
 }
 
-template <std::size_t N>
-std::uint32_t Total(const std::array<std::uint32_t, N>& counts) {
-  std::uint32_t total = 0;
-  for (const std::uint32_t count : counts) {
-    total += count;
-  }
-  return total;
-}
-
-void PrintBestHand(std::ostream& out, const std::string& title, const HandRank& rank,
-                   const Hand& cards, std::uint32_t handsPlayed) {
-  out << "  " << PadRight(title, CaptionWidth) << OneLine(DescribeHand(rank));
-  if (handsPlayed > 0) {
+void PrintBestHand(std::ostream& out, const std::string& title, const SeatSummary& seat,
+                   const Hand& cards, bool showsCards) {
+  out << "  " << PadRight(title, CaptionWidth) << OneLine(seat.BestHand);
+  if (showsCards) {
     out << "  [" << CardCodes(cards) << "]";
   }
   out << "\n";
 }
 
 void PrintSummary(std::ostream& out, const std::string& path, const SavedStatistics& s) {
-  const std::uint32_t hands = s.HandsPlayed;
+  const StatisticsSummary summary = SummaryOf(s);
   const std::string& name = s.PlayerName;
   const auto row = [&out](const std::string& caption, const std::string& value) {
     out << "  " << PadRight(caption, CaptionWidth) << value << "\n";
@@ -92,48 +78,44 @@ void PrintSummary(std::ostream& out, const std::string& path, const SavedStatist
 
   out << path << "\n";
   row("Player:", name);
-  row("Saved:", SaveDateText(s.SaveDate) + " " + SaveTimeText(s.SaveTime));
-  row("Total hands played:", std::to_string(hands));
-  row(name + " won:", std::to_string(s.PlayerWins));
-  row("Winning percentage:", std::to_string(PercentOfHands(s.PlayerWins, hands)) + "%");
-  row("Starting Bank:", Money(s.StartingBank));
-  row("Average Bank:", Money(AverageBank(s.BankTotal, hands)));
-  row("Highest Bank:", Money(s.HighestBank));
-  row("Average Bet:", Money(AverageBet(s.BetTotal, hands)));
-  row("Highest Bet:", Money(s.HighestBet));
-  row("Bankrupts/Resets:", std::to_string(s.BankruptCount));
-  row("Longest Winning Streak:", name + ": " + StreakText(s.PlayerLongestStreak) +
-                                     ", Dealer: " + StreakText(s.DealerLongestStreak));
-  PrintBestHand(out, name + "'s Best Hand:", s.PlayerBestRank, s.PlayerBestCards, hands);
-  PrintBestHand(out, "Dealer's Best Hand:", s.DealerBestRank, s.DealerBestCards, hands);
+  row("Saved:", summary.SaveDate + " " + summary.SaveTime);
+  row("Total hands played:", summary.HandsPlayed);
+  row(name + " won:", summary.PlayerWins);
+  row("Winning percentage:", summary.WinPercent);
+  row("Starting Bank:", summary.StartingBank);
+  row("Average Bank:", summary.AverageBank);
+  row("Highest Bank:", summary.HighestBank);
+  row("Average Bet:", summary.AverageBet);
+  row("Highest Bet:", summary.HighestBet);
+  row("Bankrupts/Resets:", summary.BankruptCount);
+  row("Longest Winning Streak:",
+      name + ": " + summary.Player.LongestStreak + ", Dealer: " + summary.Dealer.LongestStreak);
+  PrintBestHand(out, name + "'s Best Hand:", summary.Player, s.Record.PlayerBestCards,
+                summary.ShowsBestCards);
+  PrintBestHand(out, "Dealer's Best Hand:", summary.Dealer, s.Record.DealerBestCards,
+                summary.ShowsBestCards);
 
-  const auto countRow = [&out](std::string_view caption, std::uint32_t player,
-                               std::uint32_t dealer) {
-    out << "    " << PadRight(std::string(caption), 18) << PadLeft(std::to_string(player), 12)
-        << PadLeft(std::to_string(dealer), 12) << "\n";
+  const auto countRow = [&out](std::string_view caption, const std::string& player,
+                               const std::string& dealer) {
+    out << "    " << PadRight(std::string(caption), 18) << PadLeft(player, 12)
+        << PadLeft(dealer, 12) << "\n";
   };
   const std::string playerHead = PadLeft(name + ":", 12);
   out << "  Accumulated Hand Rankings:\n"
       << "    " << std::string(18, ' ') << playerHead << PadLeft("Dealer:", 12) << "\n";
-  constexpr std::array<std::string_view, 10> categoryCaptions{
-      "High Card:", "Pair:",       "Two Pair:",       "Three of a Kind:", "Straight:",
-      "Flush:",     "Full House:", "Four of a Kind:", "Straight Flush:",  "Royal Flush:"};
-  for (std::size_t i = categoryCaptions.size(); i-- > 0;) {
-    countRow(categoryCaptions[i], s.PlayerCategoryCounts[i], s.DealerCategoryCounts[i]);
+  for (std::size_t i = CategoryCaptions.size(); i-- > 0;) {
+    countRow(CategoryCaptions[i], summary.Player.Categories[i], summary.Dealer.Categories[i]);
   }
-  countRow("Total:", Total(s.PlayerCategoryCounts), Total(s.DealerCategoryCounts));
+  countRow("Total:", summary.Player.CategoryTotal, summary.Dealer.CategoryTotal);
 
   out << "  Accumulated Draws:\n"
       << "    " << std::string(18, ' ') << playerHead << PadLeft("Dealer:", 12) << "\n";
-  constexpr std::array<std::string_view, 5> drawCaptions{
-      "0 Cards:", "1 Card:", "2 Cards:", "3 Cards:", "4 Cards:"};
-  for (std::size_t i = 0; i < drawCaptions.size(); ++i) {
-    countRow(drawCaptions[i], s.PlayerDrawCounts[i], s.DealerDrawCounts[i]);
+  for (std::size_t i = 0; i < DrawCaptions.size(); ++i) {
+    countRow(DrawCaptions[i], summary.Player.Draws[i], summary.Dealer.Draws[i]);
   }
-  countRow("Total:", Total(s.PlayerDrawCounts), Total(s.DealerDrawCounts));
+  countRow("Total:", summary.Player.DrawTotal, summary.Dealer.DrawTotal);
   row("Hand Improved After Draw:",
-      name + ": " + std::to_string(PercentOfHands(s.PlayerImprovedCount, hands)) +
-          "%, Dealer: " + std::to_string(PercentOfHands(s.DealerImprovedCount, hands)) + "%");
+      name + ": " + summary.Player.Improved + ", Dealer: " + summary.Dealer.Improved);
 }
 
 void PrintBriefHeader(std::ostream& out) {
@@ -143,14 +125,12 @@ void PrintBriefHeader(std::ostream& out) {
 }
 
 void PrintBriefRow(std::ostream& out, const std::string& path, const SavedStatistics& s) {
-  out << PadRight(s.PlayerName, 12)
-      << PadRight(SaveDateText(s.SaveDate) + " " + SaveTimeText(s.SaveTime), 22)
-      << PadLeft(std::to_string(s.HandsPlayed), 8) << PadLeft(std::to_string(s.PlayerWins), 8)
-      << PadLeft(std::to_string(PercentOfHands(s.PlayerWins, s.HandsPlayed)) + "%", 6)
-      << PadLeft(Money(s.StartingBank), 8)
-      << PadLeft(Money(AverageBank(s.BankTotal, s.HandsPlayed)), 12)
-      << PadLeft(Money(s.HighestBank), 12) << PadLeft(Money(s.HighestBet), 12) << "  " << path
-      << "\n";
+  const StatisticsSummary summary = SummaryOf(s);
+  out << PadRight(s.PlayerName, 12) << PadRight(summary.SaveDate + " " + summary.SaveTime, 22)
+      << PadLeft(summary.HandsPlayed, 8) << PadLeft(summary.PlayerWins, 8)
+      << PadLeft(summary.WinPercent, 6) << PadLeft(summary.StartingBank, 8)
+      << PadLeft(summary.AverageBank, 12) << PadLeft(summary.HighestBank, 12)
+      << PadLeft(summary.HighestBet, 12) << "  " << path << "\n";
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 // libFuzzer target for the statistics file reader: any bytes must be either
 // rejected with the reports the game can show or read into a record that
 // displays safely and, written out again, reads back the same.
-#include "HandDescription.h"
-#include "StatisticsFigures.h"
 #include "StatisticsFile.h"
+#include "StatisticsSummary.h"
 
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -17,30 +17,6 @@ void Require(bool condition) {
   if (!condition) {
     std::abort();
   }
-}
-
-GameStatistics AsGame(const SavedStatistics& s) {
-  GameStatistics g;
-  g.HandsPlayed = s.HandsPlayed;
-  g.PlayerWins = s.PlayerWins;
-  g.PlayerImprovedCount = s.PlayerImprovedCount;
-  g.DealerImprovedCount = s.DealerImprovedCount;
-  g.BankTotal = s.BankTotal;
-  g.HighestBank = s.HighestBank;
-  g.BetTotal = s.BetTotal;
-  g.HighestBet = s.HighestBet;
-  g.BankruptCount = s.BankruptCount;
-  g.PlayerLongestStreak = s.PlayerLongestStreak;
-  g.DealerLongestStreak = s.DealerLongestStreak;
-  g.PlayerBestRank = s.PlayerBestRank;
-  g.DealerBestRank = s.DealerBestRank;
-  g.PlayerBestCards = s.PlayerBestCards;
-  g.DealerBestCards = s.DealerBestCards;
-  g.PlayerCategoryCounts = s.PlayerCategoryCounts;
-  g.DealerCategoryCounts = s.DealerCategoryCounts;
-  g.PlayerDrawCounts = s.PlayerDrawCounts;
-  g.DealerDrawCounts = s.DealerDrawCounts;
-  return g;
 }
 
 void CheckReports(const ReadResult& result) {
@@ -59,19 +35,16 @@ void CheckReports(const ReadResult& result) {
 
 // Everything the window and velmora-stats compute from a record.
 void Display(const SavedStatistics& s) {
-  const std::string text = DescribeHand(s.PlayerBestRank) + DescribeHand(s.DealerBestRank) +
-                           SaveTimeText(s.SaveTime) + SaveDateText(s.SaveDate) +
-                           StreakText(s.PlayerLongestStreak);
-  Require(!text.empty());
-  Require(AverageBank(s.BankTotal, s.HandsPlayed) <= s.BankTotal);
-  Require(AverageBet(s.BetTotal, s.HandsPlayed) <= s.BetTotal);
-  (void)PercentOfHands(s.PlayerWins, s.HandsPlayed);
+  const StatisticsSummary summary = SummaryOf(s);
+  Require(!summary.Player.BestHand.empty() && !summary.Dealer.BestHand.empty());
+  Require(!summary.SaveTime.empty() && !summary.SaveDate.empty());
+  // An average never exceeds its total, however many hands a file claims.
+  Require(std::stoull(summary.AverageBank.substr(1)) <= s.Record.BankTotal);
+  Require(std::stoull(summary.AverageBet.substr(1)) <= s.Record.BetTotal);
 }
 
 void CheckRewrite(const SavedStatistics& s) {
-  const SaveStamp stamp{s.SaveTime[0], s.SaveTime[1], s.SaveTime[2], s.SaveTime[3],
-                        s.SaveDate[0], s.SaveDate[1], s.SaveDate[2]};
-  const std::string text = FormatStatisticsFile(AsGame(s), s.PlayerName, s.StartingBank, stamp);
+  const std::string text = FormatStatisticsFile(s.Record, s.PlayerName, s.StartingBank, s.Stamp);
   const ReadResult again = ParseStatisticsFile(text);
   CheckReports(again);
   // A file may hold values the writer cannot reproduce: numbers that only

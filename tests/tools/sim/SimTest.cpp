@@ -1,4 +1,6 @@
 // The simulator's command line, its runs and its JSON report.
+#include "CardCodes.h"
+#include "DiscardAdvice.h"
 #include "SimMain.h"
 #include "SimOptions.h"
 #include "Simulation.h"
@@ -8,6 +10,7 @@
 #include <QJsonObject>
 #include <QTest>
 
+#include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -69,6 +72,17 @@ class SimTest : public QObject {
     QTest::newRow("too many digits") << QStringList{"--hands", "99999999999999999999"};
     QTest::newRow("unknown strategy") << QStringList{"--player", "mirror"};
     QTest::newRow("json with a value") << QStringList{"--json=yes"};
+    QTest::newRow("best needs no value") << QStringList{"--player", "best", "--samples"};
+    QTest::newRow("no samples") << QStringList{"--player", "best", "--samples", "0"};
+    QTest::newRow("too many samples") << QStringList{"--player=best", "--samples=10000001"};
+    QTest::newRow("samples without advice") << QStringList{"--samples", "100"};
+    QTest::newRow("four cards") << QStringList{"--advise", "2C 7S AH 9H"};
+    QTest::newRow("six cards") << QStringList{"--advise", "2C 7S AH 9H AC KD"};
+    QTest::newRow("no such rank") << QStringList{"--advise", "2C 7S AH 1H AC"};
+    QTest::newRow("no such suit") << QStringList{"--advise", "2C 7S AH 9X AC"};
+    QTest::newRow("a card twice") << QStringList{"--advise", "2C 7S AH 9H 2c"};
+    QTest::newRow("advice plays no hands")
+        << QStringList{"--advise", "2C 7S AH 9H AC", "--hands", "5"};
     QTest::newRow("seconds run out")
         << QStringList{"--start-time", "9223372036854775807", "--hands", "2"};
   }
@@ -194,12 +208,107 @@ class SimTest : public QObject {
     QCOMPARE(pat.outcome, 1);
   }
 
+  void cardCodes() {
+    for (Card card = 1; card <= 52; card += 5) {
+      const std::string code = CardCode(card);
+      const ParsedHand parsed = ParseHand(code + " 2H 3H 4H 5H");
+      QVERIFY2(parsed.error.empty() || card <= 4, code.c_str());
+      if (card > 4) {
+        QCOMPARE(parsed.hand[0], card);
+      }
+    }
+    QCOMPARE(CardCode(13), "AH");
+    QCOMPARE(CardCode(14), "2D");
+    QCOMPARE(CardCode(35), "TC");
+    QCOMPARE(CardCode(51), "KS");
+    // Lower case, commas and "10" are taken as well.
+    const ParsedHand loose = ParseHand(" ah,10d  9c,ts\tqs ");
+    QVERIFY(loose.error.empty());
+    QCOMPARE(loose.hand, (Hand{13, 22, 34, 48, 50}));
+  }
+
+  void adviceTable() {
+    const Run run = RunWith({"--advise", "2C 7S AH 9H AC", "--samples", "3000"});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.err.empty());
+    for (const char* text :
+         {"Hand: 2C 7S AH 9H AC (Deuce of Clubs, Seven of Spades, Ace of Hearts, Nine of Hearts, "
+          "Ace of Clubs)",
+          "same 3000 deals", " 28  ", "(stand pat)", "\nBest: Discard "}) {
+      QVERIFY2(run.out.find(text) != std::string::npos, text);
+    }
+  }
+
+  void adviceJson() {
+    const Hand hand{27, 45, 13, 8, 39};  // 2C 7S AH 9H AC
+    const Run run = RunWith({"--advise", "2C 7S AH 9H AC", "--samples", "3000", "--json"});
+    QCOMPARE(run.status, 0);
+    const QJsonObject json = JsonOf(run);
+    QCOMPARE(json.value("samples").toInteger(), 3000);
+    QCOMPARE(json.value("hand").toArray(), (QJsonArray{"2C", "7S", "AH", "9H", "AC"}));
+    const QJsonArray choices = json.value("choices").toArray();
+    // The same figures as the advisor's, in its order.
+    const std::vector<DiscardChoice> advised = AdviseDiscards(hand, {.samples = 3000});
+    QCOMPARE(choices.size(), static_cast<qsizetype>(advised.size()));
+    for (qsizetype k = 0; k < choices.size(); ++k) {
+      const QJsonObject choice = choices.at(k).toObject();
+      const DiscardChoice& expected = advised[static_cast<std::size_t>(k)];
+      const QJsonArray positions = choice.value("positions").toArray();
+      const QJsonArray codes = choice.value("discard").toArray();
+      QCOMPARE(positions.size(), codes.size());
+      DiscardFlags discards{};
+      for (qsizetype d = 0; d < positions.size(); ++d) {
+        const int p = positions.at(d).toInt();
+        discards[p] = 1;
+        QCOMPARE(codes.at(d).toString().toStdString(), CardCode(hand[p]));
+      }
+      QCOMPARE(discards, expected.discards);
+      QCOMPARE(choice.value("win").toDouble(), std::round(expected.win * 1e6) / 1e6);
+      QCOMPARE(choice.value("lose").toDouble(), std::round(expected.lose * 1e6) / 1e6);
+      QCOMPARE(choice.value("text").toString().toStdString(), DescribeChoice(hand, expected));
+    }
+  }
+
+  void bestPlay() {
+    const Run run = RunWith(
+        {"--hands", "60", "--start-time", "5", "--player", "best", "--samples", "300", "--json"});
+    QCOMPARE(run.status, 0);
+    const QJsonObject json = JsonOf(run);
+    QCOMPARE(json.value("player").toString(), "best");
+    QCOMPARE(json.value("advice_samples").toInteger(), 300);
+    QCOMPARE(Sum(json.value("player_draws")), 60);
+
+    // Dealt two aces, the advisor keeps them, as the house's rule does.
+    Table table;
+    const HandResult hand = PlayHand(
+        table, [] { return std::int64_t{1}; }, PlayerStrategy::Best, 3000);
+    QCOMPARE(hand.playerHand, (Hand{20, 15, 13, 4, 39}));
+    QCOMPARE(hand.playerDraw, 3);
+  }
+
+  void houseEdge() {
+    const QJsonObject json =
+        JsonOf(RunWith({"--hands", "5000", "--start-time", "77", "--player", "pat", "--json"}));
+    const double hands = 5000;
+    const double edge =
+        (json.value("dealer_wins").toDouble() - json.value("player_wins").toDouble()) / hands;
+    QVERIFY(std::abs(json.value("house_edge").toDouble() - edge) < 1e-6);
+    const QJsonArray interval = json.value("house_edge_ci95").toArray();
+    // 1.96 standard errors either side; pushes are so rare that every hand
+    // moves one bet, whose spread about the edge is sqrt(1 - edge^2).
+    const double half = (interval.at(1).toDouble() - interval.at(0).toDouble()) / 2;
+    QVERIFY(interval.at(0).toDouble() < edge && edge < interval.at(1).toDouble());
+    QVERIFY(std::abs(half * std::sqrt(hands) - 1.96 * std::sqrt(1 - edge * edge)) < 0.02);
+    // Standing pat against a house that draws loses clearly.
+    QVERIFY(interval.at(0).toDouble() > 0.1);
+  }
+
   void tableReport() {
     const Run run = RunWith({"--hands", "10", "--start-time", "1"});
     QCOMPARE(run.status, 0);
     QVERIFY(run.err.empty());
     for (const char* text : {"Player wins", "Dealer wins", "Pushes", "95% confidence interval",
-                             "Royal Flush", "Cards drawn", "hands per second"}) {
+                             "House's edge: ", "Royal Flush", "Cards drawn", "hands per second"}) {
       QVERIFY2(run.out.find(text) != std::string::npos, text);
     }
   }

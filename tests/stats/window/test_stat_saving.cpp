@@ -1,0 +1,236 @@
+// Saving statistics when the disk or the target will not take them: a full
+// disk before or during the write, a disk that fails to flush, and targets
+// that are not plain files. Whatever happens, the file that was there is kept
+// byte for byte, no stray file is left, and the player is told.
+#include "FakePlatform.h"
+#include "GameState.h"
+#include "StatBox.h"
+#include "StatisticsFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cerrno>
+#include <ctime>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+using namespace velmora;
+using velmora::testing::FakePlatform;
+
+namespace {
+
+// Set by main: whether this process has a mount namespace of its own, in
+// which a small disk can be mounted without touching the machine's.
+bool privateMounts = false;
+
+struct Game {
+  GameState state;
+  FakePlatform platform;
+  TStatBox box{platform, state, [] {}};
+
+  Game() {
+    state.PlayerName = "Player";
+    state.StartingBank = 1000;
+    state.Bank = 1000;
+    state.DeckBackId = 60;
+    state.Statistics.StartGameStatistics(1000);
+    platform.seconds = 946652707;  // 1999-12-31 15:05:07 UTC
+  }
+
+  // Saves under `path` through the window's Save button, answering Yes to the
+  // overwrite question; the error reported, or "" when none was.
+  QString SaveAs(const QString& path) {
+    platform.messages.clear();
+    platform.answers = {QMessageBox::Yes};
+    platform.saveAnswers = {path};
+    box.SaveSpBtnClick();
+    for (const testing::ShownMessage& shown : platform.messages) {
+      if (shown.icon != QMessageBox::Question) {
+        return QStringLiteral("%1|%2|%3").arg(shown.icon).arg(shown.caption, shown.text);
+      }
+    }
+    return {};
+  }
+
+  QByteArray Expected() const {
+    return QByteArray::fromStdString(FormatStatisticsFile(
+        state.Statistics, "Player", state.StartingBank, SaveStamp{3, 5, 7, 1, 12, 31, 99}));
+  }
+};
+
+QString SaveError(const QString& path, const QString& reason) {
+  return QStringLiteral("%1|Save Error|%2 could not be saved.\n%3")
+      .arg(QMessageBox::Critical)
+      .arg(path, reason);
+}
+
+bool WriteFile(const QString& path, const QByteArray& contents) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QStringList Entries(const QString& folder) {
+  return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
+                                QDir::System);
+}
+
+// A tmpfs of a few pages mounted over a folder for as long as it lives.
+class SmallDisk {
+ public:
+  explicit SmallDisk(const QString& folder) : folder_(QFile::encodeName(folder)) {
+    mounted_ = ::mount("velmora-test", folder_.constData(), "tmpfs", 0, "size=16k") == 0;
+  }
+  ~SmallDisk() {
+    if (mounted_) {
+      ::umount(folder_.constData());
+    }
+  }
+  SmallDisk(const SmallDisk&) = delete;
+  SmallDisk& operator=(const SmallDisk&) = delete;
+  bool Mounted() const { return mounted_; }
+
+ private:
+  QByteArray folder_;
+  bool mounted_ = false;
+};
+
+}  // namespace
+
+class TestStatSaving : public QObject {
+  Q_OBJECT
+ private slots:
+  void refusedWritesKeepWhatWasThere_data();
+  void refusedWritesKeepWhatWasThere();
+  void onlyPlainFilesAreReplaced();
+  void realFullDiskKeepsTheOldFile();
+};
+
+void TestStatSaving::refusedWritesKeepWhatWasThere_data() {
+  QTest::addColumn<int>("room");  // bytes the disk still takes; -1: unlimited
+  QTest::addColumn<int>("syncError");
+  QTest::addColumn<QString>("reason");
+  QTest::newRow("disk full before writing") << 0 << 0 << "No space left on device";
+  QTest::newRow("disk fills mid-write") << 100 << 0 << "No space left on device";
+  QTest::newRow("last byte does not fit") << -2 << 0 << "No space left on device";
+  QTest::newRow("flush to disk fails") << -1 << EIO << "Input/output error";
+}
+
+void TestStatSaving::refusedWritesKeepWhatWasThere() {
+  QFETCH(int, room);
+  QFETCH(int, syncError);
+  QFETCH(QString, reason);
+  QTemporaryDir dir;
+  const QString old = dir.filePath("old.vlm");
+  const QByteArray oldBytes = "old statistics\r\nkept\r\n";
+  QVERIFY(WriteFile(old, oldBytes));
+  const QString fresh = dir.filePath("fresh.vlm");
+  Game game;
+  const auto size = static_cast<int>(game.Expected().size());
+  const auto failingDisk = [&] {
+    game.platform.diskRoom.reset();
+    if (room != -1) {
+      game.platform.diskRoom = static_cast<std::size_t>(room == -2 ? size - 1 : room);
+    }
+    game.platform.syncError = syncError;
+  };
+
+  failingDisk();
+  QCOMPARE(game.SaveAs(old), SaveError(old, reason));
+  QCOMPARE(ReadFile(old), oldBytes);
+  failingDisk();
+  QCOMPARE(game.SaveAs(fresh), SaveError(fresh, reason));
+  QCOMPARE(Entries(dir.path()), QStringList{"old.vlm"});
+
+  // Once the disk takes the bytes again, both saves go through without a word.
+  game.platform.diskRoom.reset();
+  game.platform.syncError = 0;
+  QCOMPARE(game.SaveAs(old), QString());
+  QCOMPARE(game.SaveAs(fresh), QString());
+  QCOMPARE(ReadFile(old), game.Expected());
+  QCOMPARE(ReadFile(fresh), game.Expected());
+}
+
+void TestStatSaving::onlyPlainFilesAreReplaced() {
+  QTemporaryDir dir;
+  const QString pipe = dir.filePath("pipe.vlm");
+  QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+  const QString toPipe = dir.filePath("to-pipe.vlm");
+  QVERIFY(QFile::link(pipe, toPipe));
+  const QString plain = dir.filePath("plain.vlm");
+  QVERIFY(WriteFile(plain, "old"));
+  const QString toPlain = dir.filePath("to-plain.vlm");
+  QVERIFY(QFile::link(plain, toPlain));
+
+  Game game;
+  for (const QString& target : {pipe, toPipe}) {
+    QCOMPARE(game.SaveAs(target), SaveError(target, "Not a regular file"));
+  }
+  struct stat info {};
+  QVERIFY(::stat(QFile::encodeName(pipe).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+  QCOMPARE(QFileInfo(toPipe).symLinkTarget(), pipe);
+
+  // A link to a plain file is followed: the file behind it is replaced, the link stays.
+  game.platform.answers = {QMessageBox::Yes};
+  QCOMPARE(game.SaveAs(toPlain), QString());
+  QCOMPARE(ReadFile(plain), game.Expected());
+  QCOMPARE(QFileInfo(toPlain).symLinkTarget(), plain);
+  QCOMPARE(Entries(dir.path()).size(), 4);
+}
+
+void TestStatSaving::realFullDiskKeepsTheOldFile() {
+  if (!privateMounts) {
+    QSKIP("No mount namespace of this test's own (needs root): nowhere to mount a small disk");
+  }
+  QTemporaryDir dir;
+  const SmallDisk disk(dir.path());
+  if (!disk.Mounted()) {
+    QSKIP("Mounting a small tmpfs is not allowed here");
+  }
+  const QString old = dir.filePath("old.vlm");
+  const QByteArray oldBytes(1000, 'x');
+  QVERIFY(WriteFile(old, oldBytes));
+  // Fill what is left of the disk.
+  {
+    QFile filler(dir.filePath("filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(512, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+  }
+  Game game;
+  QCOMPARE(game.SaveAs(old), SaveError(old, "No space left on device"));
+  QCOMPARE(ReadFile(old), oldBytes);
+  const QString fresh = dir.filePath("fresh.vlm");
+  QCOMPARE(game.SaveAs(fresh), SaveError(fresh, "No space left on device"));
+  QCOMPARE(Entries(dir.path()), (QStringList{"filler", "old.vlm"}));
+
+  QVERIFY(QFile::remove(dir.filePath("filler")));
+  QCOMPARE(game.SaveAs(old), QString());
+  QCOMPARE(ReadFile(old), game.Expected());
+}
+
+int main(int argc, char** argv) {
+  qputenv("TZ", "UTC");
+  qputenv("LC_ALL", "en_US.UTF-8");
+  tzset();
+  // Before any thread exists: a mount namespace of the process's own, whose
+  // mounts vanish with it and never reach the rest of the machine.
+  privateMounts = ::unshare(CLONE_NEWNS) == 0 &&
+                  ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+  QApplication app(argc, argv);
+  TestStatSaving test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_stat_saving.moc"
