@@ -1,5 +1,6 @@
 #include "Decks.h"
 
+#include "ClickableImage.h"
 #include "GameState.h"
 #include "Images.h"
 #include "Look.h"
@@ -7,7 +8,6 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 
 #include <algorithm>
@@ -56,13 +56,14 @@ TDecks::TDecks(GameState& state, QWidget* parent)
     panel->setObjectName(QString("Deck%1Pnl").arg(deck));
     panel->setGeometry(left, top, 75, 100);
     look::SetBackground(*panel, look::Green);
-    auto* picture = new QLabel(panel);
+    auto* picture = new ClickableImage(panel);
     picture->setObjectName(QString("Deck%1Pic").arg(deck));
     picture->setGeometry(2, 2, 71, 96);
     picture->setAlignment(Qt::AlignCenter);
     picture->setScaledContents(true);
     picture->setCursor(Qt::PointingHandCursor);
-    picture->installEventFilter(this);
+    connect(picture, &ClickableImage::clicked, this, [this, deck] { DeckTrigClick(deck); });
+    connect(picture, &ClickableImage::doubleClicked, this, [this, deck] { DeckPicDblClick(deck); });
     ShowImage(*picture, BackImageId(deck));
     DeckPnl[index] = panel;
     DeckPic[index] = picture;
@@ -94,40 +95,6 @@ void TDecks::Update() {
   DeckDialogSelection = state_.DeckBackId;
   RandDeckChk->setChecked(state_.RandomizeDeck);
   SetCardFrame();
-}
-
-bool TDecks::eventFilter(QObject* watched, QEvent* event) {
-  const auto found = std::find(DeckPic.begin(), DeckPic.end(), watched);
-  const bool mouseButton = event->type() == QEvent::MouseButtonPress ||
-                           event->type() == QEvent::MouseButtonRelease ||
-                           event->type() == QEvent::MouseButtonDblClick;
-  if (found == DeckPic.end() || !mouseButton) {
-    return QDialog::eventFilter(watched, event);
-  }
-  const int deck = static_cast<int>(found - DeckPic.begin());
-  const auto* mouse = static_cast<const QMouseEvent*>(event);
-  if (mouse->button() != Qt::LeftButton) {
-    return true;
-  }
-  // A click is a press and a release over the same picture. The second press
-  // of a double click arrives as a double-click event, and the release after
-  // it is not another click.
-  switch (event->type()) {
-    case QEvent::MouseButtonPress:
-      pressedDeck_ = deck;
-      break;
-    case QEvent::MouseButtonRelease:
-      if (pressedDeck_ == deck && (*found)->rect().contains(mouse->position().toPoint())) {
-        DeckTrigClick(deck);
-      }
-      pressedDeck_ = -1;
-      break;
-    default:
-      pressedDeck_ = -1;
-      DeckPicDblClick(deck);
-      break;
-  }
-  return true;
 }
 
 void TDecks::DeckTrigClick(int deck) {

@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace velmora {
 
+class ClickableImage;
 struct GameState;
 
 class TDecks : public QDialog {
@@ -24,7 +25,6 @@ class TDecks : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Update();
@@ -38,12 +38,11 @@ class TDecks : public QDialog {
   GameState& state_;
   // Image id of the highlighted back, 60..69.
   int DeckDialogSelection = 60;
-  int pressedDeck_ = -1;  // the picture the left button went down on, or -1
 
   QFrame* Panel1;
   QFrame* Panel2;
   std::array<QFrame*, DeckCount> DeckPnl{};
-  std::array<QLabel*, DeckCount> DeckPic{};
+  std::array<ClickableImage*, DeckCount> DeckPic{};
   QCheckBox* RandDeckChk;
   QPushButton* OKBtn;
   QPushButton* CancelBtn;

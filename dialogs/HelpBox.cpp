@@ -1,8 +1,9 @@
 #include "HelpBox.h"
 
+#include "ClickableImage.h"
 #include "Images.h"
 #include "Look.h"
-#include "help/ClickLabel.h"
+#include "Widgets.h"
 #include "help/HandRankExamples.h"
 #include "help/HelpTopics.h"
 #include "help/LicenseText.h"
@@ -91,22 +92,6 @@ QFrame* Rule(QWidget* parent, const QRect& geometry, QFrame::Shape shape) {
   return rule;
 }
 
-QFrame* WhitePanel(QWidget* parent, const char* name, const QRect& geometry) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(name);
-  panel->setGeometry(geometry);
-  look::SetBackground(*panel, look::White);
-  return panel;
-}
-
-QLabel* Picture(QWidget* parent, const QString& name, const QRect& geometry) {
-  auto* picture = new QLabel(parent);
-  picture->setObjectName(name);
-  picture->setGeometry(geometry);
-  picture->setScaledContents(true);
-  return picture;
-}
-
 QTextEdit* ReadOnlyView(QWidget* parent, const char* name, const QRect& geometry) {
   auto* view = new QTextEdit(parent);
   view->setObjectName(name);
@@ -130,9 +115,9 @@ Label* TextLabel(QWidget* parent, const char* name, const QString& text, const Q
   return label;
 }
 
-void MakeClickable(ClickLabel& label, THelpBox& box, Handler handler) {
+void MakeClickable(ClickableImage& label, THelpBox& box, Handler handler) {
   label.setCursor(Qt::PointingHandCursor);
-  QObject::connect(&label, &ClickLabel::clicked, &box, handler);
+  QObject::connect(&label, &ClickableImage::clicked, &box, handler);
 }
 
 }  // namespace
@@ -178,7 +163,8 @@ THelpBox::THelpBox(QWidget* parent) : QDialog(parent) {
 }
 
 void THelpBox::BuildContentsPage() {
-  QFrame* panel = WhitePanel(HelpContentsTab, "HelpContentsPanel", {6, 8, 196, 297});
+  QFrame* panel = widgets::MakePanel(*HelpContentsTab, {6, 8, 196, 297}, look::White, false,
+                                     "HelpContentsPanel");
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panel->setLineWidth(2);
 
@@ -186,31 +172,33 @@ void THelpBox::BuildContentsPage() {
   const QFont linkFont = Underlined(look::MsSansSerif(11));
   for (std::size_t i = 0; i < ContentsHeadings.size(); ++i) {
     const HeadingDefinition& heading = ContentsHeadings[i];
-    headingIcons_[i] = Picture(panel, QString(heading.name) + "Icon", {5, heading.top, 16, 16});
+    headingIcons_[i] =
+        widgets::MakePicture(*panel, QString(heading.name) + "Icon", {5, heading.top, 16, 16});
     QLabel* label =
         TextLabel<QLabel>(panel, heading.name, heading.caption, headingFont, {24, heading.top - 1});
     look::SetTextColour(*label, look::Navy);
   }
   for (std::size_t i = 0; i < TopicLinks.size(); ++i) {
     const LinkDefinition& link = TopicLinks[i];
-    topicIcons_[i] = new ClickLabel(panel);
+    topicIcons_[i] = new ClickableImage(panel);
     topicIcons_[i]->setObjectName(QString(link.name) + "Icon");
     topicIcons_[i]->setGeometry(5, link.top, 12, 15);
     topicIcons_[i]->setScaledContents(true);
     MakeClickable(*topicIcons_[i], *this, link.handler);
     topicLinks_[i] =
-        TextLabel<ClickLabel>(panel, link.name, link.caption, linkFont, {21, link.top + 1});
+        TextLabel<ClickableImage>(panel, link.name, link.caption, linkFont, {21, link.top + 1});
     MakeClickable(*topicLinks_[i], *this, link.handler);
   }
 }
 
 void THelpBox::BuildHandRankPage() {
-  QFrame* panel = WhitePanel(HandRankTab, "HandRankPanel", {6, 8, 196, 297});
+  QFrame* panel =
+      widgets::MakePanel(*HandRankTab, {6, 8, 196, 297}, look::White, false, "HandRankPanel");
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panel->setLineWidth(2);
 
-  headingIcons_[4] =
-      Picture(panel, QString(HandRankHeading.name) + "Icon", {5, HandRankHeading.top, 16, 16});
+  headingIcons_[4] = widgets::MakePicture(*panel, QString(HandRankHeading.name) + "Icon",
+                                          {5, HandRankHeading.top, 16, 16});
   QLabel* heading = TextLabel<QLabel>(panel, HandRankHeading.name, HandRankHeading.caption,
                                       Underlined(look::TimesNewRoman(15, true, true)),
                                       {24, HandRankHeading.top - 1});
@@ -219,19 +207,19 @@ void THelpBox::BuildHandRankPage() {
   const QFont linkFont = Underlined(look::MsSansSerif(11));
   for (std::size_t i = 0; i < RankLinks.size(); ++i) {
     const LinkDefinition& link = RankLinks[i];
-    rankIcons_[i] = new ClickLabel(panel);
+    rankIcons_[i] = new ClickableImage(panel);
     rankIcons_[i]->setObjectName(QString(link.name) + "Icon");
     rankIcons_[i]->setGeometry(5, link.top, 12, 15);
     rankIcons_[i]->setScaledContents(true);
     MakeClickable(*rankIcons_[i], *this, link.handler);
     rankLinks_[i] =
-        TextLabel<ClickLabel>(panel, link.name, link.caption, linkFont, {21, link.top + 1});
+        TextLabel<ClickableImage>(panel, link.name, link.caption, linkFont, {21, link.top + 1});
     MakeClickable(*rankLinks_[i], *this, link.handler);
   }
 }
 
 void THelpBox::BuildStartPanel() {
-  HandPanl = WhitePanel(this, "HandPanl", {224, 16, 265, 340});
+  HandPanl = widgets::MakePanel(*this, {224, 16, 265, 340}, look::White, false, "HandPanl");
 
   const QFont titleFont = look::TimesNewRoman(19, true, true);
   Rule(HandPanl, {24, 12, 217, 2}, QFrame::HLine);
@@ -246,7 +234,8 @@ void THelpBox::BuildStartPanel() {
   Rule(HandPanl, {24, 72, 217, 2}, QFrame::HLine);
 
   for (std::size_t i = 0; i < fan_.size(); ++i) {
-    fan_[i] = Picture(HandPanl, QString("Image%1").arg(i + 1), {FanPositions[i], CardSize});
+    fan_[i] =
+        widgets::MakePicture(*HandPanl, QString("Image%1").arg(i + 1), {FanPositions[i], CardSize});
   }
 
   auto* caption = new QLabel("Royal Flush", HandPanl);
@@ -260,7 +249,8 @@ void THelpBox::BuildStartPanel() {
   const QFont legalFont = Underlined(look::MsSansSerif(11));
   for (const auto& [name, text, top] : {std::tuple{"LegalLabl1", help::LegalNotice, 298},
                                         std::tuple{"Label8", help::AllRightsReserved, 316}}) {
-    auto* label = TextLabel<ClickLabel>(HandPanl, name, help::ToQString(text), legalFont, {0, top});
+    auto* label =
+        TextLabel<ClickableImage>(HandPanl, name, help::ToQString(text), legalFont, {0, top});
     label->move((HandPanl->width() - label->width()) / 2, top);
     look::SetTextColour(*label, look::Purple);
     MakeClickable(*label, *this, &THelpBox::LicenseLablClick);
@@ -268,7 +258,7 @@ void THelpBox::BuildStartPanel() {
 }
 
 void THelpBox::BuildHandRankPanel() {
-  HandRankPanl = WhitePanel(this, "HandRankPanl", {224, 16, 265, 340});
+  HandRankPanl = widgets::MakePanel(*this, {224, 16, 265, 340}, look::White, false, "HandRankPanl");
 
   RankStringLabl = new QLabel(HandRankPanl);
   RankStringLabl->setObjectName("RankStringLabl");
@@ -292,7 +282,8 @@ void THelpBox::BuildHandRankPanel() {
   look::SetBackground(*felt, look::Green);
   for (std::size_t i = 0; i < rankCards_.size(); ++i) {
     const int left = 7 + 40 * static_cast<int>(i);
-    rankCards_[i] = Picture(felt, QString("RankCard%1").arg(i), {{left, 25}, CardSize});
+    rankCards_[i] =
+        widgets::MakePicture(*felt, QString("RankCard%1").arg(i), {{left, 25}, CardSize});
   }
   TableLabl = new QLabel(felt);
   TableLabl->setObjectName("TableLabl");
@@ -322,17 +313,17 @@ void THelpBox::FormCreate() {
   for (std::size_t i = 0; i < fan_.size(); ++i) {
     ShowImage(*fan_[i], FanFirstImageId + static_cast<int>(i));
   }
-  for (ClickLabel* icon : topicIcons_) {
+  for (ClickableImage* icon : topicIcons_) {
     ShowImage(*icon, TopicIconId);
   }
-  for (ClickLabel* icon : rankIcons_) {
+  for (ClickableImage* icon : rankIcons_) {
     ShowImage(*icon, HandRankIconId);
   }
   for (QLabel* icon : headingIcons_) {
     ShowImage(*icon, HeadingIconId);
   }
   for (const auto& links : {topicLinks_, rankLinks_}) {
-    for (ClickLabel* link : links) {
+    for (ClickableImage* link : links) {
       look::SetTextColour(*link, look::Blue);
     }
   }

@@ -13,7 +13,7 @@ class QTextEdit;
 
 namespace velmora {
 
-class ClickLabel;
+class ClickableImage;
 
 namespace help {
 enum class HelpTopic;
@@ -70,10 +70,10 @@ class THelpBox : public QDialog {
 
   // Links and their icons, in the order of the pages (topics by help::HelpTopic,
   // hand ranks best first).
-  std::array<ClickLabel*, 10> topicLinks_{};
-  std::array<ClickLabel*, 10> topicIcons_{};
-  std::array<ClickLabel*, 10> rankLinks_{};
-  std::array<ClickLabel*, 10> rankIcons_{};
+  std::array<ClickableImage*, 10> topicLinks_{};
+  std::array<ClickableImage*, 10> topicIcons_{};
+  std::array<ClickableImage*, 10> rankLinks_{};
+  std::array<ClickableImage*, 10> rankIcons_{};
   std::array<QLabel*, 5> headingIcons_{};
 
   QTextEdit* ShowHelpRE = nullptr;

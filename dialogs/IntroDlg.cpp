@@ -1,10 +1,12 @@
 #include "IntroDlg.h"
 
 #include "CharacterCount.h"
+#include "ClickableImage.h"
 #include "GameState.h"
 #include "Images.h"
 #include "Look.h"
 #include "Platform.h"
+#include "Widgets.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -12,7 +14,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -44,15 +45,6 @@ void FitWidth(QLabel& label) {
     font.setStretch(stretch);
   }
   label.setFont(font);
-}
-
-QLabel* MakeImage(QWidget* parent, const char* name, const QRect& geometry) {
-  auto* image = new QLabel(parent);
-  image->setObjectName(name);
-  image->setGeometry(geometry);
-  image->setAlignment(Qt::AlignCenter);
-  image->setScaledContents(true);
-  return image;
 }
 
 }  // namespace
@@ -114,9 +106,13 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
   Panel1->setGeometry(293, 36, 82, 105);
   look::SetBackground(*Panel1, look::Green);
-  CardPic = MakeImage(Panel1, "CardPic", {6, 5, 71, 96});
+  CardPic = new ClickableImage(Panel1);
+  CardPic->setObjectName("CardPic");
+  CardPic->setGeometry(6, 5, 71, 96);
+  CardPic->setAlignment(Qt::AlignCenter);
   CardPic->setCursor(Qt::PointingHandCursor);
-  CardPic->installEventFilter(this);
+  // Fast clicking steps through the backs one per click.
+  connect(CardPic, &ClickableImage::clicked, this, &TIntroDlg::CardChangeClick);
   ShowImage(*CardPic, state_.DeckBackId);
 
   RandDeckChk = new QCheckBox("Randomize", this);
@@ -143,9 +139,11 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
   OK->setDefault(true);
   connect(OK, &QPushButton::clicked, this, &TIntroDlg::OKClick);
 
-  Image2 = MakeImage(this, "Image2", {252, 17, 32, 32});
+  Image2 = widgets::MakePicture(*this, "Image2", {252, 17, 32, 32});
+  Image2->setAlignment(Qt::AlignCenter);
   Image2->setPixmap(FixedPictureImage(FixedPicture::WelcomeIconTop));
-  Image1 = MakeImage(this, "Image1", {10, 171, 32, 32});
+  Image1 = widgets::MakePicture(*this, "Image1", {10, 171, 32, 32});
+  Image1->setAlignment(Qt::AlignCenter);
   Image1->setPixmap(FixedPictureImage(FixedPicture::WelcomeIconBottom));
 }
 
@@ -158,33 +156,6 @@ void TIntroDlg::showEvent(QShowEvent* event) {
 void TIntroDlg::BetSetResetClick() {
   welcomeAccepted_ = false;
   PlrNameEdit->setFocus();
-}
-
-bool TIntroDlg::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != CardPic) {
-    return QDialog::eventFilter(watched, event);
-  }
-  // A click is a press and release of the left button on the card; the second
-  // press of a quick double click counts as a press too, so fast clicking
-  // steps through the backs one per click.
-  switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-      cardPressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-      return true;
-    case QEvent::MouseButtonRelease: {
-      const auto* mouse = static_cast<QMouseEvent*>(event);
-      const bool clicked = cardPressed_ && mouse->button() == Qt::LeftButton &&
-                           CardPic->rect().contains(mouse->position().toPoint());
-      cardPressed_ = false;
-      if (clicked) {
-        CardChangeClick();
-      }
-      return true;
-    }
-    default:
-      return QDialog::eventFilter(watched, event);
-  }
 }
 
 void TIntroDlg::KeepNameOnOneLine(const QString& text) {
@@ -230,7 +201,7 @@ void TIntroDlg::OKClick() {
     PlrNameEdit->setFocus();
     return;
   }
-  state_.PlayerName = name.isEmpty() ? QStringLiteral("Player") : name;
+  state_.PlayerName = name.isEmpty() ? std::string("Player") : name.toStdString();
 
   state_.StartingBank = RBbank0->isChecked() ? 100 : RBbank1->isChecked() ? 1000 : 5000;
   state_.Bank = state_.StartingBank;

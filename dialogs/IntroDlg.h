@@ -15,6 +15,7 @@ class QRadioButton;
 namespace velmora {
 
 class Platform;
+class ClickableImage;
 struct GameState;
 
 class TIntroDlg : public QDialog {
@@ -28,7 +29,6 @@ class TIntroDlg : public QDialog {
   bool welcomeAccepted_ = false;
 
   void showEvent(QShowEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BetSetResetClick();
@@ -44,7 +44,6 @@ class TIntroDlg : public QDialog {
   GameState& state_;
   // The back shown in the dialog, 60 + this index; kept between showings.
   int WelcomeDeckIndex = 0;
-  bool cardPressed_ = false;
 
   QFrame* Bevel1;
   QLabel* Label1;
@@ -58,7 +57,7 @@ class TIntroDlg : public QDialog {
   QLabel* ClickCardLabl;
   QLabel* Label3;
   QFrame* Panel1;
-  QLabel* CardPic;
+  ClickableImage* CardPic;
   QCheckBox* RandDeckChk;
   QCheckBox* SoundCheck;
   QPushButton* Quit;

@@ -32,61 +32,27 @@ const QString WelcomeText = QStringLiteral("Welcome to Velmora!");
 }  // namespace
 
 void TMainForm::BetEditChange() {
-  if (BetEdit->text().isEmpty()) {
-    state_.TableCash = state_.Bank;
-    UpdateMoney();
-    return;
-  }
-  const std::optional<std::int32_t> value = ParseField(*BetEdit);
-  if (!value) {
-    ShowError(platform_, this, "Bet Error", "Invalid bet charactor!");
+  const BetFieldCheck check = engine_.CheckBetField(BetEdit->text().toStdString());
+  if (check.refusal) {
+    ShowMessage(*check.refusal);
     BetEdit->setText(QString());  // runs this handler again, which shows the whole bank
     return;
   }
-  // 64-bit: a negative bet beside a large bank must not wrap.
-  const std::int64_t cash = std::int64_t{state_.Bank} - *value;
-  if (cash < 0) {
-    ShowError(platform_, this, "Bet Error", "You don't have that much!");
-    BetEdit->setText(QString());
-    return;
-  }
-  state_.TableCash = cash;
+  state_.TableCash = check.tableCash;
   UpdateMoney();
 }
 
 void TMainForm::BetClick() {
-  const auto refuse = [this](const QString& text) {
-    ShowError(platform_, this, "Illegal Bet", text);
+  const HandEngine::BetVerdict verdict = engine_.AcceptBet(BetEdit->text().toStdString());
+  if (verdict.refusal) {
+    ShowMessage(*verdict.refusal);
     BetEdit->setFocus();
-  };
-  if (BetEdit->text().isEmpty()) {
-    if (state_.LastBet > state_.Bank) {
-      refuse("Your last bet exceeds your bank account!\n         Decrease your bet..");
-      return;
-    }
-  } else {
-    const std::optional<std::int32_t> value = ParseField(*BetEdit);
-    if (!value) {
-      refuse("No betting charactors!\n      Try again..");
-      return;
-    }
-    if (*value > state_.Bank) {
-      refuse("You don't have that much!\n       Try again..");
-      return;
-    }
-    if (*value < 1) {
-      refuse("You must bet something..");
-      return;
-    }
-    state_.LastBet = *value;
   }
-  if (state_.LastBet == 0) {
-    refuse("You must bet something..");
+  if (!verdict.accepted) {
     return;
   }
 
   kingOhearts.stop();
-  state_.DealerHasKingOfHearts = false;
   BetLabl->setText(QString::fromStdString(PotText(state_.LastBet)));
   LastBetLabl->setText(QString::fromStdString(LastBetText(state_.LastBet)));
   BetEdit->setText(QString());
@@ -94,7 +60,7 @@ void TMainForm::BetClick() {
   BetEdit->setEnabled(false);
   Draw->setEnabled(true);
   Deck->setEnabled(false);
-  state_.TableCash = std::int64_t{state_.Bank} - state_.LastBet;
+  state_.TableCash = engine_.CashBesideBet();
   UpdateMoney();
   for (ClickableImage* slot : moneySlots_) {
     slot->setEnabled(false);
@@ -145,7 +111,8 @@ void TMainForm::OpenHatchTimer() {
     if (CaptionBar->text() == WelcomeText) {
       CaptionBar->setText("  Enter your bet and click Deal to start");
     }
-    Bet->setEnabled(true);
+    // A hand dealt while the hatch slid keeps Deal dead until it ends.
+    Bet->setEnabled(engine_.BettingOpen());
   } else {
     TableHatch->move(state_.HatchPosition, 0);
   }
@@ -157,6 +124,7 @@ void TMainForm::OpenBetting() {
   UpdateMoney();
   Sound->setEnabled(true);
   Bet->show();
+  Bet->setEnabled(true);
   Draw->hide();
   Draw->setEnabled(true);
   BetEdit->setEnabled(true);

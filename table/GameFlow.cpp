@@ -35,6 +35,7 @@ void TMainForm::SplashTimeTimer() {
     return;
   }
 
+  engine_.StartPlay();
   state_.TableCash = state_.Bank;
   UpdateMoney();
   Bet->setEnabled(true);
@@ -49,7 +50,7 @@ void TMainForm::SplashTimeTimer() {
   DlrNameLabl->show();
   PlrNameLabl->show();
   platform_.Sleep(100);
-  SetNameLabel(state_.PlayerName);
+  SetNameLabel(QString::fromStdString(state_.PlayerName));
 
   if (state_.SoundOn) {
     if (TestSound()) {
@@ -77,20 +78,14 @@ void TMainForm::NewGameClick() {
   // second chain beside it.
   StopHandTimers();
   MediaPlayer1.Close();
-  state_.DealerHasKingOfHearts = false;
-
-  state_.LastBet = 0;
-  state_.Bank = state_.StartingBank;
-  state_.Statistics.BankruptCount += 1;
   const QMessageBox::StandardButton answer =
       platform_.ShowMessage(this, QMessageBox::Question, "New Game", "Save current statistics?",
                             QMessageBox::Yes | QMessageBox::No);
   if (platform_.ProgramEnded()) {
     return;
   }
-  if (answer != QMessageBox::Yes) {
-    state_.Statistics.ResetStatistics(static_cast<std::uint32_t>(state_.Bank));
-  }
+  // The hand abandoned, nothing of it reaches the statistics kept.
+  engine_.NewGame(answer == QMessageBox::Yes, CalendarClock());
 
   for (std::size_t p = 0; p < 5; ++p) {
     EmptyPicture(*playerCards_[p]);
@@ -98,7 +93,6 @@ void TMainForm::NewGameClick() {
   }
   DlrNameLabl->show();
   PlrNameLabl->show();
-  state_.FirstDealDone = false;
   state_.TableCash = state_.Bank;
   UpdateMoney();
   BetLabl->setText("Place Your Bet..");
@@ -116,7 +110,8 @@ void TMainForm::NewGameClick() {
   for (ClickableImage* slot : moneySlots_) {
     slot->setEnabled(true);
   }
-  ShowDeckCardBack();
+  // The engine has drawn the deck picture's back when backs are random.
+  ShowBack(*DeckCard);
   DeckStack->show();
   DeckCard->show();
   CaptionBar->setText("  Enter your bet and click Deal to start");

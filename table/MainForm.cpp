@@ -13,6 +13,7 @@
 #include "Platform.h"
 #include "SpokenLabel.h"
 #include "StatBox.h"
+#include "Widgets.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -31,14 +32,6 @@ namespace {
 constexpr int ClientWidth = 634;
 constexpr int ClientHeight = 437;
 
-QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry, const QColor& colour) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(name);
-  panel->setGeometry(geometry);
-  look::SetBackground(*panel, colour);
-  return panel;
-}
-
 // A status field: silver, lowered bevel with a single border.
 SpokenLabel* MakeStatusField(QWidget* parent, const char* name, const QRect& geometry) {
   auto* field = new SpokenLabel(parent);
@@ -51,25 +44,17 @@ SpokenLabel* MakeStatusField(QWidget* parent, const char* name, const QRect& geo
   return field;
 }
 
-template <typename Label = QLabel>
-Label* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, const QFont& font,
-                 const QColor& colour, Qt::Alignment alignment) {
-  auto* label = new Label(parent);
+// A message line of the table: a label whose new texts are also spoken.
+SpokenLabel* MakeSpokenLabel(QWidget& parent, const char* name, const QRect& geometry,
+                             const QColor& colour, const QFont& font, Qt::Alignment alignment) {
+  auto* label = new SpokenLabel(&parent);
   label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
   label->setGeometry(geometry);
   label->setFont(font);
-  label->setTextFormat(Qt::PlainText);
   label->setAlignment(alignment);
   look::SetTextColour(*label, colour);
   return label;
-}
-
-QLabel* MakeImage(QWidget* parent, const char* name, const QRect& geometry) {
-  auto* image = new QLabel(parent);
-  image->setObjectName(name);
-  image->setGeometry(geometry);
-  image->setScaledContents(true);
-  return image;
 }
 
 ClickableImage* MakeClickableImage(QWidget* parent, const char* name, const QRect& geometry) {
@@ -111,7 +96,8 @@ TMainForm::TMainForm(Platform& platform, GameState& state, QWidget* parent)
                               Qt::WindowCloseButtonHint),
       MediaPlayer1(platform.Sound()),
       platform_(platform),
-      state_(state) {
+      state_(state),
+      engine_(state) {
   setObjectName("MainForm");
   setWindowTitle("Velmora 2.1");
   setWindowIcon(QIcon(FixedPictureImage(FixedPicture::TableIcon)));
@@ -150,27 +136,25 @@ void TMainForm::BuildTable() {
   CaptionBar = MakeStatusField(client, "CaptionBar", {0, 409, 400, 26});
   CaptionBar->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-  t = MakePanel(client, "t", {0, 0, 633, 409}, look::Green);
+  t = widgets::MakePanel(*client, {0, 0, 633, 409}, look::Green, false, "t");
 
   // Labels and pictures of the felt first; the panels lie over them.
-  DlrLabl = MakeLabel<SpokenLabel>(t, "DlrLabl", {104, 200, 297, 31}, look::Optimum(21),
-                                   look::Silver, Qt::AlignCenter);
-  PlrLabl = MakeLabel<SpokenLabel>(t, "PlrLabl", {104, 352, 297, 25}, look::Optimum(21),
-                                   look::Silver, Qt::AlignCenter);
-  MainLabl = MakeLabel<SpokenLabel>(t, "MainLabl", {8, 48, 481, 31}, look::Optimum(27), look::Aqua,
-                                    Qt::AlignCenter);
+  DlrLabl = MakeSpokenLabel(*t, "DlrLabl", {104, 200, 297, 31}, look::Silver, look::Optimum(21),
+                            Qt::AlignCenter);
+  PlrLabl = MakeSpokenLabel(*t, "PlrLabl", {104, 352, 297, 25}, look::Silver, look::Optimum(21),
+                            Qt::AlignCenter);
+  MainLabl = MakeSpokenLabel(*t, "MainLabl", {8, 48, 481, 31}, look::Aqua, look::Optimum(27),
+                             Qt::AlignCenter);
   const QColor windowText = palette().color(QPalette::WindowText);
-  DlrNameLabl = MakeLabel(t, "DlrNameLabl", {24, 72, 48, 16}, look::MsSansSerif(13, true),
-                          windowText, Qt::AlignLeft | Qt::AlignTop);
-  DlrNameLabl->setText("Dealer");
-  PlrNameLabl = MakeLabel(t, "PlrNameLabl", {24, 224, 46, 16}, look::MsSansSerif(13, true),
-                          windowText, Qt::AlignLeft | Qt::AlignTop);
-  PlrNameLabl->setText("Player");
+  DlrNameLabl = widgets::MakeLabel(*t, "DlrNameLabl", "Dealer", {24, 72, 48, 16}, windowText,
+                                   look::MsSansSerif(13, true), Qt::AlignLeft | Qt::AlignTop);
+  PlrNameLabl = widgets::MakeLabel(*t, "PlrNameLabl", "Player", {24, 224, 46, 16}, windowText,
+                                   look::MsSansSerif(13, true), Qt::AlignLeft | Qt::AlignTop);
 
   const std::array<const char*, 5> dealerNames{"DlrCard0", "DlrCard1", "DlrCard2", "DlrCard3",
                                                "DlrCard4"};
   for (std::size_t p = 0; p < 5; ++p) {
-    dealerCards_[p] = MakeImage(t, dealerNames[p], {CardLefts[p], 96, 71, 96});
+    dealerCards_[p] = widgets::MakePicture(*t, dealerNames[p], {CardLefts[p], 96, 71, 96});
   }
   DlrCard0 = dealerCards_[0];
   DlrCard1 = dealerCards_[1];
@@ -191,22 +175,21 @@ void TMainForm::BuildTable() {
   PlrCard3 = playerCards_[3];
   PlrCard4 = playerCards_[4];
 
-  BetLabl =
-      MakeLabel<SpokenLabel>(t, "BetLabl", {8, 8, 481, 41}, look::TimesNewRoman(32, true, true),
-                             look::Yellow, Qt::AlignCenter);
-  DeckStack = MakeImage(t, "DeckStack", {24, 96, 78, 101});
+  BetLabl = MakeSpokenLabel(*t, "BetLabl", {8, 8, 481, 41}, look::Yellow,
+                            look::TimesNewRoman(32, true, true), Qt::AlignCenter);
+  DeckStack = widgets::MakePicture(*t, "DeckStack", {24, 96, 78, 101});
   DeckStack->setPixmap(FixedPictureImage(FixedPicture::DeckStack));
   DeckStack->setAccessibleName("deck");
-  DeckCard = MakeImage(t, "DeckCard", {29, 99, 71, 96});
+  DeckCard = widgets::MakePicture(*t, "DeckCard", {29, 99, 71, 96});
 
   // The rails and the tray.
-  Panel5 = MakePanel(t, "Panel5", {1, 405, 632, 4}, look::Olive);
-  Panel1 = MakePanel(t, "Panel1", {1, 1, 632, 4}, look::Olive);
-  Panel4 = MakePanel(t, "Panel4", {1, 1, 4, 408}, look::Olive);
+  Panel5 = widgets::MakePanel(*t, {1, 405, 632, 4}, look::Olive, false, "Panel5");
+  Panel1 = widgets::MakePanel(*t, {1, 1, 632, 4}, look::Olive, false, "Panel1");
+  Panel4 = widgets::MakePanel(*t, {1, 1, 4, 408}, look::Olive, false, "Panel4");
   Panel4->setFrameStyle(QFrame::Panel | QFrame::Raised);
   Panel4->setLineWidth(3);
   BuildTray();
-  Panel6 = MakePanel(t, "Panel6", {629, 1, 4, 421}, look::Olive);
+  Panel6 = widgets::MakePanel(*t, {629, 1, 4, 421}, look::Olive, false, "Panel6");
 
   // Controls of the window that are never shown, then the rail and the buttons.
   ShowDlr = MakeButton(client, "ShowDlr", QString(), {440, 72, 17, 17});
@@ -227,7 +210,8 @@ void TMainForm::BuildTable() {
   PlrCard3Btn = cardButtons[3];
   PlrCard4Btn = cardButtons[4];
 
-  MoneyBreakPanl = MakePanel(client, "MoneyBreakPanl", {512, 4, 4, 402}, look::Olive);
+  MoneyBreakPanl =
+      widgets::MakePanel(*client, {512, 4, 4, 402}, look::Olive, false, "MoneyBreakPanl");
 
   Draw = MakeButton(client, "Draw", "&Draw", {416, 370, 81, 25});
   connect(Draw, &QPushButton::clicked, this, &TMainForm::DrawClick);
@@ -243,7 +227,7 @@ void TMainForm::BuildTray() {
   MoneyTabl->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   MoneyTabl->setLineWidth(1);
 
-  TablPic = MakeImage(MoneyTabl, "TablPic", {0, 0, 112, 400});
+  TablPic = widgets::MakePicture(*MoneyTabl, "TablPic", {0, 0, 112, 400});
   TablPic->setPixmap(FixedPictureImage(FixedPicture::TrayBackground));
   TablPic->setAccessibleName("cash tray");
 
@@ -261,7 +245,7 @@ void TMainForm::BuildTray() {
   MoneySlot3 = moneySlots_[3];
   MoneySlot4 = moneySlots_[4];
 
-  HatchCovr = MakeImage(MoneyTabl, "HatchCovr", {15, 22, 84, 30});
+  HatchCovr = widgets::MakePicture(*MoneyTabl, "HatchCovr", {15, 22, 84, 30});
   HatchCovr->setPixmap(FixedPictureImage(FixedPicture::BetFieldFrame));
   HatchCovr->setAccessibleName("bet field frame");
 
@@ -277,8 +261,8 @@ void TMainForm::BuildTray() {
   // text again emits nothing, as the handler expects.
   connect(BetEdit, &QLineEdit::textChanged, this, &TMainForm::BetEditChange);
 
-  TableHatch = MakePanel(MoneyTabl, "TableHatch", {0, 0, 115, 400}, look::Green);
-  SlidePic = MakeImage(TableHatch, "SlidePic", {1, 1, 112, 398});
+  TableHatch = widgets::MakePanel(*MoneyTabl, {0, 0, 115, 400}, look::Green, false, "TableHatch");
+  SlidePic = widgets::MakePicture(*TableHatch, "SlidePic", {1, 1, 112, 398});
   SlidePic->setPixmap(FixedPictureImage(FixedPicture::TrayHatch));
   SlidePic->setAccessibleName("closed cash tray");
 }
@@ -292,9 +276,8 @@ void TMainForm::BuildStatusLine() {
   LastBetLabl->setText("Last Bet:");
 
   Panel3 = MakeStatusField(client, "Panel3", {515, 408, 118, 26});
-  BankLabl =
-      MakeLabel<SpokenLabel>(Panel3, "BankLabl", {2, 3, 111, 18},
-                             look::TimesNewRoman(13, false, true), look::Navy, Qt::AlignCenter);
+  BankLabl = MakeSpokenLabel(*Panel3, "BankLabl", {2, 3, 111, 18}, look::Navy,
+                             look::TimesNewRoman(13, false, true), Qt::AlignCenter);
   BankLabl->setText("Bank:");
 }
 
@@ -338,6 +321,8 @@ void TMainForm::BuildMenu() {
 
 void TMainForm::ConnectTimers() {
   const auto setUp = [this](QTimer& timer, int interval, void (TMainForm::*handler)()) {
+    // Coarse timers may fire 5 % early or late: the splash would last 5.7 s to 6.3 s.
+    timer.setTimerType(Qt::PreciseTimer);
     timer.setInterval(interval);
     connect(&timer, &QTimer::timeout, this, handler);
   };
@@ -426,19 +411,20 @@ void TMainForm::ShowBack(QLabel& image) {
   ShowCardPicture(image, state_.DeckBackId);
 }
 
-void TMainForm::DrawRandomBack() {
-  state_.DeckBackId =
-      DrawRandomBackId(state_.Random, [this] { return platform_.CalendarSeconds(); });
+Clock TMainForm::CalendarClock() const {
+  return [this] { return platform_.CalendarSeconds(); };
 }
 
 void TMainForm::ShowDeckCardBack() {
-  // With random backs on, the deck picture shows a freshly drawn back, and the
-  // next deal keeps it instead of drawing another.
-  if (state_.RandomizeDeck) {
-    DrawRandomBack();
-    state_.DeckJustChosen = true;
-  }
+  engine_.ChooseDeckPictureBack(CalendarClock());
   ShowBack(*DeckCard);
+}
+
+void TMainForm::ShowMessage(const TableMessage& message) {
+  ShowError(
+      platform_, this,
+      QString::fromUtf8(message.caption.data(), static_cast<qsizetype>(message.caption.size())),
+      QString::fromUtf8(message.text.data(), static_cast<qsizetype>(message.text.size())));
 }
 
 void TMainForm::SetNameLabel(const QString& name) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "Cards.h"
+#include "HandEngine.h"
 #include "MediaPlayer.h"
 #include "SpokenLabel.h"
 
@@ -58,6 +59,8 @@ class TMainForm : public QMainWindow {
   ~TMainForm() override;
 
   void SetWindows(const TableWindows& windows);
+  // The rules of the hand that the table animates.
+  const HandEngine& Engine() const { return engine_; }
 
   // Components, named as in the window's definition. The labels of messages
   // are spoken to a screen reader as their texts appear.
@@ -181,7 +184,8 @@ class TMainForm : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  // The keys 1 to 5 mark and unmark the player's cards like a click on them.
+  // The keys 1 to 5 mark and unmark the player's cards like a click on them;
+  // Return presses the focused Deal or Draw button.
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -204,9 +208,10 @@ class TMainForm : public QMainWindow {
 
   void ShowFace(QLabel& image, Card card);
   void ShowBack(QLabel& image);
-  void DrawRandomBack();
+  Clock CalendarClock() const;
   void ShowDeckCardBack();
   void SetNameLabel(const QString& name);
+  void ShowMessage(const TableMessage& message);
   void OpenBetting();
   void DeclareBankrupt();
 
@@ -221,6 +226,7 @@ class TMainForm : public QMainWindow {
 
   Platform& platform_;
   GameState& state_;
+  HandEngine engine_;
   TableWindows windows_;
 
   std::array<QLabel*, 5> dealerCards_{};

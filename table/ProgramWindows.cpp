@@ -38,7 +38,7 @@ ProgramWindows::ProgramWindows(Platform& platform, GameState& state) : platform_
 ProgramWindows::~ProgramWindows() = default;
 
 void ProgramWindows::ShowHelp() {
-  look::CentreOnScreen(*helpBox_);
+  // The help window centres itself when it opens.
   platform_.RunModal(*helpBox_);
 }
 

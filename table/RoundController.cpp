@@ -26,24 +26,16 @@ bool HoldsKingOfHearts(const Hand& hand) {
 }  // namespace
 
 void TMainForm::DealClick() {
-  if (!state_.FirstDealDone) {
+  const std::optional<DealResult> deal = engine_.Deal(CalendarClock());
+  if (!deal) {
+    return;
+  }
+  if (deal->firstDealOfGame) {
     // The deck picture lies on the table only before the first hand of a game.
     DeckStack->hide();
     DeckCard->hide();
     NewGame->setEnabled(true);
-    state_.FirstDealDone = true;
   }
-  state_.NextCardNumber = 1;
-  state_.DealerCardsShown = false;
-  state_.Discards = {};
-  state_.Replaced = {};
-
-  const Clock clock = [this] { return platform_.CalendarSeconds(); };
-  Shuffle(state_.Deck, state_.Random, clock);
-  DealHands(state_.Deck, state_.NextCardNumber, state_.PlayerHand, state_.DealerHand);
-  state_.PlayerDealtRank = EvaluateHand(state_.PlayerHand);
-  state_.DealerDealtRank = EvaluateHand(state_.DealerHand);
-
   for (QLabel* label : {MainLabl, DlrLabl, PlrLabl, CaptionBar}) {
     label->clear();
   }
@@ -51,16 +43,17 @@ void TMainForm::DealClick() {
     EmptyPicture(*playerCards_[p]);
     EmptyPicture(*dealerCards_[p]);
   }
-  if (state_.RandomizeDeck && !state_.DeckJustChosen) {
-    DrawRandomBack();
-  }
-  state_.DeckJustChosen = false;
   state_.DealStep = 0;
   EnableTimer(DealDelay);
 }
 
 void TMainForm::DealDelayTimer() {
   const int step = state_.DealStep;
+  // A tick past the last one (a handler driven by hand beside its timer)
+  // must not reach past the row.
+  if (step > 9) {
+    return;
+  }
   if (step == 9) {
     DealDelay.stop();
   }
@@ -79,12 +72,13 @@ void TMainForm::DealDelayTimer() {
   }
 
   if (step == 9) {
+    engine_.DealShown();
     CloseSound();
     CaptionBar->setText("  Click on cards to remove and click Draw to replace");
     Sound->setEnabled(true);
     Draw->show();
+    // Hidden, and dead until betting opens again.
     Bet->hide();
-    Bet->setEnabled(true);
     Draw->setFocus();
   }
   state_.DealStep += 1;
@@ -96,23 +90,22 @@ void TMainForm::DealDelayTimer() {
 
 void TMainForm::PlrCardClick(int position) {
   // Cards can be marked only while the player chooses discards.
-  if (Draw->isHidden() || !Draw->isEnabled()) {
+  const std::optional<bool> marked = engine_.ToggleDiscard(position);
+  if (!marked) {
     return;
   }
   const auto p = static_cast<std::size_t>(position);
   const bool isKing = state_.PlayerHand[p] == KingOfHearts;
-  if (state_.Discards[p] == 0) {
+  if (*marked) {
     ShowMarkedCard(*playerCards_[p], state_.DeckBackId, state_.PlayerHand[p]);
     if (isKing) {
       kingOhearts.stop();
     }
-    state_.Discards[p] = 1;
   } else {
     ShowFace(*playerCards_[p], state_.PlayerHand[p]);
     if (isKing) {
       EnableTimer(kingOhearts);
     }
-    state_.Discards[p] = 0;
   }
   AnnounceMark(position);
   Draw->setFocus();
@@ -123,6 +116,18 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
   // While the player chooses, Draw has the focus and lets them through.
   const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
   const int key = event->key();
+  // Return presses the focused Deal or Draw button, as Space does; a button
+  // outside a dialog lets the key through to here.
+  if (modifiers == Qt::NoModifier && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    QWidget* focused = focusWidget();
+    if ((focused == Bet || focused == Draw) && focused->isVisible() && focused->isEnabled()) {
+      event->accept();
+      if (!event->isAutoRepeat()) {
+        static_cast<QPushButton*>(focused)->click();
+      }
+      return;
+    }
+  }
   if (modifiers != Qt::NoModifier || key < Qt::Key_1 || key > Qt::Key_5) {
     QMainWindow::keyPressEvent(event);
     return;
@@ -135,32 +140,23 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TMainForm::DrawClick() {
-  const auto marked =
-      static_cast<int>(std::count(state_.Discards.begin(), state_.Discards.end(), 1));
-  if (marked == 5) {
-    ShowError(platform_, this, "Illegal Draw", "You Can't draw 5!");
+  const std::optional<DrawResult> draw = engine_.Draw();
+  if (!draw) {
     return;
   }
-  if (marked == 4) {
-    const auto held = static_cast<std::size_t>(
-        std::find(state_.Discards.begin(), state_.Discards.end(), 0) - state_.Discards.begin());
-    if (!IsAce(state_.PlayerHand[held])) {
-      ShowError(platform_, this, "Illegal Draw", "You can only Draw 4 to an Ace!");
-      return;
-    }
+  if (draw->refusal) {
+    ShowMessage(*draw->refusal);
+    return;
   }
 
-  state_.Statistics.RecordPlayerDraw(marked);
   Sound->setEnabled(false);
   Draw->setEnabled(false);
   CaptionBar->clear();
   for (std::size_t p = 0; p < 5; ++p) {
-    if (state_.Discards[p] == 1) {
+    if (state_.Replaced[p] == 1) {
       EmptyPicture(*playerCards_[p]);
     }
   }
-  ReplaceDiscards(state_.Deck, state_.Positions, state_.NextCardNumber, state_.PlayerHand,
-                  state_.Discards, state_.Replaced);
   if (HoldsKingOfHearts(state_.PlayerHand)) {
     EnableTimer(kingOhearts);
   }
@@ -170,6 +166,9 @@ void TMainForm::DrawClick() {
 
 void TMainForm::PlrReplATimerTimer() {
   const int step = state_.DealStep;
+  if (step > 4) {
+    return;
+  }
   if (step == 4) {
     PlrReplATimer.stop();
   }
@@ -194,16 +193,15 @@ void TMainForm::PlrReplATimerTimer() {
 
 void TMainForm::DlrDrawTimer() {
   DlrDraw.stop();
-  RankCounts counts{};
-  HandRank rank{};
-  state_.DealerDrawCount = ChooseDealerDraw(state_.Deck, state_.Positions, state_.DealerHand,
-                                            counts, rank, state_.NextCardNumber);
-  MainLabl->setText("Dealer takes " + QString::number(state_.DealerDrawCount));
-  if (state_.DealerDrawCount == 4) {
+  const std::optional<HouseDrawResult> house = engine_.HouseDraw();
+  if (!house) {
+    return;
+  }
+  MainLabl->setText(QString::fromStdString(house->announcement));
+  if (house->showsAce) {
     // Drawing to a lone ace: the ace (already moved to the left) is shown.
     ShowFace(*DlrCard0, state_.DealerHand[0]);
   }
-  state_.Statistics.RecordDealerDraw(state_.DealerDrawCount);
   // The discards are taken from the right-hand end of the row whichever cards
   // were replaced; face down, the difference cannot be seen.
   for (int p = 5 - state_.DealerDrawCount; p < 5; ++p) {
@@ -215,6 +213,9 @@ void TMainForm::DlrDrawTimer() {
 
 void TMainForm::DlrReplATimer() {
   const int step = state_.DealStep;
+  if (step > 3) {
+    return;
+  }
   if (step == 3) {
     DlrReplA.stop();
   }
@@ -235,9 +236,12 @@ void TMainForm::DlrReplATimer() {
 
 void TMainForm::DlrShowTimer() {
   DlrShow.stop();
+  const std::optional<bool> king = engine_.Reveal();
+  if (!king) {
+    return;
+  }
   MainLabl->clear();
-  if (HoldsKingOfHearts(state_.DealerHand)) {
-    state_.DealerHasKingOfHearts = true;
+  if (*king) {
     EnableTimer(kingOhearts);
   }
   for (std::size_t p = 0; p < 5; ++p) {

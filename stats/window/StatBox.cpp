@@ -7,9 +7,9 @@
 #include "Platform.h"
 #include "StatClock.h"
 #include "StatFileWriting.h"
-#include "StatWidgets.h"
 #include "StatisticsFile.h"
 #include "StatisticsSummary.h"
+#include "Widgets.h"
 
 #include <QAction>
 #include <QDir>
@@ -117,11 +117,11 @@ QWidget* TStatBox::BuildClientArea() {
   client->setObjectName("ClientArea");
   client->setGeometry(0, bar->height(), ClientWidth, ClientHeight);
 
-  statwidgets::MakePanel(*client, {0, 0, ClientWidth, 2}, look::Black, false);
+  widgets::MakePanel(*client, {0, 0, ClientWidth, 2}, look::Black, false);
   BuildToolbar(*client);
   BuildPicturePanel(*client);
   BuildPages(*client);
-  statwidgets::MakePanel(*client, {0, 270, ClientWidth, 2}, look::Black, false);
+  widgets::MakePanel(*client, {0, 270, ClientWidth, 2}, look::Black, false);
 
   OKBtn = new QPushButton("&Close", client);
   OKBtn->setObjectName("OKBtn");
@@ -147,7 +147,7 @@ void TStatBox::BuildToolbar(QWidget& client) {
 }
 
 void TStatBox::BuildPicturePanel(QWidget& client) {
-  QFrame* panel = statwidgets::MakePanel(client, {1, 33, 108, 234}, look::Black, false);
+  QFrame* panel = widgets::MakePanel(client, {1, 33, 108, 234}, look::Black, false);
   panel->setObjectName("PicturePanel");
   auto* picture = new QLabel(panel);
   picture->setObjectName("StatsPicture");
@@ -155,12 +155,12 @@ void TStatBox::BuildPicturePanel(QWidget& client) {
   picture->setScaledContents(true);
   picture->setPixmap(FixedPictureImage(FixedPicture::StatisticsPicture));
 
-  QFrame* strip = statwidgets::MakePanel(*panel, {4, 217, 100, 14}, look::Black, false);
+  QFrame* strip = widgets::MakePanel(*panel, {4, 217, 100, 14}, look::Black, false);
   const QFont clock = look::ArialNarrow(11);
-  DateLabl = statwidgets::MakeLabel(*strip, "DateLabl", QString(), {1, 0, 50, 14}, look::Olive,
-                                    clock, Qt::AlignLeft | Qt::AlignVCenter);
-  TimeLabl = statwidgets::MakeLabel(*strip, "TimeLabl", QString(), {51, 0, 48, 14}, look::Olive,
-                                    clock, Qt::AlignRight | Qt::AlignVCenter);
+  DateLabl = widgets::MakeLabel(*strip, "DateLabl", QString(), {1, 0, 50, 14}, look::Olive, clock,
+                                Qt::AlignLeft | Qt::AlignVCenter);
+  TimeLabl = widgets::MakeLabel(*strip, "TimeLabl", QString(), {51, 0, 48, 14}, look::Olive, clock,
+                                Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void TStatBox::BuildPages(QWidget& client) {
@@ -229,7 +229,7 @@ void TStatBox::UpdateClick() {
   const GameStatistics& statistics = state_.Statistics;
   // The stamp is not shown in current mode; the clock strip follows Timer1.
   const SavedStatistics current =
-      SnapshotOf(statistics, state_.PlayerName.toStdString(), state_.StartingBank, SaveStamp{});
+      SnapshotOf(statistics, state_.PlayerName, state_.StartingBank, SaveStamp{});
   const bool backValid = state_.DeckBackId >= BackImageId(0) && state_.DeckBackId <= BackImageId(9);
   Fill(current, backValid ? state_.DeckBackId : BackImageId(0));
   EnterCurrentMode();
@@ -295,7 +295,7 @@ void TStatBox::SaveSpBtnClick() {
 
 void TStatBox::SaveTo(const QString& path) {
   const std::optional<QString> failure =
-      WriteStatisticsFile(platform_, path, state_.Statistics, state_.PlayerName,
+      WriteStatisticsFile(platform_, path, state_.Statistics, QString::fromStdString(state_.PlayerName),
                           state_.StartingBank, SaveStampAt(platform_.CalendarSeconds()));
   if (failure) {
     ShowError(platform_, this, "Save Error", path + " could not be saved.\n" + *failure);
@@ -344,6 +344,7 @@ void TStatBox::showEvent(QShowEvent* event) {
   // Only a real opening refreshes: coming back from the window's own file
   // dialogs and message boxes must keep a viewed file on screen.
   if (!event->spontaneous()) {
+    look::CentreOnScreen(*this);
     UpdateClick();
   }
   QDialog::showEvent(event);
@@ -358,7 +359,6 @@ void TStatBox::hideEvent(QHideEvent* event) {
 
 void ShowStatisticsWindow(Platform& platform, TStatBox& statBox) {
   const QString workingDirectory = QDir::currentPath();
-  look::CentreOnScreen(statBox);
   platform.RunModal(statBox);
   QDir::setCurrent(workingDirectory);
 }

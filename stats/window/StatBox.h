@@ -126,7 +126,7 @@ class TStatBox : public QDialog {
 };
 
 // How both the table and the bankrupt dialog open the statistics window:
-// centred, modal, with the working directory saved before and restored after,
+// modal (it centres itself), with the working directory saved before and restored after,
 // because its file dialogs may change it and the sounds are found relative to it.
 void ShowStatisticsWindow(Platform& platform, TStatBox& statBox);
 

@@ -1,8 +1,8 @@
 // The two pages of the statistics window: Summary and Accumulative.
 #include "Look.h"
 #include "StatBox.h"
-#include "StatWidgets.h"
 #include "StatisticsSummary.h"
+#include "Widgets.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -10,11 +10,17 @@
 
 namespace velmora {
 
-using statwidgets::MakeLabel;
-using statwidgets::MakePanel;
-using statwidgets::TextFont;
+using widgets::MakeLabel;
+using widgets::MakePanel;
 
 namespace {
+
+// The window's text face: 12-pixel Times New Roman, optionally underlined.
+QFont TextFont(bool underlined = false) {
+  QFont font = look::TimesNewRoman(12);
+  font.setUnderline(underlined);
+  return font;
+}
 
 constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;

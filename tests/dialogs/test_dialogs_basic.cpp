@@ -108,7 +108,7 @@ void DialogsBasicTest::welcomeName() {
   const bool accepted = platform.RunModal(dlg) == QDialog::Accepted;
   QCOMPARE(accepted, !name.isEmpty());
   QCOMPARE(dlg.WelcomeAccepted(), accepted);
-  QCOMPARE(state.PlayerName, name);
+  QCOMPARE(QString::fromStdString(state.PlayerName), name);
   if (accepted) {
     QVERIFY(platform.messages.empty());
     return;
@@ -186,7 +186,7 @@ void DialogsBasicTest::welcome() {
   QCOMPARE(platform.RunModal(dlg) == QDialog::Accepted, entered);
   QCOMPARE(platform.modalTitles.back(), QString("Welcome to Velmora"));
   QCOMPARE(dlg.WelcomeAccepted(), entered);
-  QCOMPARE(state.PlayerName, entered ? QString("Player") : QString());
+  QCOMPARE(QString::fromStdString(state.PlayerName), entered ? QString("Player") : QString());
   QCOMPARE(state.StartingBank, bank);
   QCOMPARE(state.Bank, bank);
   QCOMPARE(state.Statistics.BankTotal, std::uint32_t(bank));
@@ -209,7 +209,7 @@ void DialogsBasicTest::welcomePastedLineBreaksDropped() {
     Click(d, "OK");
   };
   QCOMPARE(platform.RunModal(dlg), int(QDialog::Accepted));
-  QCOMPARE(state.PlayerName, QString("AnnaMariaX"));
+  QCOMPARE(QString::fromStdString(state.PlayerName), QString("AnnaMariaX"));
 }
 
 void DialogsBasicTest::bankrupt_data() {

@@ -2,7 +2,6 @@
 // text, and the program ends with status 1; a normal run keeps its status.
 #include "ErrorReport.h"
 #include "FakePlatform.h"
-#include "Suites.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -42,9 +41,6 @@ class ErrorReportTest : public QObject {
   }
 };
 
-int RunErrorReportTests(int argc, char** argv) {
-  ErrorReportTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(ErrorReportTest)
 
 #include "ErrorReportTest.moc"

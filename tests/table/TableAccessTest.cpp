@@ -6,7 +6,6 @@
 #include "Images.h"
 #include "PictureNames.h"
 #include "SpokenLabel.h"
-#include "Suites.h"
 #include "TableHarness.h"
 
 #include <QAccessible>
@@ -108,7 +107,12 @@ class TableAccessTest : public QObject {
     PressKey(form, Qt::Key_5);
     QCOMPARE(form.BetEdit->text(), QString("15"));
     QCOMPARE(form.BankLabl->text(), QString("Bank: $985"));
-    table.PressDeal();
+    // Return presses Deal or Draw when it has the focus, and only then.
+    PressKey(form, Qt::Key_Return);
+    QVERIFY(!form.DealDelay.isActive());
+    form.Bet->setFocus();
+    PressKey(form, Qt::Key_Return);
+    QVERIFY(form.DealDelay.isActive());
     form.DealDelayTimer();
     PressKey(form, Qt::Key_1);  // dealing
     // The king's faces start at the first tick, before it shows, and the later
@@ -148,7 +152,8 @@ class TableAccessTest : public QObject {
     PressKey(form, Qt::Key_2, Qt::ControlModifier);
     QCOMPARE(table.state.Discards, (DiscardFlags{0, 0, 1, 0, 0}));
 
-    table.PressDraw();
+    PressKey(form, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(form.PlrReplATimer.isActive());
     PressKey(form, Qt::Key_1);  // after the draw
     table.RunChain();
     QCOMPARE(table.state.Discards, (DiscardFlags{0, 0, 1, 0, 0}));
@@ -265,9 +270,6 @@ class TableAccessTest : public QObject {
   }
 };
 
-int RunTableAccessTests(int argc, char** argv) {
-  TableAccessTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TableAccessTest)
 
 #include "TableAccessTest.moc"

@@ -3,6 +3,7 @@
 // person, file dialogs answered from a list, no pauses and no sound.
 #pragma once
 
+#include "DiskWrites.h"
 #include "Platform.h"
 #include "SoundOutput.h"
 
@@ -45,6 +46,10 @@ class ScriptedPlatform final : public Platform {
   int RunModal(QDialog& dialog) override;
   void Sleep(int) override {}
   SoundOutput& Sound() override { return sound_; }
+  int WriteToFile(int fd, const char* data, std::size_t size) override {
+    return WriteAllToFile(fd, data, size);
+  }
+  int SyncToDisk(int fd) override { return SyncFileToDisk(fd); }
   void EndProgram(int) override { ended_ = true; }
   bool ProgramEnded() const override { return ended_; }
 

@@ -1,41 +1,49 @@
 #include "Simulation.h"
 
 #include "PlayerDiscards.h"
+#include "Settlement.h"
 
 #include <chrono>
 #include <ctime>
 
 namespace velmora::sim {
 
+Table::Table() {
+  state.StartingBank = HighestBank;
+  state.Bank = HighestBank;
+  state.Statistics.StartGameStatistics(static_cast<std::uint32_t>(state.Bank));
+  engine.StartPlay();
+}
+
 HandResult PlayHand(Table& table, const Clock& clock, PlayerStrategy player, int adviceSamples) {
-  HandResult result;
-  std::int32_t nextCardNumber = 1;
-  Shuffle(table.grid, table.random, clock);
-  DealHands(table.grid, nextCardNumber, result.playerHand, result.dealerHand);
-
-  RankCounts counts;
-  EvaluateHand(result.playerHand, result.playerRank, counts);
-  // The player draws first, so the house's new cards follow the player's.
+  HandEngine& engine = table.engine;
+  const GameState& state = table.state;
+  // The first hand bets $1; every later one bets the last bet again.
+  engine.AcceptBet(state.LastBet == 0 ? "1" : "");
+  engine.Deal(clock);
+  engine.DealShown();
   const DiscardFlags discards =
-      ChoosePlayerDiscards(result.playerHand, result.playerRank, player, adviceSamples);
-  ReplacedFlags replaced{};
-  ReplaceDiscards(table.grid, table.positions, nextCardNumber, result.playerHand, discards,
-                  replaced);
-  for (const std::int32_t mark : discards) {
-    result.playerDraw += mark;
+      ChoosePlayerDiscards(state.PlayerHand, state.PlayerDealtRank, player, adviceSamples);
+  for (int p = 0; p < 5; ++p) {
+    if (discards[static_cast<std::size_t>(p)] != 0) {
+      engine.ToggleDiscard(p);
+    }
   }
-
-  result.dealerDraw = ChooseDealerDraw(table.grid, table.positions, result.dealerHand, counts,
-                                       result.dealerRank, nextCardNumber);
-
-  // A hand that took no card keeps the rank it was dealt with.
-  if (result.playerDraw > 0) {
-    EvaluateHand(result.playerHand, result.playerRank, counts);
+  HandResult result;
+  const std::optional<DrawResult> draw = engine.Draw();
+  result.playerDraw = draw ? draw->cardsDrawn : 0;
+  const std::optional<HouseDrawResult> house = engine.HouseDraw();
+  result.dealerDraw = house ? house->cardsDrawn : 0;
+  engine.Reveal();
+  const std::optional<SettlementResult> settled = engine.Settle();
+  result.outcome = settled ? settled->outcome : 0;
+  if (settled && settled->bankrupt) {
+    engine.NewGame(true, clock);
   }
-  if (result.dealerDraw > 0) {
-    EvaluateHand(result.dealerHand, result.dealerRank, counts);
-  }
-  result.outcome = CompareRanks(result.playerRank, result.dealerRank);
+  result.playerHand = state.PlayerHand;
+  result.dealerHand = state.DealerHand;
+  result.playerRank = state.PlayerFinalRank;
+  result.dealerRank = state.DealerFinalRank;
   return result;
 }
 

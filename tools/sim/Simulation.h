@@ -2,6 +2,8 @@
 #pragma once
 
 #include "Cards.h"
+#include "GameState.h"
+#include "HandEngine.h"
 #include "SimOptions.h"
 
 #include <array>
@@ -9,12 +11,14 @@
 
 namespace velmora::sim {
 
-// The state that lasts from hand to hand: only the deck's arrangement and
-// the generator, as at the table.
-struct Table {
-  DeckGrid grid = InitialDeckGrid();
-  DeckPositions positions = InitialDeckPositions();
-  RandomSource random;
+// A game played hand after hand by the table's own rules: the deck's
+// arrangement and the generator last from hand to hand, as at the table. The
+// player bets $1 of a bank too large to run out in any run.
+class Table {
+ public:
+  Table();
+  GameState state;
+  HandEngine engine{state};
 };
 
 struct HandResult {
@@ -28,8 +32,9 @@ struct HandResult {
 };
 
 // Deals one hand, shuffling with the given clock, and plays it to the
-// showdown. `adviceSamples` is how many deals the discard advisor weighs per
-// draw for PlayerStrategy::Best (0: its default for play).
+// showdown through every step of the table's hand. `adviceSamples` is how
+// many deals the discard advisor weighs per draw for PlayerStrategy::Best
+// (0: its default for play).
 HandResult PlayHand(Table& table, const Clock& clock, PlayerStrategy player, int adviceSamples = 0);
 
 struct SimResults {

@@ -1,5 +1,6 @@
 #include "ClickableImage.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,13 +11,24 @@ ClickableImage::ClickableImage(QWidget* parent) : QLabel(parent) {
 }
 
 void ClickableImage::mousePressEvent(QMouseEvent* event) {
-  // A disabled control never gets here: Qt drops mouse input for it.
   pressed_ = event->button() == Qt::LeftButton;
   event->accept();
 }
 
+void ClickableImage::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (!isSignalConnected(QMetaMethod::fromSignal(&ClickableImage::doubleClicked))) {
+    mousePressEvent(event);
+    return;
+  }
+  // The release that ends a double click is not another click.
+  pressed_ = false;
+  event->accept();
+  if (event->button() == Qt::LeftButton) {
+    emit doubleClicked();
+  }
+}
+
 void ClickableImage::mouseReleaseEvent(QMouseEvent* event) {
-  // Like a button: the click counts when the press and the release are on the control.
   const bool click =
       pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;

@@ -1,15 +1,15 @@
 // All state of a run of the game, created with the program and kept until it
-// ends. The table's handlers and the dialogs read and write it directly; no
-// state is created or destroyed per hand.
+// ends. The hand engine plays it; the dialogs read and write their settings
+// in it directly. No state is created or destroyed per hand. Plain C++: the
+// windows convert at their edge.
 #pragma once
 
 #include "Cards.h"
 #include "GameStatistics.h"
 
-#include <QString>
-
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace velmora {
 
@@ -51,7 +51,7 @@ struct GameState {
   int HatchPosition = 0;
 
   // Settings of the run.
-  QString PlayerName;
+  std::string PlayerName;  // UTF-8
   bool SoundOn = false;
 
   GameStatistics Statistics;

@@ -1,21 +1,18 @@
-#include "StatWidgets.h"
+#include "Widgets.h"
 
 #include "Look.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QPalette>
 
-namespace velmora::statwidgets {
+namespace velmora::widgets {
 
-QFont TextFont(bool underlined) {
-  QFont font = look::TimesNewRoman(12);
-  font.setUnderline(underlined);
-  return font;
-}
-
-QFrame* MakePanel(QWidget& parent, const QRect& geometry, const QColor& background, bool framed) {
+QFrame* MakePanel(QWidget& parent, const QRect& geometry, const QColor& background, bool framed,
+                  const QString& objectName) {
   auto* panel = new QFrame(&parent);
+  if (!objectName.isEmpty()) {
+    panel->setObjectName(objectName);
+  }
   panel->setGeometry(geometry);
   look::SetBackground(*panel, background);
   if (framed) {
@@ -43,4 +40,12 @@ QLabel* MakeLabel(QWidget& parent, const QString& objectName, const QString& tex
   return label;
 }
 
-}  // namespace velmora::statwidgets
+QLabel* MakePicture(QWidget& parent, const QString& objectName, const QRect& geometry) {
+  auto* picture = new QLabel(&parent);
+  picture->setObjectName(objectName);
+  picture->setGeometry(geometry);
+  picture->setScaledContents(true);
+  return picture;
+}
+
+}  // namespace velmora::widgets

@@ -1,4 +1,5 @@
-// Small builders for the statistics window's fixed-position panels and texts.
+// The builders every window makes its fixed-position panels, texts and
+// pictures with.
 #pragma once
 
 #include <QColor>
@@ -12,17 +13,18 @@ class QFrame;
 class QLabel;
 class QWidget;
 
-namespace velmora::statwidgets {
-
-// The window's text face: 12-pixel Times New Roman, optionally underlined.
-QFont TextFont(bool underlined = false);
+namespace velmora::widgets {
 
 // A flat-coloured panel; `framed` draws a one-pixel black frame inside it.
-QFrame* MakePanel(QWidget& parent, const QRect& geometry, const QColor& background, bool framed);
+QFrame* MakePanel(QWidget& parent, const QRect& geometry, const QColor& background,
+                  bool framed = false, const QString& objectName = QString());
 
 // A plain-text label (player names are shown as typed, never as markup).
 QLabel* MakeLabel(QWidget& parent, const QString& objectName, const QString& text,
                   const QRect& geometry, const QColor& colour, const QFont& font,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 
-}  // namespace velmora::statwidgets
+// An image control that stretches its picture to its size.
+QLabel* MakePicture(QWidget& parent, const QString& objectName, const QRect& geometry);
+
+}  // namespace velmora::widgets

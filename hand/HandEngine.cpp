@@ -1,0 +1,199 @@
+#include "HandEngine.h"
+
+#include "Settlement.h"
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+bool HoldsKingOfHearts(const Hand& hand) {
+  return std::find(hand.begin(), hand.end(), KingOfHearts) != hand.end();
+}
+
+std::string_view CategoryName(const HandRank& rank) {
+  const auto category = static_cast<std::size_t>(rank[0]);
+  return category < HandCategoryNames.size() ? HandCategoryNames[category] : std::string_view{};
+}
+
+}  // namespace
+
+void HandEngine::StartPlay() {
+  if (phase_ == HandPhase::Closed) {
+    phase_ = HandPhase::Betting;
+  }
+}
+
+void HandEngine::ChooseDeckPictureBack(const Clock& clock) {
+  if (state_.RandomizeDeck) {
+    state_.DeckBackId = DrawRandomBackId(state_.Random, clock);
+    state_.DeckJustChosen = true;
+  }
+}
+
+BetFieldCheck HandEngine::CheckBetField(std::string_view text) const {
+  return velmora::CheckBetField(text, state_.Bank);
+}
+
+HandEngine::BetVerdict HandEngine::AcceptBet(std::string_view text) {
+  if (phase_ != HandPhase::Betting) {
+    return {};
+  }
+  const BetCheck check = CheckBet(text, state_.LastBet, state_.Bank);
+  if (check.refusal) {
+    return {false, check.refusal};
+  }
+  state_.LastBet = check.bet;
+  state_.DealerHasKingOfHearts = false;
+  phase_ = HandPhase::BetPlaced;
+  return {true, std::nullopt};
+}
+
+std::optional<DealResult> HandEngine::Deal(const Clock& clock) {
+  if (phase_ != HandPhase::BetPlaced) {
+    return std::nullopt;
+  }
+  DealResult result;
+  if (!state_.FirstDealDone) {
+    result.firstDealOfGame = true;
+    state_.FirstDealDone = true;
+  }
+  state_.NextCardNumber = 1;
+  state_.DealerCardsShown = false;
+  state_.Discards = {};
+  state_.Replaced = {};
+  Shuffle(state_.Deck, state_.Random, clock);
+  DealHands(state_.Deck, state_.NextCardNumber, state_.PlayerHand, state_.DealerHand);
+  state_.PlayerDealtRank = EvaluateHand(state_.PlayerHand);
+  state_.DealerDealtRank = EvaluateHand(state_.DealerHand);
+  // A back just drawn for the deck picture is kept for this deal.
+  if (state_.RandomizeDeck && !state_.DeckJustChosen) {
+    state_.DeckBackId = DrawRandomBackId(state_.Random, clock);
+  }
+  state_.DeckJustChosen = false;
+  playerDraw_ = 0;
+  state_.DealerDrawCount = 0;
+  phase_ = HandPhase::Dealing;
+  return result;
+}
+
+bool HandEngine::DealShown() {
+  if (phase_ != HandPhase::Dealing) {
+    return false;
+  }
+  phase_ = HandPhase::ChoosingDiscards;
+  return true;
+}
+
+std::optional<bool> HandEngine::ToggleDiscard(int position) {
+  if (phase_ != HandPhase::ChoosingDiscards || position < 0 || position > 4) {
+    return std::nullopt;
+  }
+  std::int32_t& mark = state_.Discards[static_cast<std::size_t>(position)];
+  mark = mark == 0 ? 1 : 0;
+  return mark == 1;
+}
+
+std::optional<DrawResult> HandEngine::Draw() {
+  if (phase_ != HandPhase::ChoosingDiscards) {
+    return std::nullopt;
+  }
+  DrawResult result;
+  result.verdict = CheckDraw(state_.PlayerHand, state_.Discards);
+  switch (result.verdict) {
+    case DrawVerdict::FiveCards:
+      result.refusal = TableMessage{"Illegal Draw", "You Can't draw 5!"};
+      return result;
+    case DrawVerdict::FourWithoutAce:
+      result.refusal = TableMessage{"Illegal Draw", "You can only Draw 4 to an Ace!"};
+      return result;
+    case DrawVerdict::Allowed:
+      break;
+  }
+  result.cardsDrawn = CountMarked(state_.Discards);
+  playerDraw_ = result.cardsDrawn;
+  ReplaceDiscards(state_.Deck, state_.Positions, state_.NextCardNumber, state_.PlayerHand,
+                  state_.Discards, state_.Replaced);
+  phase_ = HandPhase::PlayerDrawing;
+  return result;
+}
+
+std::optional<HouseDrawResult> HandEngine::HouseDraw() {
+  if (phase_ != HandPhase::PlayerDrawing) {
+    return std::nullopt;
+  }
+  RankCounts counts{};
+  HandRank rank{};
+  state_.DealerDrawCount = ChooseDealerDraw(state_.Deck, state_.Positions, state_.DealerHand,
+                                            counts, rank, state_.NextCardNumber);
+  phase_ = HandPhase::HouseDrawing;
+  return HouseDrawResult{state_.DealerDrawCount,
+                         "Dealer takes " + std::to_string(state_.DealerDrawCount),
+                         state_.DealerDrawCount == 4};
+}
+
+std::optional<bool> HandEngine::Reveal() {
+  if (phase_ != HandPhase::HouseDrawing) {
+    return std::nullopt;
+  }
+  phase_ = HandPhase::Revealing;
+  if (HoldsKingOfHearts(state_.DealerHand)) {
+    state_.DealerHasKingOfHearts = true;
+  }
+  return state_.DealerHasKingOfHearts;
+}
+
+std::optional<SettlementResult> HandEngine::Settle() {
+  if (phase_ != HandPhase::Revealing) {
+    return std::nullopt;
+  }
+  GameStatistics& statistics = state_.Statistics;
+  state_.PlayerFinalRank = EvaluateHand(state_.PlayerHand);
+  state_.DealerFinalRank = EvaluateHand(state_.DealerHand);
+  statistics.RecordPlayerDraw(playerDraw_);
+  statistics.RecordDealerDraw(state_.DealerDrawCount);
+  statistics.RecordFinalHands(state_.PlayerHand, state_.PlayerFinalRank, state_.PlayerDealtRank,
+                              state_.DealerHand, state_.DealerFinalRank, state_.DealerDealtRank);
+
+  SettlementResult result;
+  result.outcome = CompareRanks(state_.PlayerFinalRank, state_.DealerFinalRank);
+  if (result.outcome == 2) {
+    state_.Bank = BankAfterLoss(state_.Bank, state_.LastBet);
+    result.outcomeText = "Dealer wins!";
+  } else if (result.outcome == 1) {
+    state_.Bank = BankAfterWin(state_.Bank, state_.LastBet);
+    result.outcomeText = "You're a winner!";
+  } else {
+    // Each side takes back its stake.
+    result.outcomeText = "Push.. Split the Pot!";
+  }
+  statistics.RecordOutcome(result.outcome, static_cast<std::uint32_t>(state_.Bank));
+  statistics.RecordHandTotals(static_cast<std::uint32_t>(state_.LastBet),
+                              static_cast<std::uint32_t>(state_.Bank));
+  result.playerHandName = CategoryName(state_.PlayerFinalRank);
+  result.dealerHandName = CategoryName(state_.DealerFinalRank);
+  result.bankrupt = state_.Bank <= 0;
+  phase_ = result.bankrupt ? HandPhase::Bankrupt : HandPhase::Betting;
+  return result;
+}
+
+void HandEngine::NewGame(bool keepStatistics, const Clock& clock) {
+  if (phase_ == HandPhase::Closed) {
+    return;
+  }
+  playerDraw_ = 0;
+  state_.DealerDrawCount = 0;
+  state_.DealerHasKingOfHearts = false;
+  state_.LastBet = 0;
+  state_.Bank = state_.StartingBank;
+  state_.Statistics.BankruptCount += 1;
+  if (!keepStatistics) {
+    state_.Statistics.ResetStatistics(static_cast<std::uint32_t>(state_.Bank));
+  }
+  state_.FirstDealDone = false;
+  ChooseDeckPictureBack(clock);
+  phase_ = HandPhase::Betting;
+}
+
+}  // namespace velmora

@@ -1,0 +1,47 @@
+// The H key while the player chooses discards: the Hint window, whose
+// choice marks exactly its cards, as clicks on them would.
+#include "DiscardAdvice.h"
+#include "GameState.h"
+#include "HintWindow.h"
+#include "MainForm.h"
+#include "Platform.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+namespace velmora {
+
+namespace {
+
+// The advice takes a moment: the pointer says so meanwhile.
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+void TMainForm::HintClick() {
+  if (Draw->isHidden() || !Draw->isEnabled()) {
+    return;
+  }
+  {
+    const WaitCursor waiting;
+    hintWindow_->ShowChoices(state_.PlayerHand, AdviseDiscards(state_.PlayerHand));
+  }
+  PlaceBeside(*hintWindow_, *this);
+  if (platform_.RunModal(*hintWindow_) != QDialog::Accepted || platform_.ProgramEnded()) {
+    return;
+  }
+  const DiscardFlags wanted = hintWindow_->SelectedChoice().discards;
+  for (std::size_t p = 0; p < 5; ++p) {
+    if (state_.Discards[p] != wanted[p]) {
+      PlrCardClick(static_cast<int>(p));
+    }
+  }
+}
+
+}  // namespace velmora

@@ -1,0 +1,277 @@
+// The rules of a hand without the table: the bet and the draw limits with
+// their messages, a whole hand step by step, the settlement of each outcome,
+// steps out of turn, New Game in every phase, and the random card backs.
+#include "HandEngine.h"
+#include "StatisticsFile.h"
+
+#include <QTest>
+
+#include <functional>
+#include <string>
+
+using namespace velmora;
+
+namespace {
+
+// Cards by rank (0 deuce .. 12 ace) and suit (1 hearts .. 4 spades).
+constexpr Card C(int rank, int suit) {
+  return (suit - 1) * 13 + rank + 1;
+}
+
+Clock At(std::int64_t seconds) {
+  return [seconds] { return seconds; };
+}
+
+// A run after the welcome, with the bank of its choice.
+struct Game {
+  explicit Game(std::int32_t bank = 1000) {
+    state.StartingBank = bank;
+    state.Bank = bank;
+    state.Statistics.StartGameStatistics(static_cast<std::uint32_t>(bank));
+    engine.StartPlay();
+  }
+  GameState state;
+  HandEngine engine{state};
+
+  void DealAndShow(std::string_view bet, std::int64_t seconds = 1) {
+    QVERIFY(engine.AcceptBet(bet).accepted);
+    QVERIFY(engine.Deal(At(seconds)).has_value());
+    QVERIFY(engine.DealShown());
+  }
+  // Stands pat to the reveal, then lays these hands on the table for the showdown.
+  std::optional<SettlementResult> Showdown(std::string_view bet, const Hand& player,
+                                           const Hand& dealer) {
+    DealAndShow(bet);
+    engine.Draw();
+    engine.HouseDraw();
+    engine.Reveal();
+    state.PlayerHand = player;
+    state.DealerHand = dealer;
+    state.PlayerDealtRank = EvaluateHand(player);
+    state.DealerDealtRank = EvaluateHand(dealer);
+    return engine.Settle();
+  }
+};
+
+bool SavesValid(const GameState& state) {
+  return ParseStatisticsFile(FormatStatisticsFile(state.Statistics, state.PlayerName,
+                                                  state.StartingBank, SaveStamp{}))
+      .Valid();
+}
+
+const Hand PairOfAces{C(12, 1), C(12, 2), C(7, 3), C(4, 4), C(2, 1)};
+const Hand PairOfKings{C(11, 1), C(11, 2), C(7, 1), C(4, 1), C(2, 2)};
+const Hand AceHigh{C(12, 1), C(9, 2), C(7, 3), C(4, 4), C(2, 1)};
+
+}  // namespace
+
+class HandEngineTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void betFieldAndDealChecks() {
+    const std::string_view tooMuch = "You don't have that much!";
+    const std::string_view invalid = "Invalid bet charactor!";
+    // The field at every change: what is refused, and the cash the tray shows.
+    const std::vector<std::tuple<std::string_view, std::string_view, std::int64_t>> fields{
+        {"", "", 1000},          {"250", "", 750},       {"1000", "", 0},
+        {"0", "", 1000},         {"-5", "", 1005},       {"-2147483648", "", 2147484648},
+        {"12a", invalid, 1000},  {" 7", "", 993},        {"7 ", invalid, 1000},
+        {"1001", tooMuch, 1000}, {"0x10", invalid, 1000}};
+    for (const auto& [text, refusal, cash] : fields) {
+      const BetFieldCheck check = CheckBetField(text, 1000);
+      QCOMPARE(check.refusal ? check.refusal->text : std::string_view{}, refusal);
+      QVERIFY(!check.refusal || check.refusal->caption == "Bet Error");
+      QCOMPARE(check.tableCash, cash);
+    }
+    // The Deal button: field, last bet, bank; the bet played or the refusal.
+    const std::string_view nothing = "You must bet something..";
+    const std::vector<
+        std::tuple<std::string_view, std::int32_t, std::int32_t, std::string_view, std::int32_t>>
+        deals{{"", 0, 100, nothing, 0},
+              {"0", 0, 100, nothing, 0},
+              {"-5", 20, 100, nothing, 0},
+              {"", 20, 100, "", 20},
+              {"100", 20, 100, "", 100},
+              {"", 150, 50,
+               "Your last bet exceeds your bank account!\n         Decrease your bet..", 0},
+              {"50", 150, 50, "", 50},
+              {"12a", 0, 100, "No betting charactors!\n      Try again..", 0},
+              {"101", 0, 100, "You don't have that much!\n       Try again..", 0}};
+    for (const auto& [text, lastBet, bank, refusal, bet] : deals) {
+      const BetCheck check = CheckBet(text, lastBet, bank);
+      QCOMPARE(check.refusal ? check.refusal->text : std::string_view{}, refusal);
+      QVERIFY(!check.refusal || check.refusal->caption == "Illegal Bet");
+      QCOMPARE(check.bet, bet);
+    }
+  }
+
+  void drawLimits() {
+    const Hand hand{C(3, 1), C(5, 2), C(12, 3), C(8, 4), C(0, 1)};  // the ace at position 2
+    const std::vector<std::pair<DiscardFlags, DrawVerdict>> cases{
+        {{0, 0, 0, 0, 0}, DrawVerdict::Allowed},        {{1, 1, 0, 1, 0}, DrawVerdict::Allowed},
+        {{1, 1, 0, 1, 1}, DrawVerdict::Allowed},  // four to the ace
+        {{1, 1, 1, 0, 1}, DrawVerdict::FourWithoutAce}, {{1, 1, 1, 1, 1}, DrawVerdict::FiveCards},
+    };
+    for (const auto& [discards, verdict] : cases) {
+      QCOMPARE(CheckDraw(hand, discards), verdict);
+    }
+    // A refused draw keeps the marks and records nothing; the next try may pass.
+    Game game;
+    game.DealAndShow("10");  // clock 1: 27, 45, 13, 8, 39, aces at 2 and 4
+    for (int p = 0; p < 5; ++p) {
+      game.engine.ToggleDiscard(p);
+    }
+    QCOMPARE(game.engine.Draw()->refusal->text, std::string_view("You Can't draw 5!"));
+    game.engine.ToggleDiscard(3);  // an eight held
+    const std::optional<DrawResult> refused = game.engine.Draw();
+    QCOMPARE(refused->refusal->caption, std::string_view("Illegal Draw"));
+    QCOMPARE(refused->refusal->text, std::string_view("You can only Draw 4 to an Ace!"));
+    QCOMPARE(game.engine.Phase(), HandPhase::ChoosingDiscards);
+    QCOMPARE(game.state.Discards, (DiscardFlags{1, 1, 1, 0, 1}));
+    game.engine.ToggleDiscard(3);
+    game.engine.ToggleDiscard(4);  // four to the ace at position 4
+    QCOMPARE(game.engine.Draw()->cardsDrawn, 4);
+    QCOMPARE(game.state.Replaced, (ReplacedFlags{1, 1, 1, 1, 0}));
+    QCOMPARE(game.state.NextCardNumber, 15);
+  }
+
+  void workedExampleFromDealToShowdown() {
+    Game game;
+    const std::optional<DealResult> deal = (game.engine.AcceptBet("250"), game.engine.Deal(At(1)));
+    QVERIFY(deal && deal->firstDealOfGame);
+    QCOMPARE(game.state.PlayerDealtRank, (HandRank{1, 12, 7, 5, 0, 0, 0}));
+    QVERIFY(!game.engine.ToggleDiscard(0));  // not while the cards come out
+    game.engine.DealShown();
+    for (const int p : {0, 1, 3}) {
+      QCOMPARE(game.engine.ToggleDiscard(p), std::optional<bool>(true));
+    }
+    QCOMPARE(game.engine.Draw()->cardsDrawn, 3);
+    QCOMPARE(game.state.PlayerHand, (Hand{20, 15, 13, 4, 39}));
+    const std::optional<HouseDrawResult> house = game.engine.HouseDraw();
+    QCOMPARE(house->announcement, std::string("Dealer takes 3"));
+    QVERIFY(!house->showsAce);
+    QCOMPARE(game.engine.Reveal(), std::optional<bool>(false));
+    QCOMPARE(game.state.DealerHand, (Hand{38, 36, 23, 44, 22}));
+    // Nothing of the hand is recorded until it is settled.
+    QCOMPARE(game.state.Statistics.PlayerDrawCounts[3], 0u);
+
+    const std::optional<SettlementResult> settled = game.engine.Settle();
+    QCOMPARE(settled->outcome, 1);
+    QCOMPARE(settled->outcomeText, std::string_view("You're a winner!"));
+    QCOMPARE(settled->playerHandName, std::string_view("Pair"));
+    QCOMPARE(game.state.PlayerFinalRank, (HandRank{1, 12, 6, 3, 1, 0, 0}));
+    QCOMPARE(game.state.DealerFinalRank, (HandRank{1, 9, 11, 8, 4, 0, 0}));
+    QCOMPARE(game.state.Bank, 1250);
+    const GameStatistics& statistics = game.state.Statistics;
+    QVERIFY(statistics.HandsPlayed == 1 && statistics.PlayerWins == 1);
+    QVERIFY(statistics.PlayerImprovedCount == 0 && statistics.DealerImprovedCount == 1);
+    QVERIFY(statistics.PlayerDrawCounts[3] == 1 && statistics.DealerDrawCounts[3] == 1);
+    QVERIFY(game.engine.BettingOpen());
+    // An empty field bets the same again; a second deal is no first one.
+    QVERIFY(game.engine.AcceptBet("").accepted);
+    QCOMPARE(game.state.LastBet, 250);
+    QVERIFY(!game.engine.Deal(At(2))->firstDealOfGame);
+  }
+
+  void stepsOutOfTurnChangeNothing() {
+    Game game;
+    const GameState before = game.state;
+    QVERIFY(!game.engine.Deal(At(1)) && !game.engine.DealShown() && !game.engine.Draw());
+    QVERIFY(!game.engine.HouseDraw() && !game.engine.Reveal() && !game.engine.Settle());
+    game.DealAndShow("10");
+    // Betting is closed: a second Deal neither deals again nor says anything.
+    const HandEngine::BetVerdict again = game.engine.AcceptBet("20");
+    QVERIFY(!again.accepted && !again.refusal);
+    QVERIFY(!game.engine.Deal(At(5)) && !game.engine.Settle());
+    QCOMPARE(game.state.LastBet, 10);
+    QCOMPARE(game.state.Deck != before.Deck, true);
+    QCOMPARE(game.state.NextCardNumber, 11);
+  }
+
+  void settlementOfEachOutcome() {
+    Game game(100);
+    // Two flushes of the same ranks in different suits push.
+    std::optional<SettlementResult> settled =
+        game.Showdown("100", {C(12, 1), C(9, 1), C(7, 1), C(4, 1), C(2, 1)},
+                      {C(12, 4), C(9, 4), C(7, 4), C(4, 4), C(2, 4)});
+    QCOMPARE(settled->outcomeText, std::string_view("Push.. Split the Pot!"));
+    QCOMPARE(settled->playerHandName, std::string_view("Flush"));
+    QCOMPARE(game.state.Bank, 100);
+    QCOMPARE(game.state.Statistics.PlayerStreak + game.state.Statistics.DealerStreak, 0u);
+
+    settled = game.Showdown("", PairOfAces, PairOfKings);
+    QCOMPARE(game.state.Bank, 200);
+    settled = game.Showdown("150", AceHigh, PairOfKings);
+    QCOMPARE(settled->outcomeText, std::string_view("Dealer wins!"));
+    QVERIFY(settled->playerHandName.empty() && !settled->bankrupt);
+    QCOMPARE(game.state.Bank, 50);
+
+    settled = game.Showdown("50", PairOfKings, PairOfAces);
+    QVERIFY(settled->bankrupt);
+    QCOMPARE(game.engine.Phase(), HandPhase::Bankrupt);
+    QCOMPARE(game.state.Statistics.HandsPlayed, 4u);
+    QVERIFY(!game.engine.AcceptBet("1").accepted);
+    // A win at the top of the range stops at the largest amount.
+    Game rich(2147483000);
+    rich.Showdown("2000000000", PairOfAces, PairOfKings);
+    QCOMPARE(rich.state.Bank, 2147483647);
+  }
+
+  void newGameInEveryPhaseKeepsTheStatisticsWhole() {
+    // After 0..7 steps of a second hand: bet, deal, shown, draw, house, reveal, settle.
+    const std::vector<std::function<void(HandEngine&)>> steps{
+        [](HandEngine& e) { e.AcceptBet("10"); }, [](HandEngine& e) { e.Deal(At(3)); },
+        [](HandEngine& e) { e.DealShown(); },     [](HandEngine& e) { e.Draw(); },
+        [](HandEngine& e) { e.HouseDraw(); },     [](HandEngine& e) { e.Reveal(); },
+        [](HandEngine& e) { e.Settle(); }};
+    for (std::size_t done = 0; done <= steps.size(); ++done) {
+      for (const bool keep : {true, false}) {
+        Game game;
+        game.Showdown("10", PairOfAces, PairOfKings);
+        for (std::size_t s = 0; s < done; ++s) {
+          steps[s](game.engine);
+        }
+        game.engine.NewGame(keep, At(9));
+        const GameStatistics& statistics = game.state.Statistics;
+        const std::uint32_t hands = done == steps.size() ? 2 : 1;
+        QCOMPARE(statistics.HandsPlayed, keep ? hands : 0u);
+        QCOMPARE(statistics.BankruptCount, keep ? 1u : 0u);
+        QVERIFY(SavesValid(game.state));
+        QVERIFY(game.state.Bank == 1000 && game.state.LastBet == 0 && game.engine.BettingOpen());
+        QVERIFY(!game.state.FirstDealDone);
+      }
+    }
+  }
+
+  void randomBacks() {
+    const auto backAt = [](std::int64_t seconds) {
+      RandomSource random;
+      return DrawRandomBackId(random, At(seconds));
+    };
+    Game game;
+    game.state.RandomizeDeck = true;
+    game.engine.ChooseDeckPictureBack(At(7));
+    QCOMPARE(game.state.DeckBackId, backAt(7));
+    game.engine.AcceptBet("10");
+    game.engine.Deal(At(8));  // keeps the back shown on the table
+    QCOMPARE(game.state.DeckBackId, backAt(7));
+    game.engine.NewGame(true, At(3));  // draws for the deck picture
+    QCOMPARE(game.state.DeckBackId, backAt(3));
+    game.engine.AcceptBet("10");
+    game.engine.Deal(At(4));
+    QCOMPARE(game.state.DeckBackId, backAt(3));
+    game.engine.DealShown();
+    game.engine.Draw();
+    game.engine.HouseDraw();
+    game.engine.Reveal();
+    game.engine.Settle();
+    game.engine.AcceptBet("");
+    game.engine.Deal(At(12));  // later deals draw afresh
+    QCOMPARE(game.state.DeckBackId, backAt(12));
+  }
+};
+
+QTEST_APPLESS_MAIN(HandEngineTest)
+
+#include "HandEngineTest.moc"
