@@ -7,7 +7,6 @@
 #include "Platform.h"
 
 #include <QApplication>
-#include <QPushButton>
 
 namespace velmora {
 
@@ -25,7 +24,7 @@ class WaitCursor {
 }  // namespace
 
 void TMainForm::HintClick() {
-  if (Draw->isHidden() || !Draw->isEnabled()) {
+  if (engine_.Phase() != HandPhase::ChoosingDiscards) {
     return;
   }
   {

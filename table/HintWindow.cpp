@@ -31,6 +31,8 @@ THintWindow::THintWindow(QWidget* parent)
   Choices = new QListWidget(this);
   Choices->setObjectName("Choices");
   Choices->setSelectionMode(QAbstractItemView::SingleSelection);
+  Choices->setUniformItemSizes(true);
+  Choices->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Choices->setAccessibleName("discard choices, best first");
   layout->addWidget(Choices);
   // A double click takes a choice as Enter does.
@@ -49,6 +51,8 @@ void THintWindow::ShowChoices(const Hand& hand, const std::vector<DiscardChoice>
   Choices->setFocus();
 
   // As wide as the longest line, as high as ten of them; the rest scroll.
+  // Measured in the font and style the list is drawn with.
+  Choices->ensurePolished();
   const int rows = std::min(Choices->count(), MostRowsShown);
   const int frame = 2 * Choices->frameWidth();
   const int width =

@@ -7,6 +7,7 @@
 #include "Decks.h"
 #include "GameState.h"
 #include "HelpBox.h"
+#include "HintWindow.h"
 #include "Images.h"
 #include "Look.h"
 #include "PictureNames.h"
@@ -116,6 +117,7 @@ TMainForm::TMainForm(Platform& platform, GameState& state, QWidget* parent)
   BuildStatusLine();
   BuildMenu();
   DescribeForScreenReaders();
+  hintWindow_ = new THintWindow(this);
   // Neither resizable nor maximisable: the window is as large as its menu and client area.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   ConnectTimers();

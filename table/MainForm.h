@@ -32,6 +32,7 @@ class ClickableImage;
 class Platform;
 class TAbout;
 class TDecks;
+class THintWindow;
 class TExitDlg;
 class THelpBox;
 class TIntroDlg;
@@ -156,6 +157,8 @@ class TMainForm : public QMainWindow {
   void DlrShowTimer();
   void kingOheartsTimer();
   void ShowDlrClick();
+  // The H key while the player chooses discards: the Hint window.
+  void HintClick();
 
   // Betting and the cash tray.
   void BetEditChange();
@@ -185,7 +188,8 @@ class TMainForm : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   // The keys 1 to 5 mark and unmark the player's cards like a click on them;
-  // Return presses the focused Deal or Draw button.
+  // Return presses the focused Deal or Draw button;
+  // H opens the Hint window.
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -234,6 +238,7 @@ class TMainForm : public QMainWindow {
   std::array<ClickableImage*, 5> moneySlots_{};
   // Says a card marked or unmarked, which happens away from the keyboard focus.
   Announcer* markAnnouncer_ = nullptr;
+  THintWindow* hintWindow_ = nullptr;
 };
 
 }  // namespace velmora

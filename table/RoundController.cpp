@@ -128,6 +128,13 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
       return;
     }
   }
+  if (modifiers == Qt::NoModifier && key == Qt::Key_H) {
+    event->accept();
+    if (!event->isAutoRepeat()) {
+      HintClick();
+    }
+    return;
+  }
   if (modifiers != Qt::NoModifier || key < Qt::Key_1 || key > Qt::Key_5) {
     QMainWindow::keyPressEvent(event);
     return;

@@ -1,8 +1,11 @@
 // The player's cards marked by click or by the keys 1 to 5, with the king of
 // hearts that pulls faces meanwhile, every picture telling a screen reader
-// what it shows, and what a screen reader hears through a hand.
+// what it shows, what a screen reader hears through a hand, and the Hint
+// window that marks the draw the player picks from it.
 #include "CardNames.h"
 #include "ClickableImage.h"
+#include "DiscardAdvice.h"
+#include "HintWindow.h"
 #include "Images.h"
 #include "PictureNames.h"
 #include "SpokenLabel.h"
@@ -12,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
@@ -217,6 +221,73 @@ class TableAccessTest : public QObject {
     QCOMPARE(SpokenName(form.DlrCard0), QString("King of Clubs"));
     QCOMPARE(SpokenName(form.DlrCard4), QString("Ten of Diamonds"));
     QCOMPARE(SpokenName(form.MainLabl), QString("You're a winner!"));
+  }
+
+  // H lists the draws best first while the player chooses, and does nothing
+  // at any other time; Enter marks exactly the selected draw's cards, Escape
+  // changes nothing.
+  void hintMarksTheChosenDrawOnly() {
+    Table table;
+    TMainForm& form = *table.form;
+    table.Start();
+    const auto hintOpened = [&table] {
+      return std::count(table.platform.modalTitles.begin(), table.platform.modalTitles.end(),
+                        "Hint");
+    };
+    form.HintClick();  // betting
+    table.TypeBet("250");
+    table.PressDeal();
+    form.HintClick();  // dealing
+    table.RunChain();
+    QCOMPARE(hintOpened(), 0);
+
+    // The worked hand at clock 1, with a card marked that the chosen draw keeps.
+    const Hand hand = table.state.PlayerHand;
+    const std::vector<DiscardChoice> advice = AdviseDiscards(hand);
+    QVERIFY(advice.size() > 2);
+    table.ClickCard(2);
+    QStringList lines;
+    int selectedFirst = -1;
+    table.platform.onModal = [&](QDialog& dialog) {
+      auto& hint = static_cast<THintWindow&>(dialog);
+      for (int row = 0; row < hint.Choices->count(); ++row) {
+        lines.append(hint.Choices->item(row)->text());
+      }
+      selectedFirst = hint.Choices->currentRow();
+      QTest::keyClick(hint.Choices, Qt::Key_Down);
+      QTest::keyClick(hint.Choices, Qt::Key_Return);
+    };
+    QTest::keyClick(form.Draw, Qt::Key_H);
+    QCOMPARE(hintOpened(), 1);
+    QCOMPARE(selectedFirst, 0);
+    QCOMPARE(lines.size(), static_cast<qsizetype>(advice.size()));
+    QCOMPARE(lines.first(), QString::fromStdString(DescribeChoice(hand, advice[0])));
+    QCOMPARE(lines[1], QString::fromStdString(DescribeChoice(hand, advice[1])));
+    QCOMPARE(table.state.Discards, advice[1].discards);
+    for (std::size_t p = 0; p < 5; ++p) {
+      const bool marked = advice[1].discards[p] == 1;
+      QCOMPARE(ShownId(*PlayerImages(form)[p]), marked ? 60 : hand[p]);
+      QCOMPARE(SpokenName(PlayerImages(form)[p]),
+               marked ? MarkedCardName(hand[p]) : QString::fromStdString(CardName(hand[p])));
+    }
+    QCOMPARE(form.focusWidget(), form.Draw);
+
+    // Escape after moving the selection leaves the marks as they were.
+    table.platform.onModal = [](QDialog& dialog) {
+      auto& hint = static_cast<THintWindow&>(dialog);
+      QTest::keyClick(hint.Choices, Qt::Key_Down);
+      QTest::keyClick(hint.Choices, Qt::Key_Escape);
+    };
+    QTest::keyClick(form.Draw, Qt::Key_H);
+    QCOMPARE(hintOpened(), 2);
+    QCOMPARE(table.state.Discards, advice[1].discards);
+
+    table.platform.onModal = nullptr;
+    table.PressDraw();
+    form.HintClick();  // after the draw
+    table.RunChain();
+    form.HintClick();  // betting again
+    QCOMPARE(hintOpened(), 2);
   }
 
   // Everything a blind player must follow is spoken as it appears, once,
