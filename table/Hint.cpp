@@ -32,7 +32,13 @@ void TMainForm::HintClick() {
     hintWindow_->ShowChoices(state_.PlayerHand, AdviseDiscards(state_.PlayerHand));
   }
   PlaceBeside(*hintWindow_, *this);
-  if (platform_.RunModal(*hintWindow_) != QDialog::Accepted || platform_.ProgramEnded()) {
+  const int result = platform_.RunModal(*hintWindow_);
+  if (platform_.ProgramEnded()) {
+    return;
+  }
+  // The keys go back to the table, the Draw button's as before.
+  activateWindow();
+  if (result != QDialog::Accepted) {
     return;
   }
   const DiscardFlags wanted = hintWindow_->SelectedChoice().discards;

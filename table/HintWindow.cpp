@@ -75,6 +75,13 @@ void THintWindow::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+void THintWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // The window is worked by keys alone: it takes the keyboard itself, also
+  // where no window manager hands it over.
+  activateWindow();
+}
+
 void THintWindow::TakeSelected() {
   const int row = Choices->currentRow();
   if (row >= 0 && static_cast<std::size_t>(row) < choices_.size()) {

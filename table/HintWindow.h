@@ -11,6 +11,7 @@
 #include <vector>
 
 class QKeyEvent;
+class QShowEvent;
 class QListWidget;
 
 namespace velmora {
@@ -30,6 +31,7 @@ class THintWindow final : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void TakeSelected();

@@ -6,6 +6,7 @@
 // Run through tools/accessibility-bus.sh, which provides the bus and the
 // display; without them the test skips.
 #include "CardNames.h"
+#include "DiscardAdvice.h"
 #include "TableHarness.h"
 
 #include <QApplication>
@@ -100,6 +101,14 @@ class ScreenReaderTest : public QObject {
 
     // The client plays while the table's own timers run in real time.
     QProcess client;
+    // The Hint window runs its own event loop, as it does in play, and ends
+    // with the client at the latest.
+    table.platform.onModal = [&client](QDialog& dialog) {
+      const QMetaObject::Connection ended =
+          QObject::connect(&client, &QProcess::finished, &dialog, &QDialog::reject);
+      dialog.exec();
+      QObject::disconnect(ended);
+    };
     client.setProcessChannelMode(QProcess::SeparateChannels);
     client.start("/usr/bin/python3", {VELMORA_SCREEN_READER_CLIENT, "--pid",
                                       QString::number(QCoreApplication::applicationPid()), "--bet",
@@ -136,6 +145,16 @@ class ScreenReaderTest : public QObject {
         marked[static_cast<qsizetype>(p)] += ", marked for discard";
       }
     }
+    // The Hint window's list, read before the marks and left with Escape.
+    QStringList hint;
+    for (const DiscardChoice& choice : AdviseDiscards(expected.dealtPlayer)) {
+      hint.append(QString::fromStdString(DescribeChoice(expected.dealtPlayer, choice)));
+    }
+    QCOMPARE(read["hintListName"].toString(), QString("discard choices, best first"));
+    QCOMPARE(Strings(read["hint"]), hint);
+    QCOMPARE(Strings(read["hintSelected"]), QStringList{hint.first()});
+    const std::vector<QString>& windows = table.platform.modalTitles;
+    QCOMPARE(std::count(windows.begin(), windows.end(), "Hint"), 1);
     QCOMPARE(Strings(read["marked"]), marked);
     QCOMPARE(table.state.Discards, Marks);
 

@@ -26,6 +26,7 @@ WAIT_SECONDS = 60.0
 
 CHOOSING = "Click on cards to remove and click Draw to replace"
 BETTING_AGAIN = "Change your bet or click Deal to play"
+ESCAPE = 0xFF1B  # the keysym
 OUTCOMES = ("You're a winner!", "Dealer wins!", "Push.. Split the Pot!")
 
 heard = []  # notification texts, in the order they appeared
@@ -146,6 +147,33 @@ def play(arguments, result):
     result["lastBet"] = table.text_of("last bet")
     result["dealt"] = table.cards("your")
     result["dealerDealt"] = table.cards("dealer's")
+
+    # The Hint window: a list of the draws, the best selected; Escape leaves the hand.
+    press(ord("h"))
+    hint = wait_for(
+        "Hint window",
+        lambda: next(
+            (
+                w
+                for w in app
+                if w is not None
+                and w.name == "Hint"
+                and w.getState().contains(pyatspi.STATE_SHOWING)
+            ),
+            None,
+        ),
+    )
+    choices = wait_for(
+        "list of draws",
+        lambda: next((n for n in walk(hint) if n.getRole() == pyatspi.ROLE_LIST), None),
+    )
+    result["hintListName"] = choices.name
+    result["hint"] = [item.name for item in choices]
+    result["hintSelected"] = [
+        item.name for item in choices if item.getState().contains(pyatspi.STATE_SELECTED)
+    ]
+    press(ESCAPE)
+    wait_for("Hint window closed", lambda: not hint.getState().contains(pyatspi.STATE_SHOWING))
 
     for key in arguments.keys:
         press(ord(key))
