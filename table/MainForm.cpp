@@ -7,10 +7,12 @@
 #include "Decks.h"
 #include "GameState.h"
 #include "HelpBox.h"
+#include "HintWindow.h"
 #include "Images.h"
 #include "Look.h"
 #include "PictureNames.h"
 #include "Platform.h"
+#include "SpokenLabel.h"
 #include "StatBox.h"
 #include "Widgets.h"
 
@@ -32,8 +34,8 @@ constexpr int ClientWidth = 634;
 constexpr int ClientHeight = 437;
 
 // A status field: silver, lowered bevel with a single border.
-QLabel* MakeStatusField(QWidget* parent, const char* name, const QRect& geometry) {
-  auto* field = new QLabel(parent);
+SpokenLabel* MakeStatusField(QWidget* parent, const char* name, const QRect& geometry) {
+  auto* field = new SpokenLabel(parent);
   field->setObjectName(name);
   field->setGeometry(geometry);
   field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -41,6 +43,19 @@ QLabel* MakeStatusField(QWidget* parent, const char* name, const QRect& geometry
   field->setTextFormat(Qt::PlainText);
   look::SetBackground(*field, look::Silver);
   return field;
+}
+
+// A message line of the table: a label whose new texts are also spoken.
+SpokenLabel* MakeSpokenLabel(QWidget& parent, const char* name, const QRect& geometry,
+                             const QColor& colour, const QFont& font, Qt::Alignment alignment) {
+  auto* label = new SpokenLabel(&parent);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
+  label->setGeometry(geometry);
+  label->setFont(font);
+  label->setAlignment(alignment);
+  look::SetTextColour(*label, colour);
+  return label;
 }
 
 ClickableImage* MakeClickableImage(QWidget* parent, const char* name, const QRect& geometry) {
@@ -101,6 +116,8 @@ TMainForm::TMainForm(Platform& platform, GameState& state, QWidget* parent)
   BuildTable();
   BuildStatusLine();
   BuildMenu();
+  DescribeForScreenReaders();
+  hintWindow_ = new THintWindow(this);
   // Neither resizable nor maximisable: the window is as large as its menu and client area.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   ConnectTimers();
@@ -124,12 +141,12 @@ void TMainForm::BuildTable() {
   t = widgets::MakePanel(*client, {0, 0, 633, 409}, look::Green, false, "t");
 
   // Labels and pictures of the felt first; the panels lie over them.
-  DlrLabl = widgets::MakeLabel(*t, "DlrLabl", QString(), {104, 200, 297, 31}, look::Silver,
-                               look::Optimum(21), Qt::AlignCenter);
-  PlrLabl = widgets::MakeLabel(*t, "PlrLabl", QString(), {104, 352, 297, 25}, look::Silver,
-                               look::Optimum(21), Qt::AlignCenter);
-  MainLabl = widgets::MakeLabel(*t, "MainLabl", QString(), {8, 48, 481, 31}, look::Aqua,
-                                look::Optimum(27), Qt::AlignCenter);
+  DlrLabl = MakeSpokenLabel(*t, "DlrLabl", {104, 200, 297, 31}, look::Silver, look::Optimum(21),
+                            Qt::AlignCenter);
+  PlrLabl = MakeSpokenLabel(*t, "PlrLabl", {104, 352, 297, 25}, look::Silver, look::Optimum(21),
+                            Qt::AlignCenter);
+  MainLabl = MakeSpokenLabel(*t, "MainLabl", {8, 48, 481, 31}, look::Aqua, look::Optimum(27),
+                             Qt::AlignCenter);
   const QColor windowText = palette().color(QPalette::WindowText);
   DlrNameLabl = widgets::MakeLabel(*t, "DlrNameLabl", "Dealer", {24, 72, 48, 16}, windowText,
                                    look::MsSansSerif(13, true), Qt::AlignLeft | Qt::AlignTop);
@@ -160,8 +177,8 @@ void TMainForm::BuildTable() {
   PlrCard3 = playerCards_[3];
   PlrCard4 = playerCards_[4];
 
-  BetLabl = widgets::MakeLabel(*t, "BetLabl", QString(), {8, 8, 481, 41}, look::Yellow,
-                               look::TimesNewRoman(32, true, true), Qt::AlignCenter);
+  BetLabl = MakeSpokenLabel(*t, "BetLabl", {8, 8, 481, 41}, look::Yellow,
+                            look::TimesNewRoman(32, true, true), Qt::AlignCenter);
   DeckStack = widgets::MakePicture(*t, "DeckStack", {24, 96, 78, 101});
   DeckStack->setPixmap(FixedPictureImage(FixedPicture::DeckStack));
   DeckStack->setAccessibleName("deck");
@@ -261,8 +278,8 @@ void TMainForm::BuildStatusLine() {
   LastBetLabl->setText("Last Bet:");
 
   Panel3 = MakeStatusField(client, "Panel3", {515, 408, 118, 26});
-  BankLabl = widgets::MakeLabel(*Panel3, "BankLabl", QString(), {2, 3, 111, 18}, look::Navy,
-                                look::TimesNewRoman(13, false, true), Qt::AlignCenter);
+  BankLabl = MakeSpokenLabel(*Panel3, "BankLabl", {2, 3, 111, 18}, look::Navy,
+                             look::TimesNewRoman(13, false, true), Qt::AlignCenter);
   BankLabl->setText("Bank:");
 }
 

@@ -10,6 +10,7 @@
 #include "Cards.h"
 #include "HandEngine.h"
 #include "MediaPlayer.h"
+#include "SpokenLabel.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -31,6 +32,7 @@ class ClickableImage;
 class Platform;
 class TAbout;
 class TDecks;
+class THintWindow;
 class TExitDlg;
 class THelpBox;
 class TIntroDlg;
@@ -61,12 +63,13 @@ class TMainForm : public QMainWindow {
   // The rules of the hand that the table animates.
   const HandEngine& Engine() const { return engine_; }
 
-  // Components, named as in the window's definition.
-  QLabel* CaptionBar = nullptr;
+  // Components, named as in the window's definition. The labels of messages
+  // are spoken to a screen reader as their texts appear.
+  SpokenLabel* CaptionBar = nullptr;
   QFrame* t = nullptr;
-  QLabel* DlrLabl = nullptr;
-  QLabel* PlrLabl = nullptr;
-  QLabel* MainLabl = nullptr;
+  SpokenLabel* DlrLabl = nullptr;
+  SpokenLabel* PlrLabl = nullptr;
+  SpokenLabel* MainLabl = nullptr;
   QLabel* DlrNameLabl = nullptr;
   QLabel* PlrNameLabl = nullptr;
   QLabel* DlrCard0 = nullptr;
@@ -79,7 +82,7 @@ class TMainForm : public QMainWindow {
   ClickableImage* PlrCard2 = nullptr;
   ClickableImage* PlrCard3 = nullptr;
   ClickableImage* PlrCard4 = nullptr;
-  QLabel* BetLabl = nullptr;
+  SpokenLabel* BetLabl = nullptr;
   QLabel* DeckStack = nullptr;
   QLabel* DeckCard = nullptr;
   TMediaPlayer MediaPlayer1;
@@ -107,9 +110,9 @@ class TMainForm : public QMainWindow {
   QFrame* MoneyBreakPanl = nullptr;
   QPushButton* Draw = nullptr;
   QPushButton* Bet = nullptr;
-  QLabel* LastBetLabl = nullptr;
+  SpokenLabel* LastBetLabl = nullptr;
   QFrame* Panel3 = nullptr;
-  QLabel* BankLabl = nullptr;
+  SpokenLabel* BankLabl = nullptr;
 
   // Main menu.
   QMenu* Game = nullptr;
@@ -154,6 +157,8 @@ class TMainForm : public QMainWindow {
   void DlrShowTimer();
   void kingOheartsTimer();
   void ShowDlrClick();
+  // The H key while the player chooses discards: the Hint window.
+  void HintClick();
 
   // Betting and the cash tray.
   void BetEditChange();
@@ -183,7 +188,8 @@ class TMainForm : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   // The keys 1 to 5 mark and unmark the player's cards like a click on them;
-  // Return presses the focused Deal or Draw button.
+  // Return presses the focused Deal or Draw button;
+  // H opens the Hint window.
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -193,6 +199,9 @@ class TMainForm : public QMainWindow {
   void BuildMenu();
   void ConnectTimers();
   void SetStartState();
+  void DescribeForScreenReaders();
+  // Says what a card place shows after a mark or unmark.
+  void AnnounceMark(int position);
 
   // "Enabling" a timer that runs already must not restart its countdown.
   static void EnableTimer(QTimer& timer);
@@ -227,6 +236,9 @@ class TMainForm : public QMainWindow {
   std::array<QLabel*, 5> dealerCards_{};
   std::array<ClickableImage*, 5> playerCards_{};
   std::array<ClickableImage*, 5> moneySlots_{};
+  // Says a card marked or unmarked, which happens away from the keyboard focus.
+  Announcer* markAnnouncer_ = nullptr;
+  THintWindow* hintWindow_ = nullptr;
 };
 
 }  // namespace velmora

@@ -18,6 +18,10 @@ QString CardPictureName(int imageId) {
   return QString::fromStdString(CardName(imageId));
 }
 
+QString MarkedCardName(int card) {
+  return CardPictureName(card) + QStringLiteral(", marked for discard");
+}
+
 QString BillName(std::int32_t denomination) {
   // Spoken, not shown: the thousands separators help the listener.
   const QString amount = QLocale(QLocale::English, QLocale::UnitedStates).toString(denomination);
@@ -27,6 +31,11 @@ QString BillName(std::int32_t denomination) {
 void ShowCardPicture(QLabel& place, int imageId) {
   ShowImage(place, imageId);
   place.setAccessibleName(CardPictureName(imageId));
+}
+
+void ShowMarkedCard(QLabel& place, int backId, int card) {
+  ShowImage(place, backId);
+  place.setAccessibleName(MarkedCardName(card));
 }
 
 void ShowBillPicture(QLabel& slot, std::int32_t denomination) {

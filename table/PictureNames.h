@@ -17,8 +17,13 @@ QString CardPictureName(int imageId);
 // "$500 bill"; from $5,000 up the tray holds strapped bundles: "$5,000 bundle".
 QString BillName(std::int32_t denomination);
 
+// "Five of Clubs, marked for discard": the player's card under the back that marks it.
+QString MarkedCardName(int card);
+
 // Shows picture `imageId` (a face or a back) in a card place.
 void ShowCardPicture(QLabel& place, int imageId);
+// Shows back `backId` over the player's `card`, marked for discard.
+void ShowMarkedCard(QLabel& place, int backId, int card);
 void ShowBillPicture(QLabel& slot, std::int32_t denomination);
 // A card place or bill slot that shows nothing says "empty".
 void EmptyPicture(QLabel& place);

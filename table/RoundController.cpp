@@ -97,7 +97,7 @@ void TMainForm::PlrCardClick(int position) {
   const auto p = static_cast<std::size_t>(position);
   const bool isKing = state_.PlayerHand[p] == KingOfHearts;
   if (*marked) {
-    ShowBack(*playerCards_[p]);
+    ShowMarkedCard(*playerCards_[p], state_.DeckBackId, state_.PlayerHand[p]);
     if (isKing) {
       kingOhearts.stop();
     }
@@ -107,6 +107,7 @@ void TMainForm::PlrCardClick(int position) {
       EnableTimer(kingOhearts);
     }
   }
+  AnnounceMark(position);
   Draw->setFocus();
 }
 
@@ -126,6 +127,13 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
       }
       return;
     }
+  }
+  if (modifiers == Qt::NoModifier && key == Qt::Key_H) {
+    event->accept();
+    if (!event->isAutoRepeat()) {
+      HintClick();
+    }
+    return;
   }
   if (modifiers != Qt::NoModifier || key < Qt::Key_1 || key > Qt::Key_5) {
     QMainWindow::keyPressEvent(event);

@@ -28,6 +28,8 @@ test_packages=(
   # a real X server and a real audio server for the window and sound tests
   xvfb xauth x11-utils xdotool
   pulseaudio pulseaudio-utils sox
+  # a hand played through the accessibility bus as a screen reader plays it
+  at-spi2-core dbus dbus-x11 python3-pyatspi python3-gi
   # the installed program, its menu entry, manuals and the .deb
   desktop-file-utils appstream man-db dpkg-dev file lintian
 )

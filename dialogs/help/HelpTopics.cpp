@@ -104,7 +104,10 @@ constexpr auto Deal = std::to_array<Paragraph>({
      "When the tenth card is down, the line at the bottom of the window reads "
      "\"Click on cards to remove and click Draw to replace\", the Deal button has "
      "become the Draw button, and the draw begins. From the keyboard, Alt+D presses "
-     "Deal or Draw, and the keys 1 to 5 turn over your cards from left to right."},
+     "Deal or Draw, the keys 1 to 5 turn over your cards from left to right, and H "
+     "opens the Hint window, which lists the draws you may make, best first, with "
+     "your chances against the dealer: the arrow keys choose one, Enter turns over "
+     "its cards and Escape closes the window without changing them."},
 });
 
 constexpr auto Drawing = std::to_array<Paragraph>({

@@ -1,18 +1,26 @@
 // The player's cards marked by click or by the keys 1 to 5, with the king of
-// hearts that pulls faces meanwhile, and every picture telling a screen
-// reader what it shows.
+// hearts that pulls faces meanwhile, every picture telling a screen reader
+// what it shows, what a screen reader hears through a hand, and the Hint
+// window that marks the draw the player picks from it.
 #include "CardNames.h"
 #include "ClickableImage.h"
+#include "DiscardAdvice.h"
+#include "HintWindow.h"
 #include "Images.h"
+#include "PictureNames.h"
+#include "SpokenLabel.h"
 #include "TableHarness.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
+
+#include <utility>
 
 using namespace velmora;
 using namespace velmora::testing;
@@ -28,16 +36,24 @@ QString SpokenName(QWidget* widget) {
   return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
-// The first card place whose name is not that of the picture it shows.
-QString NameMismatch(const TMainForm& form) {
+QString Description(QWidget* widget) {
+  return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+}
+
+// The first card place whose name is not that of the picture it shows; a
+// player's card under a back says which it is.
+QString NameMismatch(const TMainForm& form, const GameState& state) {
   std::vector<QLabel*> places{form.DeckCard};
   for (const auto& row : {PlayerImages(form), DealerImages(form)}) {
     places.insert(places.end(), row.begin(), row.end());
   }
-  for (QLabel* place : places) {
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    QLabel* place = places[i];
     const int shown = ShownId(*place);
+    const bool marked = i >= 1 && i <= 5 && state.Discards[i - 1] == 1 && shown >= BackImageId(0);
     const QString expected =
-        shown == 0 ? "empty"
+        marked       ? MarkedCardName(state.PlayerHand[i - 1])
+        : shown == 0 ? "empty"
         : shown >= BackImageId(0)
             ? "face down"
             : QString::fromStdString(CardName(shown == KingOfHeartsAltImageId ? 12 : shown));
@@ -47,6 +63,34 @@ QString NameMismatch(const TMainForm& form) {
   }
   return {};
 }
+
+// What a screen reader is told to speak: the text of every notification as it
+// appears. (Qt passes accessibility events on only to a platform that takes
+// them, which the tests' has not; the appearing is what the bridge turns into one.)
+class SpokenLog : public QObject {
+ public:
+  SpokenLog() { QCoreApplication::instance()->installEventFilter(this); }
+
+  // Lets the announcements due after the handlers that ran be made, and
+  // takes them; no timer of the table fires meanwhile.
+  QStringList Take() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    return std::exchange(lines_, {});
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && qobject_cast<Announcer*>(watched) != nullptr) {
+      QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(watched);
+      const bool notification = spoken->role() == QAccessible::Notification;
+      lines_.append((notification ? "" : "not a notification: ") + spoken->text(QAccessible::Name));
+    }
+    return false;
+  }
+
+ private:
+  QStringList lines_;
+};
 
 }  // namespace
 
@@ -130,7 +174,7 @@ class TableAccessTest : public QObject {
   void everyPictureSaysWhatItShows() {
     Table table;
     TMainForm& form = *table.form;
-    QCOMPARE(NameMismatch(form), QString());
+    QCOMPARE(NameMismatch(form, table.state), QString());
     QCOMPARE(SpokenName(form.MoneySlot4), QString("empty"));
     table.Start();
     QCOMPARE(SpokenName(form.DeckCard), QString("face down"));
@@ -145,22 +189,31 @@ class TableAccessTest : public QObject {
     QCOMPARE(SpokenName(form.BetEdit), QString("New Bet"));
     QCOMPARE(SpokenName(form.DeckStack), QString("deck"));
     QCOMPARE(SpokenName(form.Bet), QString("Deal"));
+    // What each line and place is, for a reader who meets them empty.
+    QCOMPARE(Description(form.BetLabl), QString("headline"));
+    QCOMPARE(Description(form.PlrLabl), QString("your hand"));
+    QCOMPARE(Description(form.PlrCard2), QString("your card 3"));
+    QCOMPARE(Description(form.DlrCard4), QString("dealer's card 5"));
+    // The status line is the status bar a screen reader reads on request, with its text as name.
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(form.CaptionBar);
+    QCOMPARE(status->role(), QAccessible::StatusBar);
+    QCOMPARE(status->text(QAccessible::Name), QString("  Enter your bet and click Deal to start"));
+    QCOMPARE(status->text(QAccessible::Description), QString("status line"));
 
     // The worked hand at clock 1, checked at every step of its chain.
     form.BetEdit->setText("250");
     table.PressDeal();
-    QCOMPARE(NameMismatch(form), QString());
+    QCOMPARE(NameMismatch(form, table.state), QString());
     while (!table.Step().empty()) {
-      QCOMPARE(NameMismatch(form), QString());
+      QCOMPARE(NameMismatch(form, table.state), QString());
       if (!form.Draw->isHidden() && form.Draw->isEnabled()) {
         QCOMPARE(SpokenName(form.PlrCard0), QString("Deuce of Clubs"));
         QCOMPARE(SpokenName(form.PlrCard2), QString("Ace of Hearts"));
-        QCOMPARE(SpokenName(form.CaptionBar),
-                 QString("  Click on cards to remove and click Draw to replace"));
         for (const int p : {0, 1, 3}) {
           table.ClickCard(p);
         }
-        QCOMPARE(SpokenName(form.PlrCard1), QString("face down"));
+        QCOMPARE(SpokenName(form.PlrCard1), QString("Seven of Spades, marked for discard"));
+        QCOMPARE(NameMismatch(form, table.state), QString());
         table.PressDraw();
         QCOMPARE(SpokenName(form.PlrCard1), QString("empty"));
       }
@@ -168,6 +221,123 @@ class TableAccessTest : public QObject {
     QCOMPARE(SpokenName(form.DlrCard0), QString("King of Clubs"));
     QCOMPARE(SpokenName(form.DlrCard4), QString("Ten of Diamonds"));
     QCOMPARE(SpokenName(form.MainLabl), QString("You're a winner!"));
+  }
+
+  // H lists the draws best first while the player chooses, and does nothing
+  // at any other time; Enter marks exactly the selected draw's cards, Escape
+  // changes nothing.
+  void hintMarksTheChosenDrawOnly() {
+    Table table;
+    TMainForm& form = *table.form;
+    table.Start();
+    const auto hintOpened = [&table] {
+      return std::count(table.platform.modalTitles.begin(), table.platform.modalTitles.end(),
+                        "Hint");
+    };
+    form.HintClick();  // betting
+    table.TypeBet("250");
+    table.PressDeal();
+    form.HintClick();  // dealing
+    table.RunChain();
+    QCOMPARE(hintOpened(), 0);
+
+    // The worked hand at clock 1, with a card marked that the chosen draw keeps.
+    const Hand hand = table.state.PlayerHand;
+    const std::vector<DiscardChoice> advice = AdviseDiscards(hand);
+    QVERIFY(advice.size() > 2);
+    table.ClickCard(2);
+    QStringList lines;
+    int selectedFirst = -1;
+    table.platform.onModal = [&](QDialog& dialog) {
+      auto& hint = static_cast<THintWindow&>(dialog);
+      for (int row = 0; row < hint.Choices->count(); ++row) {
+        lines.append(hint.Choices->item(row)->text());
+      }
+      selectedFirst = hint.Choices->currentRow();
+      QTest::keyClick(hint.Choices, Qt::Key_Down);
+      QTest::keyClick(hint.Choices, Qt::Key_Return);
+    };
+    QTest::keyClick(form.Draw, Qt::Key_H);
+    QCOMPARE(hintOpened(), 1);
+    QCOMPARE(selectedFirst, 0);
+    QCOMPARE(lines.size(), static_cast<qsizetype>(advice.size()));
+    QCOMPARE(lines.first(), QString::fromStdString(DescribeChoice(hand, advice[0])));
+    QCOMPARE(lines[1], QString::fromStdString(DescribeChoice(hand, advice[1])));
+    QCOMPARE(table.state.Discards, advice[1].discards);
+    for (std::size_t p = 0; p < 5; ++p) {
+      const bool marked = advice[1].discards[p] == 1;
+      QCOMPARE(ShownId(*PlayerImages(form)[p]), marked ? 60 : hand[p]);
+      QCOMPARE(SpokenName(PlayerImages(form)[p]),
+               marked ? MarkedCardName(hand[p]) : QString::fromStdString(CardName(hand[p])));
+    }
+    QCOMPARE(form.focusWidget(), form.Draw);
+
+    // Escape after moving the selection leaves the marks as they were.
+    table.platform.onModal = [](QDialog& dialog) {
+      auto& hint = static_cast<THintWindow&>(dialog);
+      QTest::keyClick(hint.Choices, Qt::Key_Down);
+      QTest::keyClick(hint.Choices, Qt::Key_Escape);
+    };
+    QTest::keyClick(form.Draw, Qt::Key_H);
+    QCOMPARE(hintOpened(), 2);
+    QCOMPARE(table.state.Discards, advice[1].discards);
+
+    table.platform.onModal = nullptr;
+    table.PressDraw();
+    form.HintClick();  // after the draw
+    table.RunChain();
+    form.HintClick();  // betting again
+    QCOMPARE(hintOpened(), 2);
+  }
+
+  // Everything a blind player must follow is spoken as it appears, once,
+  // and nothing is spoken of what the table does not show.
+  void aHandIsHeardAsItHappens() {
+    SpokenLog spoken;
+    Table table;
+    TMainForm& form = *table.form;
+    QCOMPARE(spoken.Take(), QStringList());  // the bare table says nothing
+    // The welcome texts give way to the betting ones before the event loop
+    // runs here (in play it runs in the welcome dialog, which hears them).
+    table.Start();
+    QCOMPARE(spoken.Take(), (QStringList{"Place Your Bet..",
+                                         "Enter your bet and click Deal to start", "Bank: $1000"}));
+    // Each key typed into the bet field is an event of its own: the cash left is said after each.
+    QStringList bank;
+    for (const char key : {'2', '5', '0'}) {
+      QTest::keyClick(form.BetEdit, key);
+      bank += spoken.Take();
+    }
+    QCOMPARE(bank, (QStringList{"Bank: $998", "Bank: $975", "Bank: $750"}));
+    table.PressDeal();
+    table.RunChain();
+    QCOMPARE(spoken.Take(), (QStringList{"Game Pot:  $500", "Last Bet: $250",
+                                         "Click on cards to remove and click Draw to replace"}));
+    // Marks are said as they change, also by key, though the focus stays on Draw.
+    table.ClickCard(1);
+    QTest::keyClick(form.Draw, Qt::Key_1);
+    table.ClickCard(1);
+    table.ClickCard(3);
+    QCOMPARE(spoken.Take(), (QStringList{"Seven of Spades, marked for discard",
+                                         "Deuce of Clubs, marked for discard", "Seven of Spades",
+                                         "Nine of Hearts, marked for discard"}));
+    table.ClickCard(1);
+    spoken.Take();
+    table.PressDraw();
+    table.RunChain("DlrReplA");
+    QCOMPARE(spoken.Take(), QStringList{"Dealer takes 3"});
+    table.RunChain();
+    QCOMPARE(spoken.Take(),
+             (QStringList{"You're a winner!", "Dealer's hand: Pair", "Your hand: Pair",
+                          "Bank: $1250", "Change your bet or click Deal to play"}));
+
+    // The next hand's names are heard again though they are the same as the last one's.
+    table.ToShowdown("100", {1, 14, 30, 45, 11}, {27, 40, 17, 6, 24}, false);
+    spoken.Take();
+    form.pickAwinnerTimer();
+    QCOMPARE(spoken.Take(),
+             (QStringList{"Push.. Split the Pot!", "Dealer's hand: Pair", "Your hand: Pair",
+                          "Bank: $1250", "Change your bet or click Deal to play"}));
   }
 };
 

@@ -165,6 +165,12 @@ class Session {
       form_.PlrCardClick(position);
     }
     shoot_.Widget(form_, "05-dealt-two-cards-marked");
+    platform_.onModal = [this](QDialog& dialog) {
+      shoot_.Screen("05a-hint-beside-the-table");
+      shoot_.Widget(dialog, "05b-hint-window");
+    };
+    form_.HintClick();  // left with Escape: the marks stay
+    platform_.onModal = nullptr;
     form_.DrawClick();
     for (int step = 0; step < 5; ++step) {
       form_.PlrReplATimerTimer();
