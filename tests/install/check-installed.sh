@@ -184,7 +184,8 @@ check_package() {
   }
   # Debian's own checks: errors fail, warnings are shown.
   if command -v lintian >/dev/null; then
-    lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
+    # Its temporary files go to the work folder, which is removed afterwards.
+    TMPDIR=$work lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
     grep -q '^E: ' "$work/lintian.log" && fail "lintian: $(cat "$work/lintian.log")"
     grep -v '^E: ' "$work/lintian.log" >&2
   else
