@@ -29,7 +29,7 @@ struct HandResult {
 
 // Deals one hand, shuffling with the given clock, and plays it to the
 // showdown. `adviceSamples` is how many deals the discard advisor weighs per
-// draw for PlayerStrategy::Best (0: its default for play).
+// draw for PlayerStrategy::Best (0: the advisor's own default).
 HandResult PlayHand(Table& table, const Clock& clock, PlayerStrategy player, int adviceSamples = 0);
 
 struct SimResults {
