@@ -167,9 +167,11 @@ constexpr auto Drawing = std::to_array<Paragraph>({
      "a straight flush: draw one card to them. Four cards of a plain flush or "
      "straight win less often than two high cards."},
     {K,
-     "Played the best way, the game is very nearly even. Over 300,000 hands drawn "
-     "the best way the house kept 0.14% of the money bet, and with 95% confidence "
-     "its true edge lies between -0.22% (an edge for you) and 0.50%."},
+     "Drawing as the dealer does makes the game even, as you then play by the "
+     "dealer's own rule. The best draw does a little better: over 3,000 random "
+     "hands it gained 0.15% of the bet per hand, so against the best play the "
+     "house's edge is -0.15%, between -0.17% and -0.12% with 95% confidence. The "
+     "house wins nothing from a player who draws the best way."},
 });
 
 constexpr auto Showdown = std::to_array<Paragraph>({

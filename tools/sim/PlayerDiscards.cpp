@@ -13,8 +13,7 @@ DiscardFlags ChoosePlayerDiscards(const Hand& hand, const HandRank& rank, Player
     case PlayerStrategy::Pat:
       break;
     case PlayerStrategy::Best: {
-      const AdviceOptions options{.samples = samples > 0 ? samples : DefaultBestPlaySamples};
-      return AdviseDiscards(hand, options).front().discards;
+      return AdviseDiscards(hand, {.samples = samples}).front().discards;
     }
   }
   return {};

@@ -6,12 +6,10 @@
 
 namespace velmora::sim {
 
-// Deals per draw that --player best weighs when --samples is not given:
-// enough to tell the draws that matter apart at a few milliseconds a hand.
-inline constexpr int DefaultBestPlaySamples = 2000;
-
-// `rank` is the hand as dealt. `samples` is for PlayerStrategy::Best only;
-// 0 means DefaultBestPlaySamples.
+// `rank` is the hand as dealt. `samples` is for PlayerStrategy::Best only:
+// the advisor's deals per draw, 0 for its own default. Fewer are faster but
+// play worse; at 2,000 the close calls are so often wrong that the play falls
+// below the house's own rule.
 DiscardFlags ChoosePlayerDiscards(const Hand& hand, const HandRank& rank, PlayerStrategy strategy,
                                   int samples);
 

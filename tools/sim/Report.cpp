@@ -1,6 +1,6 @@
 #include "Report.h"
 
-#include "PlayerDiscards.h"
+#include "DiscardAdvice.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,7 +70,7 @@ void WriteTable(std::ostream& out, const SimOptions& options, const SimResults& 
     player = "draws by the house's rule";
   } else if (options.player == PlayerStrategy::Best) {
     player = Format("draws as the discard advisor finds best (%d deals per draw)",
-                    options.samples > 0 ? options.samples : DefaultBestPlaySamples);
+                    options.samples > 0 ? options.samples : DefaultAdviceSamples);
   }
   out << Format("%lld %s from calendar second %lld; the player %s.\n\n", static_cast<long long>(n),
                 n == 1 ? "hand" : "hands", static_cast<long long>(options.startTime),
@@ -121,8 +121,7 @@ void WriteJson(std::ostream& out, const SimOptions& options, const SimResults& r
   out << "{\"hands\":" << results.hands << ",\"start_time\":" << options.startTime
       << ",\"player\":\"" << StrategyName(options.player) << "\"";
   if (options.player == PlayerStrategy::Best) {
-    out << ",\"advice_samples\":"
-        << (options.samples > 0 ? options.samples : DefaultBestPlaySamples);
+    out << ",\"advice_samples\":" << (options.samples > 0 ? options.samples : DefaultAdviceSamples);
   }
   out << ",\"player_wins\":" << results.playerWins << ",\"dealer_wins\":" << results.dealerWins
       << ",\"pushes\":" << results.pushes << ",\"player_categories\":";

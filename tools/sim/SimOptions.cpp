@@ -59,9 +59,8 @@ std::string Usage() {
          "  --advise HAND    five cards, each a rank 2-9, T, J, Q, K or A and a suit\n"
          "                   C, D, H or S; prints every allowed draw, best first\n"
          "  --samples S      deals of the unseen cards the advisor plays per draw,\n"
-         "                   1 to 10000000 (default 50000 for --advise, a standard\n"
-         "                   error of at most 0.25 points per chance; 2000 for\n"
-         "                   --player best)\n"
+         "                   1 to 10000000 (default 50000: a standard error of at\n"
+         "                   most 0.25 points per chance; fewer play worse)\n"
          "  --json           print one JSON object instead of the table\n"
          "  --help           print this text\n";
 }

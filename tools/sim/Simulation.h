@@ -34,7 +34,7 @@ struct HandResult {
 // Deals one hand, shuffling with the given clock, and plays it to the
 // showdown through every step of the table's hand. `adviceSamples` is how
 // many deals the discard advisor weighs per draw for PlayerStrategy::Best
-// (0: its default for play).
+// (0: the advisor's own default).
 HandResult PlayHand(Table& table, const Clock& clock, PlayerStrategy player, int adviceSamples = 0);
 
 struct SimResults {
