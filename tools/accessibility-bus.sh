@@ -97,4 +97,6 @@ export QT_ACCESSIBILITY=1
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export VELMORA_ACCESSIBILITY_BUS=1
 
-"$@"
+# Ends the command itself before a caller's own time limit would kill this
+# script outright, which would leave what it started running.
+timeout --kill-after=10 "${VELMORA_ACCESSIBILITY_TIMEOUT:-240}" "$@"
