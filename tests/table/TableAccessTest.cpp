@@ -55,13 +55,13 @@ class TableAccessTest : public QObject {
 
  private slots:
   void keysMarkCardsOnlyWhileChoosingAndTheKingPullsFaces() {
-    const std::int64_t seconds =
-        FindSeconds([](const FirstDeal& deal) { return deal.player[4] == KingOfHearts; });
     Table table;
     TMainForm& form = *table.form;
     PressKey(form, Qt::Key_1);  // before the splash has ended
     table.Start();
-    table.platform.seconds = seconds;
+    table.platform.seconds = SecondsFor(table.state, [](HandEngine&, const GameState& state) {
+      return state.PlayerHand[4] == KingOfHearts;
+    });
     // Betting: the digits go into the bet field, which has the focus.
     PressKey(form, Qt::Key_1);
     PressKey(form, Qt::Key_5);
@@ -73,7 +73,7 @@ class TableAccessTest : public QObject {
     form.Bet->setFocus();
     PressKey(form, Qt::Key_Return);
     QVERIFY(form.DealDelay.isActive());
-    form.DealDelayTimer();
+    table.Step();
     PressKey(form, Qt::Key_1);  // dealing
     // The king's faces start at the first tick, before it shows, and the later
     // ticks do not restart them: the first change comes 1.5 s after that tick.
@@ -99,10 +99,10 @@ class TableAccessTest : public QObject {
     QCOMPARE(ShownId(*form.PlrCard4), 60);
     table.ClickCard(4);
     QVERIFY(form.kingOhearts.isActive());
-    form.kingOheartsTimer();
+    Fire(form.kingOhearts);
     QCOMPARE(ShownId(*form.PlrCard4), KingOfHeartsAltImageId);
     QCOMPARE(SpokenName(form.PlrCard4), QString("King of Hearts"));
-    form.kingOheartsTimer();
+    Fire(form.kingOhearts);
     QCOMPARE(ShownId(*form.PlrCard4), KingOfHearts);
     // Neither a key held down, other keys nor a modifier mark anything.
     QKeyEvent held(QEvent::KeyPress, Qt::Key_2, Qt::NoModifier, "2", true);
@@ -150,7 +150,7 @@ class TableAccessTest : public QObject {
     form.BetEdit->setText("250");
     table.PressDeal();
     QCOMPARE(NameMismatch(form), QString());
-    while (!table.Step().empty()) {
+    while (table.Step() != nullptr) {
       QCOMPARE(NameMismatch(form), QString());
       if (!form.Draw->isHidden() && form.Draw->isEnabled()) {
         QCOMPARE(SpokenName(form.PlrCard0), QString("Deuce of Clubs"));
