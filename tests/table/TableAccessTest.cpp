@@ -153,20 +153,15 @@ class TableAccessTest : public QObject {
     while (table.Step() != nullptr) {
       QCOMPARE(NameMismatch(form), QString());
       if (!form.Draw->isHidden() && form.Draw->isEnabled()) {
-        QCOMPARE(SpokenName(form.PlrCard0), QString("Deuce of Clubs"));
-        QCOMPARE(SpokenName(form.PlrCard2), QString("Ace of Hearts"));
         QCOMPARE(SpokenName(form.CaptionBar),
                  QString("  Click on cards to remove and click Draw to replace"));
         for (const int p : {0, 1, 3}) {
           table.ClickCard(p);
         }
-        QCOMPARE(SpokenName(form.PlrCard1), QString("face down"));
+        QCOMPARE(NameMismatch(form), QString());
         table.PressDraw();
-        QCOMPARE(SpokenName(form.PlrCard1), QString("empty"));
       }
     }
-    QCOMPARE(SpokenName(form.DlrCard0), QString("King of Clubs"));
-    QCOMPARE(SpokenName(form.DlrCard4), QString("Ten of Diamonds"));
     QCOMPARE(SpokenName(form.MainLabl), QString("You're a winner!"));
   }
 };
