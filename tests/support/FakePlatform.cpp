@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <utility>
 
 namespace velmora::testing {
 
@@ -63,23 +64,21 @@ QMessageBox::StandardButton FakePlatform::ShowMessage(QWidget*, QMessageBox::Ico
 
 QString FakePlatform::AskSaveFileName(QWidget*, const QString& title, const QString& filter,
                                       const QString& defaultSuffix) {
-  fileDialogs.push_back({title, filter, defaultSuffix});
-  if (saveAnswers.empty()) {
-    return {};
-  }
-  QString answer = saveAnswers.front();
-  saveAnswers.pop_front();
-  return answer;
+  return AnswerFileDialog(saveAnswers, {title, filter, defaultSuffix});
 }
 
 QString FakePlatform::AskOpenFileName(QWidget*, const QString& title, const QString& filter,
                                       const QString& defaultSuffix) {
-  fileDialogs.push_back({title, filter, defaultSuffix});
-  if (openAnswers.empty()) {
-    return {};
+  return AnswerFileDialog(openAnswers, {title, filter, defaultSuffix});
+}
+
+QString FakePlatform::AnswerFileDialog(std::deque<QString>& answers, FileDialogRequest request) {
+  fileDialogs.push_back(std::move(request));
+  if (answers.empty()) {
+    return {};  // cancelled
   }
-  QString answer = openAnswers.front();
-  openAnswers.pop_front();
+  QString answer = answers.front();
+  answers.pop_front();
   return answer;
 }
 

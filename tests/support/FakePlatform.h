@@ -90,6 +90,9 @@ class FakePlatform final : public Platform {
   int exitStatus = 0;
 
   FakeSoundOutput sound;
+
+ private:
+  QString AnswerFileDialog(std::deque<QString>& answers, FileDialogRequest request);
 };
 
 }  // namespace velmora::testing

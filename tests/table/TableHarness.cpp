@@ -2,47 +2,42 @@
 
 #include "ClickableImage.h"
 #include "Images.h"
-#include "IntroDlg.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimerEvent>
 
-#include <array>
 #include <utility>
 
 namespace velmora::testing {
 
-FirstDeal SimulateFirstDeal(std::int64_t seconds) {
-  FirstDeal deal;
-  deal.deck = InitialDeckGrid();
-  RandomSource random;
-  Shuffle(deal.deck, random, [seconds] { return seconds; });
-  std::int32_t next = 1;
-  DealHands(deal.deck, next, deal.player, deal.dealer);
-  return deal;
-}
-
-int DealerDrawAfterPat(const FirstDeal& deal) {
-  Hand dealer = deal.dealer;
-  RankCounts counts{};
-  HandRank rank{};
-  std::int32_t next = 11;
-  return ChooseDealerDraw(deal.deck, InitialDeckPositions(), dealer, counts, rank, next);
-}
-
-std::int64_t FindSeconds(const std::function<bool(const FirstDeal&)>& predicate) {
-  std::int64_t seconds = 1;
-  while (seconds < 200000 && !predicate(SimulateFirstDeal(seconds))) {
-    ++seconds;
+std::int64_t SecondsFor(const GameState& state,
+                        const std::function<bool(HandEngine&, const GameState&)>& wanted) {
+  for (std::int64_t seconds = 1; seconds < 1000000; ++seconds) {
+    GameState next = state;
+    HandEngine engine(next);
+    engine.StartPlay();
+    engine.AcceptBet("1");
+    engine.Deal([seconds] { return seconds; });
+    if (wanted(engine, next)) {
+      return seconds;
+    }
   }
-  return seconds;
+  qFatal("no clock value deals the hand wanted");
+}
+
+std::optional<SettlementResult> StandPat(HandEngine& engine) {
+  engine.DealShown();
+  engine.Draw();
+  engine.HouseDraw();
+  engine.Reveal();
+  return engine.Settle();
 }
 
 std::array<QLabel*, 5> PlayerImages(const TMainForm& form) {
@@ -51,25 +46,24 @@ std::array<QLabel*, 5> PlayerImages(const TMainForm& form) {
 std::array<QLabel*, 5> DealerImages(const TMainForm& form) {
   return {form.DlrCard0, form.DlrCard1, form.DlrCard2, form.DlrCard3, form.DlrCard4};
 }
-std::array<QLabel*, 5> SlotImages(const TMainForm& form) {
-  return {form.MoneySlot0, form.MoneySlot1, form.MoneySlot2, form.MoneySlot3, form.MoneySlot4};
-}
 
 int ShownId(const QLabel& image) {
   const QImage picture = image.pixmap().toImage();
   if (picture.isNull()) {
     return 0;
   }
-  static std::map<int, QImage> pictures;
-  for (int id = 1; id < BackImageId(10); ++id) {
-    if (id > KingOfHeartsAltImageId && id < BackImageId(0)) {
-      continue;
+  // The pictures rendered once: comparing is what the tests do most.
+  static const std::map<int, QImage> pictures = [] {
+    std::map<int, QImage> all;
+    for (int id = 1; id < BackImageId(10); ++id) {
+      if (id <= KingOfHeartsAltImageId || id >= BackImageId(0)) {
+        all.emplace(id, ImageById(id).toImage());
+      }
     }
-    auto found = pictures.find(id);
-    if (found == pictures.end()) {
-      found = pictures.emplace(id, ImageById(id).toImage()).first;
-    }
-    if (found->second == picture) {
+    return all;
+  }();
+  for (const auto& [id, shown] : pictures) {
+    if (shown == picture) {
       return id;
     }
   }
@@ -109,18 +103,8 @@ void Table::Start(int bank, bool sound) {
     dialog.findChild<QCheckBox*>("SoundCheck")->setChecked(sound);
     QTest::mouseClick(dialog.findChild<QPushButton*>("OK"), Qt::LeftButton);
   };
-  form->SplashTimeTimer();
+  RunChain();
   platform.onModal = nullptr;
-  RunHatch();
-}
-
-int Table::RunHatch() {
-  int ticks = 0;
-  while (form->OpenHatch.isActive() && ticks < 1000) {
-    form->OpenHatchTimer();
-    ++ticks;
-  }
-  return ticks;
 }
 
 void Table::TypeBet(const QString& text) {
@@ -145,35 +129,37 @@ void Table::Deal(const QString& bet) {
   RunChain();
 }
 
-std::string Table::Step(const std::string& stopAt) {
-  const std::array<std::pair<const char*, std::pair<QTimer*, void (TMainForm::*)()>>, 6> chain{{
-      {"DealDelay", {&form->DealDelay, &TMainForm::DealDelayTimer}},
-      {"PlrReplATimer", {&form->PlrReplATimer, &TMainForm::PlrReplATimerTimer}},
-      {"DlrDraw", {&form->DlrDraw, &TMainForm::DlrDrawTimer}},
-      {"DlrReplA", {&form->DlrReplA, &TMainForm::DlrReplATimer}},
-      {"DlrShow", {&form->DlrShow, &TMainForm::DlrShowTimer}},
-      {"pickAwinner", {&form->pickAwinner, &TMainForm::pickAwinnerTimer}},
-  }};
-  for (const auto& [name, timer] : chain) {
-    if (timer.first->isActive()) {
-      if (name == stopAt) {
-        return {};
-      }
-      (form->*timer.second)();
-      return name;
-    }
-  }
-  return {};
+void Fire(QTimer& timer) {
+  QTimerEvent event(timer.timerId());
+  QCoreApplication::sendEvent(&timer, &event);
 }
 
-std::map<std::string, int> Table::RunChain(const std::string& stopAt) {
-  std::map<std::string, int> ticks;
-  for (int guard = 0; guard < 100; ++guard) {
-    const std::string name = Step(stopAt);
-    if (name.empty()) {
+QTimer* Table::Pending() const {
+  for (QTimer* timer : form->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
+    if (timer->isActive() && timer != &form->kingOhearts) {
+      return timer;
+    }
+  }
+  return nullptr;
+}
+
+QTimer* Table::Step(const QTimer* stopAt) {
+  QTimer* timer = Pending();
+  if (timer == nullptr || timer == stopAt) {
+    return nullptr;
+  }
+  Fire(*timer);
+  return timer;
+}
+
+Ticks Table::RunChain(const QTimer* stopAt) {
+  Ticks ticks;
+  for (int guard = 0; guard < 1000; ++guard) {
+    const QTimer* timer = Step(stopAt);
+    if (timer == nullptr) {
       break;
     }
-    ++ticks[name];
+    ++ticks[timer];
   }
   return ticks;
 }
@@ -185,19 +171,6 @@ void Table::PlayHand(const QString& bet, const std::vector<int>& discards) {
   }
   PressDraw();
   RunChain();
-}
-
-void Table::ToShowdown(const QString& bet, const Hand& player, const Hand& dealer, bool settle) {
-  Deal(bet);
-  PressDraw();
-  RunChain("pickAwinner");
-  state.PlayerHand = player;
-  state.DealerHand = dealer;
-  state.PlayerDealtRank = EvaluateHand(player);
-  state.DealerDealtRank = EvaluateHand(dealer);
-  if (settle) {
-    form->pickAwinnerTimer();
-  }
 }
 
 std::vector<std::string> Table::TakeSoundEvents() {

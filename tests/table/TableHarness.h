@@ -1,20 +1,21 @@
 // Drives the real table with all its windows behind a fake platform: a fixed
 // clock, scripted message boxes and dialogs, a recording sound output and a
-// working directory of its own that holds the sound files.
+// working directory of its own that holds the sound files. Its timers fire
+// as the event loop fires them, only without the waiting.
 #pragma once
 
-#include "Cards.h"
 #include "FakePlatform.h"
 #include "GameState.h"
+#include "HandEngine.h"
 #include "MainForm.h"
 #include "ProgramWindows.h"
 
-#include <QString>
 #include <QTemporaryDir>
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,27 +23,25 @@ class QLabel;
 
 namespace velmora::testing {
 
-// The hand the table deals first after it was built, at this clock.
-struct FirstDeal {
-  Hand player{};
-  Hand dealer{};
-  DeckGrid deck{};
-};
-FirstDeal SimulateFirstDeal(std::int64_t seconds);
-// How many cards the dealer draws when the player stands pat.
-int DealerDrawAfterPat(const FirstDeal& deal);
-// The first clock value from 1 on whose first deal satisfies the predicate.
-std::int64_t FindSeconds(const std::function<bool(const FirstDeal&)>& predicate);
+// The first clock value from 1 on at which the next hand dealt from `state`
+// is what `wanted` looks for; it may play the hand on with the engine.
+std::int64_t SecondsFor(const GameState& state,
+                        const std::function<bool(HandEngine&, const GameState&)>& wanted);
+// The rest of a dealt hand, the player standing pat.
+std::optional<SettlementResult> StandPat(HandEngine& engine);
 
 std::array<QLabel*, 5> PlayerImages(const TMainForm& form);
 std::array<QLabel*, 5> DealerImages(const TMainForm& form);
-std::array<QLabel*, 5> SlotImages(const TMainForm& form);
 
 // The image id a control shows: a card, the king's second face or a back; 0
 // when it is empty, -1 when it is something else.
 int ShownId(const QLabel& image);
 using Ids = std::vector<int>;
 Ids Shown(const std::array<QLabel*, 5>& images);
+
+using Ticks = std::map<const QTimer*, int>;
+// Delivers what the event loop delivers when an active timer's time is up.
+void Fire(QTimer& timer);
 
 class Table {
  public:
@@ -54,7 +53,6 @@ class Table {
   // End of the splash with the welcome dialog accepted (bank 0 $100, 1
   // $1,000, 2 $5,000), then the hatch run open.
   void Start(int bank = 1, bool sound = true);
-  int RunHatch();  // ticks until the hatch timer stops
 
   void TypeBet(const QString& text);
   void PressDeal();
@@ -62,17 +60,15 @@ class Table {
   void PressDraw();
   // Bets and deals to the player's choice of discards.
   void Deal(const QString& bet);
-  // Runs the handler of the hand's pending timer and returns its timer's
-  // name; empty when nothing is pending or `stopAt` would run next.
-  std::string Step(const std::string& stopAt = "");
-  // Steps until `stopAt` would run next or nothing is pending; the handlers
-  // run with their number of ticks.
-  std::map<std::string, int> RunChain(const std::string& stopAt = "");
+  // The window's timer that fires next; the king's faces, which change
+  // beside a hand until it is settled, are left to the tests.
+  QTimer* Pending() const;
+  // Fires the pending timer unless it is `stopAt`; returns it.
+  QTimer* Step(const QTimer* stopAt = nullptr);
+  // Steps until `stopAt` is pending or nothing is; the ticks of each timer.
+  Ticks RunChain(const QTimer* stopAt = nullptr);
   // A whole hand: deal, the given discards, draws, reveal and showdown.
   void PlayHand(const QString& bet, const std::vector<int>& discards);
-  // A hand played to the reveal, then given these final hands (as if dealt
-  // so) for the showdown, which runs unless asked not to.
-  void ToShowdown(const QString& bet, const Hand& player, const Hand& dealer, bool settle = true);
 
   std::vector<std::string> TakeSoundEvents();
 

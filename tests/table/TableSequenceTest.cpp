@@ -20,17 +20,6 @@ using namespace velmora::testing;
 
 namespace {
 
-// A step of a hand is pending or the player is choosing discards.
-bool HandUnderWay(const TMainForm& form) {
-  for (const QTimer* timer : {&form.DealDelay, &form.PlrReplATimer, &form.DlrDraw, &form.DlrReplA,
-                              &form.DlrShow, &form.pickAwinner}) {
-    if (timer->isActive()) {
-      return true;
-    }
-  }
-  return !form.Draw->isHidden();
-}
-
 QString SavedFileProblem(const Table& table) {
   const std::string file =
       FormatStatisticsFile(table.state.Statistics, "Player", table.state.StartingBank, SaveStamp{});
@@ -88,14 +77,16 @@ class TableSequenceTest : public QObject {
             action = "Draw";
             table.PressDraw();
             break;
-          default:
-            action = QString::fromStdString("timer " + table.Step());
+          default: {
+            const QTimer* timer = table.Step();
+            action = timer ? QString("timer of %1 ms").arg(timer->interval()) : "no timer";
             break;
+          }
         }
         const QString where = QString("run %1 step %2 after %3").arg(run).arg(step).arg(action);
         const QString problem = SavedFileProblem(table);
         QVERIFY2(problem.isEmpty(), qPrintable(where + ": " + problem));
-        QVERIFY2(!(form.Bet->isEnabled() && HandUnderWay(form)), qPrintable(where));
+        QVERIFY2(!form.Bet->isEnabled() || form.Engine().BettingOpen(), qPrintable(where));
       }
     }
   }
@@ -106,18 +97,19 @@ class TableSequenceTest : public QObject {
     table.platform.onModal = [](QDialog& dialog) {
       QTest::mouseClick(dialog.findChild<QPushButton*>("OK"), Qt::LeftButton);
     };
-    form.SplashTimeTimer();
-    table.platform.onModal = nullptr;
+    table.Step();  // the splash ends, the hatch starts to slide
     table.TypeBet("10");
     table.PressDeal();
-    form.DealDelayTimer();
-    form.DealDelayTimer();
+    Fire(form.DealDelay);
+    Fire(form.DealDelay);
     const Hand dealt = table.state.PlayerHand;
-    table.RunHatch();
+    while (form.OpenHatch.isActive()) {
+      Fire(form.OpenHatch);
+    }
     QVERIFY(!form.Bet->isEnabled());
     table.PressDeal();
     QCOMPARE(table.state.PlayerHand, dealt);
-    QCOMPARE(table.RunChain(), (std::map<std::string, int>{{"DealDelay", 8}}));
+    QCOMPARE(table.RunChain(), (Ticks{{&form.DealDelay, 8}}));
   }
 };
 

@@ -4,7 +4,7 @@
 #include <random>
 #include <vector>
 
-namespace velmora::testing {
+namespace velmora::reference {
 
 Outcomes PlayAtTheTable(const Hand& hand, const DiscardFlags& discards, std::int64_t deals,
                         std::uint64_t seed) {
@@ -51,4 +51,4 @@ Outcomes PlayAtTheTable(const Hand& hand, const DiscardFlags& discards, std::int
   return outcomes;
 }
 
-}  // namespace velmora::testing
+}  // namespace velmora::reference

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace velmora::testing {
+namespace velmora::reference {
 
 struct Outcomes {
   std::int64_t wins = 0;
@@ -22,4 +22,4 @@ struct Outcomes {
 Outcomes PlayAtTheTable(const Hand& hand, const DiscardFlags& discards, std::int64_t deals,
                         std::uint64_t seed);
 
-}  // namespace velmora::testing
+}  // namespace velmora::reference

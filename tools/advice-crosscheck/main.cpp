@@ -2,8 +2,8 @@
 // every draw of a hand beside those of long runs of whole deals laid out and
 // played as the table does (ReferencePlay), with the gap in standard errors.
 // A tool for checking by hand, too slow for a test.
+#include "CardCodes.h"
 #include "DiscardAdvice.h"
-#include "HandCodes.h"
 #include "ReferencePlay.h"
 
 #include <chrono>
@@ -19,7 +19,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: advice_crosscheck \"2C 7S AH 9H AC\" [deals per draw]\n");
     return 2;
   }
-  const Hand hand = testing::HandOf(argv[1]);
+  const sim::ParsedHand parsed = sim::ParseHand(argv[1]);
+  if (!parsed.error.empty()) {
+    std::fprintf(stderr, "advice_crosscheck: %s\n", parsed.error.c_str());
+    return 2;
+  }
+  const Hand hand = parsed.hand;
   const std::int64_t deals = argc > 2 ? std::atoll(argv[2]) : 1000000;
 
   const auto started = std::chrono::steady_clock::now();
@@ -35,7 +40,8 @@ int main(int argc, char** argv) {
   int compared = 0;
   for (std::size_t k = 0; k < choices.size(); ++k) {
     const DiscardChoice& choice = choices[k];
-    const testing::Outcomes table = testing::PlayAtTheTable(hand, choice.discards, deals, 1000 + k);
+    const reference::Outcomes table =
+        reference::PlayAtTheTable(hand, choice.discards, deals, 1000 + k);
     const double n = static_cast<double>(table.deals());
     const double win = static_cast<double>(table.wins) / n;
     const double push = static_cast<double>(table.pushes) / n;
