@@ -112,6 +112,7 @@ class TestStatSaving : public QObject {
  private slots:
   void refusedWritesKeepWhatWasThere_data();
   void refusedWritesKeepWhatWasThere();
+  void overwriteIsAskedFirst();
   void onlyPlainFilesAreReplaced();
   void realFullDiskKeepsTheOldFile();
 };
@@ -161,6 +162,35 @@ void TestStatSaving::refusedWritesKeepWhatWasThere() {
   QCOMPARE(ReadFile(fresh), game.Expected());
 }
 
+void TestStatSaving::overwriteIsAskedFirst() {
+  QTemporaryDir dir;
+  const QString old = dir.filePath("old.vlm");
+  const QString fresh = dir.filePath("fresh.vlm");
+  QVERIFY(WriteFile(old, "old"));
+  Game game;
+  // Cancel keeps the file; No asks for another name; Yes replaces.
+  for (const auto answer : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Yes}) {
+    game.platform.messages.clear();
+    game.platform.saveAnswers = {old, fresh};
+    game.platform.answers = {answer};
+    game.box.SaveSpBtnClick();
+    const testing::ShownMessage& asked = game.platform.messages.at(0);
+    QCOMPARE(QStringLiteral("%1|%2|%3|%4")
+                 .arg(asked.icon)
+                 .arg(asked.caption, asked.text)
+                 .arg(asked.buttons.toInt()),
+             QStringLiteral("%1|Overwrite Existing Stat File|%2 already exists. Do you want to "
+                            "replace it?|%3")
+                 .arg(QMessageBox::Question)
+                 .arg(old)
+                 .arg((QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel).toInt()));
+    QCOMPARE(game.platform.messages.size(), std::size_t{1});
+    QCOMPARE(ReadFile(old), answer == QMessageBox::Yes ? game.Expected() : QByteArray("old"));
+    QCOMPARE(QFile::exists(fresh), answer != QMessageBox::Cancel);
+  }
+  QCOMPARE(ReadFile(fresh), game.Expected());
+}
+
 void TestStatSaving::onlyPlainFilesAreReplaced() {
   QTemporaryDir dir;
   const QString pipe = dir.filePath("pipe.vlm");
@@ -172,10 +202,23 @@ void TestStatSaving::onlyPlainFilesAreReplaced() {
   const QString toPlain = dir.filePath("to-plain.vlm");
   QVERIFY(QFile::link(plain, toPlain));
 
+  QVERIFY(QDir(dir.path()).mkpath("folder"));
+  QVERIFY(WriteFile(dir.filePath("folder/inside.vlm"), "kept"));
+
   Game game;
   for (const QString& target : {pipe, toPipe}) {
     QCOMPARE(game.SaveAs(target), SaveError(target, "Not a regular file"));
   }
+  // A folder, a folder that is missing, a file taken for a folder: each is
+  // refused with the system's reason on the second line.
+  for (const QString& target : {dir.filePath("folder"), dir.filePath("missing/stats.vlm"),
+                                dir.filePath("plain.vlm/inner.vlm")}) {
+    const QString report = game.SaveAs(target);
+    QVERIFY2(report.startsWith(SaveError(target, "")) && report != SaveError(target, ""),
+             qPrintable(report));
+  }
+  QCOMPARE(ReadFile(dir.filePath("folder/inside.vlm")), QByteArray("kept"));
+  QCOMPARE(ReadFile(plain), QByteArray("old"));
   struct stat info {};
   QVERIFY(::stat(QFile::encodeName(pipe).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
   QCOMPARE(QFileInfo(toPipe).symLinkTarget(), pipe);
@@ -185,7 +228,8 @@ void TestStatSaving::onlyPlainFilesAreReplaced() {
   QCOMPARE(game.SaveAs(toPlain), QString());
   QCOMPARE(ReadFile(plain), game.Expected());
   QCOMPARE(QFileInfo(toPlain).symLinkTarget(), plain);
-  QCOMPARE(Entries(dir.path()).size(), 4);
+  QCOMPARE(Entries(dir.path()),
+           (QStringList{"folder", "pipe.vlm", "plain.vlm", "to-pipe.vlm", "to-plain.vlm"}));
 }
 
 void TestStatSaving::realFullDiskKeepsTheOldFile() {
