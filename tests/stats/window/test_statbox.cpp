@@ -1,93 +1,26 @@
 // The statistics window driven through the fake platform: what each label
 // shows, the two modes, opening with its error reports, the clock, and the
 // working directory.
-#include "FakePlatform.h"
-#include "GameState.h"
 #include "Images.h"
-#include "StatBox.h"
 #include "StatClock.h"
-#include "StatisticsFile.h"
+#include "StatsWindowGame.h"
 
-#include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QFontMetricsF>
-#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <QToolButton>
 #include <QtTest>
 
 #include <ctime>
 
 using namespace velmora;
-using velmora::testing::FakePlatform;
+using namespace velmora::testing;
 
 namespace {
 
-// 1999-12-31 15:05:07 and 2026-03-04 09:08:00, UTC (the test runs in UTC).
-constexpr std::int64_t NewYearsEve = 946652707;
+// 2026-03-04 09:08:00 UTC.
 constexpr std::int64_t MarchMorning = 1772615280;
-
-// One game as the table keeps it, and the window over it.
-struct Game {
-  GameState state;
-  FakePlatform platform;
-  int helpCalls = 0;
-  TStatBox box{platform, state, [this] { ++helpCalls; }};
-
-  Game() {
-    state.PlayerName = "Player";
-    state.StartingBank = 1000;
-    state.Bank = 1000;
-    state.DeckBackId = 63;
-    state.Statistics.StartGameStatistics(1000);
-    platform.seconds = NewYearsEve;
-  }
-
-  // One hand from draw to showdown; the player's hand counts as improved when asked.
-  void Play(const Hand& player, const Hand& dealer, int playerDraw, int dealerDraw,
-            std::int32_t bet, bool playerImproved = false) {
-    GameStatistics& s = state.Statistics;
-    s.RecordPlayerDraw(playerDraw);
-    s.RecordDealerDraw(dealerDraw);
-    const HandRank p = EvaluateHand(player);
-    const HandRank d = EvaluateHand(dealer);
-    s.RecordFinalHands(player, p, playerImproved ? HandRank{} : p, dealer, d, d);
-    const int outcome = CompareRanks(p, d);
-    state.Bank += outcome == 1 ? bet : outcome == 2 ? -bet : 0;
-    s.RecordOutcome(outcome, state.Bank);
-    s.RecordHandTotals(static_cast<std::uint32_t>(bet), static_cast<std::uint32_t>(state.Bank));
-  }
-
-  // Win with a pair of queens, win with three sevens (drawn into), lose to a heart flush.
-  void PlayThreeHands() {
-    Play({11, 24, 34, 43, 14}, {51, 8, 19, 29, 2}, 3, 2, 10);
-    Play({6, 19, 32, 40, 15}, {1, 14, 8, 23, 50}, 1, 3, 20, true);
-    Play({13, 3, 31, 47, 24}, {1, 3, 5, 7, 9}, 0, 0, 30);
-  }
-
-  QString Text(const char* name) const {
-    const auto* label = box.findChild<QLabel*>(name);
-    return label ? label->text() : QStringLiteral("<missing %1>").arg(name);
-  }
-  QAction* Item(const QString& text) const {
-    for (QAction* action : box.findChildren<QAction*>()) {
-      if (action->text() == text) {
-        return action;
-      }
-    }
-    return nullptr;
-  }
-  QToolButton* Button(const char* name) const { return box.findChild<QToolButton*>(name); }
-  QTimer* Clock() const { return box.findChild<QTimer*>("Timer1"); }
-
-  std::string FileFor(const SaveStamp& stamp) const {
-    return FormatStatisticsFile(state.Statistics, "Player", state.StartingBank, stamp);
-  }
-};
 
 bool ShowsImage(const QLabel* place, int id) {
   return place != nullptr && place->pixmap().toImage() == ImageById(id).toImage();
@@ -135,13 +68,6 @@ QStringList Snapshot(const Game& game) {
   return seen;
 }
 
-// A message box as "icon|caption|text|buttons".
-QString Shown(const velmora::testing::ShownMessage& message) {
-  return QStringLiteral("%1|%2|%3|%4")
-      .arg(message.icon)
-      .arg(message.caption, message.text)
-      .arg(message.buttons.toInt());
-}
 const QString StopIcon = QString::number(QMessageBox::Critical);
 
 // "name=text|name=text|...": each label's expected text.
@@ -150,17 +76,6 @@ void ExpectTexts(const Game& game, const QString& expected) {
     const QString name = entry.section('=', 0, 0);
     QCOMPARE(name + '=' + game.Text(name.toLatin1().constData()), entry);
   }
-}
-
-void WriteFile(const QString& path, const QByteArray& contents) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(contents);
-}
-
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 // A valid file with some lines replaced (1-based line numbers).
@@ -234,8 +149,7 @@ void TestStatBox::savedFileIsViewedUntilTheCurrentGameIsAskedFor() {
   const auto& request = game.platform.fileDialogs.back();
   QCOMPARE(request.title + '|' + request.filter + '|' + request.defaultSuffix,
            QString("Save Velmora Game Stats As|Velmora Game Stats (*.vlm)|vlm"));
-  QCOMPARE(ReadFile(played),
-           QByteArray::fromStdString(game.FileFor(SaveStamp{3, 5, 7, 1, 12, 31, 99})));
+  QCOMPARE(ReadFile(played), game.FileFor());
   QVERIFY(game.platform.messages.empty());
 
   game.Play({11, 24, 34, 43, 14}, {51, 8, 19, 29, 2}, 3, 2, 10);  // the game goes on
@@ -267,8 +181,8 @@ void TestStatBox::failedReadsChangeNothing() {
   const QString good = dir.filePath("good.vlm");
   Game game;
   game.PlayThreeHands();
-  const std::string valid = game.FileFor(SaveStamp{});
-  WriteFile(good, QByteArray::fromStdString(valid));
+  const std::string valid = game.FileFor(SaveStamp{}).toStdString();
+  QVERIFY(WriteFile(good, QByteArray::fromStdString(valid)));
   struct Bad {
     const char* file;
     QByteArray contents;
@@ -300,7 +214,7 @@ void TestStatBox::failedReadsChangeNothing() {
     QCOMPARE(Shown(game.platform.messages[0]),
              StopIcon + "|File Not Found|" + missing + ". File does not exist.|1024");
     for (const Bad& bad : bads) {
-      WriteFile(dir.filePath(bad.file), bad.contents);
+      QVERIFY(WriteFile(dir.filePath(bad.file), bad.contents));
       game.platform.messages.clear();
       game.platform.openAnswers = {dir.filePath(bad.file)};
       game.Button("OpenSpBtn")->click();
