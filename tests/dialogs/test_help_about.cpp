@@ -140,13 +140,11 @@ class HelpAboutTest : public QObject {
     Click(help, "DealLabl");
     Click(help, "SaveStatsLablIcon");
     ClickRank(help, "StraightLablIcon");
+    const QByteArrayList visited{"DealLabl", "SaveStatsLabl", "StraightLabl"};
     for (const auto* names : {&TopicLinkNames, &RankLinkNames}) {
       for (const char* name : *names) {
-        const bool visited = QByteArray(name) == "DealLabl" ||
-                             QByteArray(name) == "SaveStatsLabl" ||
-                             QByteArray(name) == "StraightLabl";
         QCOMPARE(TextColour(*Find<QLabel>(help, name)),
-                 visited ? velmora::look::Purple : velmora::look::Blue);
+                 visited.contains(name) ? velmora::look::Purple : velmora::look::Blue);
       }
     }
     QVERIFY(Find<QTextEdit>(help, "ShowHelpRE")->document()->isEmpty());  // a rank shows
