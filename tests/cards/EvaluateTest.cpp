@@ -38,20 +38,16 @@ class EvaluateTest : public QObject {
     const auto row = [](const char* name, const char* hand, HandRank expected) {
       QTest::newRow(name) << QString::fromLatin1(hand) << expected;
     };
+    // The walk below holds the evaluation to the reference; these pin the
+    // reference itself where a ranking is easiest to get wrong.
     row("wheel", "Ah 2d 3c 4s 5h", {4, 3, 0, 0, 0, 0, 0});
-    row("ace-high straight", "Th Jd Qc Ks Ah", {4, 12, 0, 0, 0, 0, 0});
     row("steel wheel", "Ad 2d 3d 4d 5d", {8, 3, 3, 2, 1, 0, 2});
     row("royal flush", "Ts Js Qs Ks As", {9, 12, 11, 10, 9, 8, 4});
     row("two pair, deuce kicker", "Kh Kd 7c 7s 2h", {2, 11, 5, 0, 0, 0, 0});
-    row("full house, triple first", "Th Td Tc 4s 4h", {6, 8, 2, 0, 0, 0, 0});
     row("full house, pair first", "4s 4h Th Td Tc", {6, 8, 2, 0, 0, 0, 0});
-    row("full house, low triple", "4s 4h 4d Td Tc", {6, 2, 8, 0, 0, 0, 0});
     row("quads, deuce kicker", "2h Jh Jd Jc Js", {7, 9, 0, 0, 0, 0, 0});
-    row("high card", "Qh Jd Tc 9s 7h", {0, 10, 9, 8, 7, 5, 0});
     row("pair", "9c Ah 9d 3s Kc", {1, 7, 12, 11, 1, 0, 0});
-    row("trips", "6c 6h 2d 6s Qc", {3, 4, 10, 0, 0, 0, 0});
     row("flush", "2c 9c Jc 4c Kc", {5, 11, 9, 7, 2, 0, 3});
-    row("broken wheel is not a straight", "Ah 2d 3c 4s 6h", {0, 12, 4, 2, 1, 0, 0});
     row("no wrap-around", "Qh Kd Ac 2s 3h", {0, 12, 11, 10, 1, 0, 0});
   }
 
@@ -82,23 +78,6 @@ class EvaluateTest : public QObject {
     testing::ReferenceEvaluateHand(hand, expected, expectedCounts);
     QCOMPARE(rank, expected);
     QCOMPARE(EvaluateHand(Hand{53, -1, 2, 3, 4}), (HandRank{0, 3, 2, 1, 0, 0, 0}));
-  }
-
-  void comparisons() {
-    const auto compare = [](const char* a, const char* b) {
-      return CompareRanks(EvaluateHand(HandOf(a)), EvaluateHand(HandOf(b)));
-    };
-    QCOMPARE(compare("Ah 2d 3c 4s 5h", "2h 3d 4c 5s 6h"), 2);
-    QCOMPARE(compare("Ah 2d 3c 4s 5h", "As 2c 3d 4h 5c"), 0);
-    QCOMPARE(compare("Th Jh Qh Kh Ah", "Ts Js Qs Ks As"), 0);
-    QCOMPARE(compare("Kh Kd 7c 7s 2h", "Kc Ks 7h 7d 3c"), 2);
-    QCOMPARE(compare("Jh Jd Jc Js 5h", "Jh Jd Jc Js 2h"), 1);
-    QCOMPARE(compare("5d 6d 7c 8s 9h", "5h 6c 7s 8d 9c"), 0);
-    // A flush goes by its ranks from the top; the suit never decides.
-    QCOMPARE(compare("2c 9c Jc 4c Kc", "2h 9h Jh 4h Kh"), 0);
-    QCOMPARE(compare("2c 9c Jc 4c Kc", "3h 9h Jh 4h Kh"), 2);
-    QCOMPARE(compare("Ad 2d 3d 4d 5d", "Kh Kd Kc Ks Ah"), 1);
-    QCOMPARE(compare("Ad 2d 3d 4d 5d", "2s 3s 4s 5s 6s"), 2);
   }
 
   void fillKickersStaysInTheRankFields() {
@@ -153,6 +132,9 @@ class EvaluateTest : public QObject {
   void comparisonIsATotalOrder() {
     // Random hands against each other: the comparison must follow the values
     // field by field from the category down, the suit left out.
+    QCOMPARE(CompareRanks(EvaluateHand(HandOf("2c 9c Jc 4c Kc")),
+                          EvaluateHand(HandOf("2h 9h Jh 4h Kh"))),
+             0);
     std::mt19937 engine(20240611);
     std::vector<Card> deck(52);
     std::iota(deck.begin(), deck.end(), 1);

@@ -118,11 +118,9 @@ void DialogsBasicTest::welcomeName_data() {
   const auto row = [](const char* name, const char* typed, const char* result) {
     QTest::newRow(name) << QString(typed) << QString(result);
   };
-  row("10 letters", "Abcdefghij", "Abcdefghij");
+  row("10 letters, blanks kept", " Zoë Ærøs ", " Zoë Ærøs ");
   row("11 letters", "Abcdefghijk", "");
   row("empty", "", "Player");
-  row("blanks kept", " Al  Bo ", " Al  Bo ");
-  row("10 accented", "Zoë Ærøskø", "Zoë Ærøskø");
   // Two UTF-16 units each, but one character.
   row("10 beyond the basic plane", "𝔸𝔹ℂ𝔻𝔼𝔽𝔾ℍ𝕀𝕁", "𝔸𝔹ℂ𝔻𝔼𝔽𝔾ℍ𝕀𝕁");
   row("11 beyond the basic plane", "𝔸𝔹ℂ𝔻𝔼𝔽𝔾ℍ𝕀𝕁𝕂", "");
@@ -177,7 +175,6 @@ void DialogsBasicTest::welcome_data() {
   row("defaults, Return in the name field", {"Return"}, 1000, true, 60, false);
   row("$100, no sound", {"RBbank0", "SoundCheck", "OK"}, 100, false, 60, false);
   row("$100 then $5,000", {"RBbank0", "RBbank2", "OK"}, 5000, true, 60, false);
-  row("three cards", card3 + QStringList{"OK"}, 1000, true, 63, false);
   row("ten cards wrap round", card3 + card3 + card3 + QStringList{"CardPic", "OK"}, 1000, true, 60,
       false);
   row("randomized", QStringList{"CardPic", "RandDeckChk"} + card3 + QStringList{"OK"}, 1000, true,

@@ -99,8 +99,14 @@ class TestMedia : public QObject {
     QCOMPARE(output.played, std::vector<std::string>(3, "/s/cardflip.wav"));
   }
 
+  // A "sounds" folder under the working directory at the time of the call;
+  // without one, the sounds installed beside the program, never a folder
+  // found from the working directory.
   void soundPathFollowsTheWorkingDirectoryAtEachCall() {
     const QString before = QDir::currentPath();
+    const QString installed = velmora::InstalledSoundFolder();
+    QVERIFY(installed.startsWith(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/..")));
+    QVERIFY(installed.endsWith("/share/games/velmora/sounds"));
     QTemporaryDir first;
     QTemporaryDir second;
     for (const QTemporaryDir* dir : {&first, &second}) {
@@ -108,21 +114,10 @@ class TestMedia : public QObject {
       QVERIFY(QDir::setCurrent(dir->path()));
       QCOMPARE(SoundPath("bust.wav"), QDir(dir->path()).filePath("sounds/bust.wav"));
     }
-    QVERIFY(QDir::setCurrent(before));
-  }
-
-  void withoutASoundsFolderTheInstalledSoundsAreUsed() {
-    const QString before = QDir::currentPath();
-    const QString installed = velmora::InstalledSoundFolder();
-    // Found beside the program, never under the working directory.
-    QVERIFY(installed.startsWith(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/..")));
-    QVERIFY(installed.endsWith("/share/games/velmora/sounds"));
-
     QTemporaryDir empty;
     QVERIFY(QDir::setCurrent(empty.path()));
     QCOMPARE(SoundPath("bust.wav"), installed + "/bust.wav");
-    // A file named "sounds" is not the folder.
-    QFile plain(QDir(empty.path()).filePath("sounds"));
+    QFile plain(QDir(empty.path()).filePath("sounds"));  // a file, not the folder
     QVERIFY(plain.open(QIODevice::WriteOnly));
     plain.close();
     QCOMPARE(SoundPath("shuffle.wav"), installed + "/shuffle.wav");

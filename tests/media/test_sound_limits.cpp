@@ -6,6 +6,7 @@
 #include "SoundFile.h"
 #include "SoundOutput.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -153,14 +154,38 @@ class TestSoundLimits : public QObject {
     QCOMPARE(ReadAll(*sound), samples);
   }
 
-  void onlyPlainFilesAreOpened() {
+  // Nothing but a plain file holding samples is opened: a pipe would wait for
+  // a writer that never comes. A good file beside the refused ones, in a
+  // folder whose name is not plain ASCII, opens.
+  void onlyReadableSoundsAreOpened() {
     QTemporaryDir dir;
-    const QString pipe = dir.filePath("pipe.wav");
-    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
-    // Opening a pipe would wait for a writer that never comes.
-    QVERIFY(SoundFile::Open(pipe.toStdString()) == nullptr);
-    QVERIFY(SoundFile::Open(dir.path().toStdString()) == nullptr);
-    QVERIFY(SoundFile::Open(dir.filePath("missing.wav").toStdString()) == nullptr);
+    QVERIFY(QDir(dir.path()).mkdir("Sounds äöü"));
+    const auto open = [&](const QString& name) {
+      return SoundFile::Open(QFile::encodeName(dir.filePath(name)).toStdString()) != nullptr;
+    };
+    const QString good =
+        WriteWave(dir, "Sounds äöü/good.wav", 400, std::vector<std::int16_t>(400, 1000), false);
+    QVERIFY(open("Sounds äöü/good.wav"));
+    QFile source(good);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QByteArray wave = source.readAll();
+    QByteArray noise;
+    for (std::uint32_t word = 7; noise.size() < 4000; word = word * 1664525u + 1013904223u) {
+      PutLittleEndian(noise, word, 4);
+    }
+    QVERIFY(!WriteWave(dir, "no-samples.wav", 400, {}, false).isEmpty());
+    for (const auto& [name, content] : {std::pair{"empty.wav", QByteArray()},
+                                        {"header-cut.wav", wave.left(30)},
+                                        {"noise.wav", noise},
+                                        {"text.wav", QByteArray("This is not a sound.\n")}}) {
+      QFile file(dir.filePath(name));
+      QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe.wav")).constData(), 0600) == 0);
+    for (const char* name : {"empty.wav", "header-cut.wav", "noise.wav", "text.wav",
+                             "no-samples.wav", "pipe.wav", "missing.wav", "Sounds äöü"}) {
+      QVERIFY2(!open(name), name);
+    }
   }
 
   void silentServerIsGivenUp() {

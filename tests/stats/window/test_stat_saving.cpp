@@ -2,10 +2,7 @@
 // disk before or during the write, a disk that fails to flush, and targets
 // that are not plain files. Whatever happens, the file that was there is kept
 // byte for byte, no stray file is left, and the player is told.
-#include "FakePlatform.h"
-#include "GameState.h"
-#include "StatBox.h"
-#include "StatisticsFile.h"
+#include "StatsWindowGame.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +18,7 @@
 #include <sys/stat.h>
 
 using namespace velmora;
-using velmora::testing::FakePlatform;
+using namespace velmora::testing;
 
 namespace {
 
@@ -29,55 +26,25 @@ namespace {
 // which a small disk can be mounted without touching the machine's.
 bool privateMounts = false;
 
-struct Game {
-  GameState state;
-  FakePlatform platform;
-  TStatBox box{platform, state, [] {}};
-
-  Game() {
-    state.PlayerName = "Player";
-    state.StartingBank = 1000;
-    state.Bank = 1000;
-    state.DeckBackId = 60;
-    state.Statistics.StartGameStatistics(1000);
-    platform.seconds = 946652707;  // 1999-12-31 15:05:07 UTC
-  }
-
-  // Saves under `path` through the window's Save button, answering Yes to the
-  // overwrite question; the error reported, or "" when none was.
-  QString SaveAs(const QString& path) {
-    platform.messages.clear();
-    platform.answers = {QMessageBox::Yes};
-    platform.saveAnswers = {path};
-    box.SaveSpBtnClick();
-    for (const testing::ShownMessage& shown : platform.messages) {
-      if (shown.icon != QMessageBox::Question) {
-        return QStringLiteral("%1|%2|%3").arg(shown.icon).arg(shown.caption, shown.text);
-      }
+// Saves under `path` through the window's Save button, answering Yes to the
+// overwrite question; the error reported, or "" when none was.
+QString SaveAs(Game& game, const QString& path) {
+  game.platform.messages.clear();
+  game.platform.answers = {QMessageBox::Yes};
+  game.platform.saveAnswers = {path};
+  game.box.SaveSpBtnClick();
+  for (const ShownMessage& shown : game.platform.messages) {
+    if (shown.icon != QMessageBox::Question) {
+      return QStringLiteral("%1|%2|%3").arg(shown.icon).arg(shown.caption, shown.text);
     }
-    return {};
   }
-
-  QByteArray Expected() const {
-    return QByteArray::fromStdString(FormatStatisticsFile(
-        state.Statistics, "Player", state.StartingBank, SaveStamp{3, 5, 7, 1, 12, 31, 99}));
-  }
-};
+  return {};
+}
 
 QString SaveError(const QString& path, const QString& reason) {
   return QStringLiteral("%1|Save Error|%2 could not be saved.\n%3")
       .arg(QMessageBox::Critical)
       .arg(path, reason);
-}
-
-bool WriteFile(const QString& path, const QByteArray& contents) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
-}
-
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 QStringList Entries(const QString& folder) {
@@ -112,6 +79,7 @@ class TestStatSaving : public QObject {
  private slots:
   void refusedWritesKeepWhatWasThere_data();
   void refusedWritesKeepWhatWasThere();
+  void overwriteIsAskedFirst();
   void onlyPlainFilesAreReplaced();
   void realFullDiskKeepsTheOldFile();
 };
@@ -136,7 +104,7 @@ void TestStatSaving::refusedWritesKeepWhatWasThere() {
   QVERIFY(WriteFile(old, oldBytes));
   const QString fresh = dir.filePath("fresh.vlm");
   Game game;
-  const auto size = static_cast<int>(game.Expected().size());
+  const auto size = static_cast<int>(game.FileFor().size());
   const auto failingDisk = [&] {
     game.platform.diskRoom.reset();
     if (room != -1) {
@@ -146,19 +114,45 @@ void TestStatSaving::refusedWritesKeepWhatWasThere() {
   };
 
   failingDisk();
-  QCOMPARE(game.SaveAs(old), SaveError(old, reason));
+  QCOMPARE(SaveAs(game, old), SaveError(old, reason));
   QCOMPARE(ReadFile(old), oldBytes);
   failingDisk();
-  QCOMPARE(game.SaveAs(fresh), SaveError(fresh, reason));
+  QCOMPARE(SaveAs(game, fresh), SaveError(fresh, reason));
   QCOMPARE(Entries(dir.path()), QStringList{"old.vlm"});
 
   // Once the disk takes the bytes again, both saves go through without a word.
   game.platform.diskRoom.reset();
   game.platform.syncError = 0;
-  QCOMPARE(game.SaveAs(old), QString());
-  QCOMPARE(game.SaveAs(fresh), QString());
-  QCOMPARE(ReadFile(old), game.Expected());
-  QCOMPARE(ReadFile(fresh), game.Expected());
+  QCOMPARE(SaveAs(game, old), QString());
+  QCOMPARE(SaveAs(game, fresh), QString());
+  QCOMPARE(ReadFile(old), game.FileFor());
+  QCOMPARE(ReadFile(fresh), game.FileFor());
+}
+
+void TestStatSaving::overwriteIsAskedFirst() {
+  QTemporaryDir dir;
+  const QString old = dir.filePath("old.vlm");
+  const QString fresh = dir.filePath("fresh.vlm");
+  QVERIFY(WriteFile(old, "old"));
+  Game game;
+  // Cancel keeps the file; No asks for another name; Yes replaces.
+  for (const auto answer : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Yes}) {
+    game.platform.messages.clear();
+    game.platform.saveAnswers = {old, fresh};
+    game.platform.answers = {answer};
+    game.box.SaveSpBtnClick();
+    QVERIFY(!game.platform.messages.empty());
+    QCOMPARE(Shown(game.platform.messages[0]),
+             QStringLiteral("%1|Overwrite Existing Stat File|%2 already exists. Do you want to "
+                            "replace it?|%3")
+                 .arg(QMessageBox::Question)
+                 .arg(old)
+                 .arg((QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel).toInt()));
+    QCOMPARE(game.platform.messages.size(), std::size_t{1});
+    QCOMPARE(ReadFile(old), answer == QMessageBox::Yes ? game.FileFor() : QByteArray("old"));
+    QCOMPARE(QFile::exists(fresh), answer != QMessageBox::Cancel);
+  }
+  QCOMPARE(ReadFile(fresh), game.FileFor());
 }
 
 void TestStatSaving::onlyPlainFilesAreReplaced() {
@@ -172,20 +166,34 @@ void TestStatSaving::onlyPlainFilesAreReplaced() {
   const QString toPlain = dir.filePath("to-plain.vlm");
   QVERIFY(QFile::link(plain, toPlain));
 
+  QVERIFY(QDir(dir.path()).mkpath("folder"));
+  QVERIFY(WriteFile(dir.filePath("folder/inside.vlm"), "kept"));
+
   Game game;
   for (const QString& target : {pipe, toPipe}) {
-    QCOMPARE(game.SaveAs(target), SaveError(target, "Not a regular file"));
+    QCOMPARE(SaveAs(game, target), SaveError(target, "Not a regular file"));
   }
+  // A folder, a folder that is missing, a file taken for a folder: each is
+  // refused with the system's reason on the second line.
+  for (const QString& target : {dir.filePath("folder"), dir.filePath("missing/stats.vlm"),
+                                dir.filePath("plain.vlm/inner.vlm")}) {
+    const QString report = SaveAs(game, target);
+    QVERIFY2(report.startsWith(SaveError(target, "")) && report != SaveError(target, ""),
+             qPrintable(report));
+  }
+  QCOMPARE(ReadFile(dir.filePath("folder/inside.vlm")), QByteArray("kept"));
+  QCOMPARE(ReadFile(plain), QByteArray("old"));
   struct stat info {};
   QVERIFY(::stat(QFile::encodeName(pipe).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
   QCOMPARE(QFileInfo(toPipe).symLinkTarget(), pipe);
 
   // A link to a plain file is followed: the file behind it is replaced, the link stays.
   game.platform.answers = {QMessageBox::Yes};
-  QCOMPARE(game.SaveAs(toPlain), QString());
-  QCOMPARE(ReadFile(plain), game.Expected());
+  QCOMPARE(SaveAs(game, toPlain), QString());
+  QCOMPARE(ReadFile(plain), game.FileFor());
   QCOMPARE(QFileInfo(toPlain).symLinkTarget(), plain);
-  QCOMPARE(Entries(dir.path()).size(), 4);
+  QCOMPARE(Entries(dir.path()),
+           (QStringList{"folder", "pipe.vlm", "plain.vlm", "to-pipe.vlm", "to-plain.vlm"}));
 }
 
 void TestStatSaving::realFullDiskKeepsTheOldFile() {
@@ -209,15 +217,15 @@ void TestStatSaving::realFullDiskKeepsTheOldFile() {
     }
   }
   Game game;
-  QCOMPARE(game.SaveAs(old), SaveError(old, "No space left on device"));
+  QCOMPARE(SaveAs(game, old), SaveError(old, "No space left on device"));
   QCOMPARE(ReadFile(old), oldBytes);
   const QString fresh = dir.filePath("fresh.vlm");
-  QCOMPARE(game.SaveAs(fresh), SaveError(fresh, "No space left on device"));
+  QCOMPARE(SaveAs(game, fresh), SaveError(fresh, "No space left on device"));
   QCOMPARE(Entries(dir.path()), (QStringList{"filler", "old.vlm"}));
 
   QVERIFY(QFile::remove(dir.filePath("filler")));
-  QCOMPARE(game.SaveAs(old), QString());
-  QCOMPARE(ReadFile(old), game.Expected());
+  QCOMPARE(SaveAs(game, old), QString());
+  QCOMPARE(ReadFile(old), game.FileFor());
 }
 
 int main(int argc, char** argv) {
