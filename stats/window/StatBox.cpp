@@ -345,8 +345,7 @@ void TStatBox::Timer1Timer() {
 void TStatBox::showEvent(QShowEvent* event) {
   // Only a real opening refreshes: coming back from the window's own file
   // dialogs and message boxes must keep a viewed file on screen.
-  if (!event->spontaneous()) {
-    look::CentreOnScreen(*this);
+  if (look::CentreWhenOpened(*this, *event)) {
     UpdateClick();
   }
   QDialog::showEvent(event);
