@@ -158,10 +158,13 @@ void TStatBox::BuildPicturePanel(QWidget& client) {
 
   QFrame* strip = widgets::MakePanel(*panel, {4, 217, 100, 14}, look::Black, false);
   const QFont clock = look::ArialNarrow(11);
-  // The time takes the larger share: "11:20:07 PM" is wider than "12/31/99".
-  DateLabl = widgets::MakeLabel(*strip, "DateLabl", QString(), {1, 0, 43, 14}, look::Olive, clock,
+  // Date and time share the whole strip, one from each end: which of them is
+  // the wider depends on the locale ("11:20:07 PM" beside "12/31/99", "23:39:14"
+  // beside "6 Dec 2026"), and each gets whatever room the other leaves.
+  const QRect clockRoom{1, 0, 98, 14};
+  DateLabl = widgets::MakeLabel(*strip, "DateLabl", QString(), clockRoom, look::Olive, clock,
                                 Qt::AlignLeft | Qt::AlignVCenter);
-  TimeLabl = widgets::MakeLabel(*strip, "TimeLabl", QString(), {44, 0, 55, 14}, look::Olive, clock,
+  TimeLabl = widgets::MakeLabel(*strip, "TimeLabl", QString(), clockRoom, look::Olive, clock,
                                 Qt::AlignRight | Qt::AlignVCenter);
 }
 
