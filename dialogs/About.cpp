@@ -2,6 +2,7 @@
 
 #include "Images.h"
 #include "Look.h"
+#include "Widgets.h"
 #include "help/LicenseText.h"
 #include "help/Paragraphs.h"
 
@@ -18,23 +19,6 @@
 namespace velmora {
 
 namespace {
-
-// A panel with a raised inner and a lowered outer bevel.
-QFrame* BevelledPanel(QWidget* parent, const char* name, const QRect& geometry) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(name);
-  panel->setGeometry(geometry);
-  panel->setFrameStyle(QFrame::WinPanel | QFrame::Raised);
-  return panel;
-}
-
-QFrame* OliveStrip(QWidget* parent, const char* name, const QRect& geometry) {
-  auto* strip = new QFrame(parent);
-  strip->setObjectName(name);
-  strip->setGeometry(geometry);
-  look::SetBackground(*strip, look::Olive);
-  return strip;
-}
 
 QPushButton* OkButton(QWidget* parent, const char* name) {
   auto* button = new QPushButton("&OK", parent);
@@ -69,26 +53,25 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent) {
 }
 
 void TAbout::BuildVersionPage() {
-  QFrame* panel = BevelledPanel(VersionTab, "Panel2", {0, 0, 432, 290});
+  QFrame* panel = widgets::MakeBevelPanel(*VersionTab, "Panel2", {0, 0, 432, 290},
+                                          widgets::Bevel::WindowRaised);
 
-  auto* logo = new QLabel(panel);
-  logo->setObjectName("Image1");
-  logo->setGeometry(5, 4, 422, 281);
+  QLabel* logo = widgets::MakePicture(*panel, "Image1", {5, 4, 422, 281});
   logo->setAlignment(Qt::AlignCenter);
-  logo->setScaledContents(true);
   logo->setPixmap(FixedPictureImage(FixedPicture::Logo));
 
-  OliveStrip(panel, "Panel3", {2, 1, 429, 4});
-  OliveStrip(panel, "Panel4", {2, 285, 429, 4});
-  OliveStrip(panel, "Panel5", {1, 2, 4, 287});
-  OliveStrip(panel, "Panel6", {427, 2, 4, 287});
+  widgets::MakePanel(*panel, {2, 1, 429, 4}, look::Olive, false, "Panel3");
+  widgets::MakePanel(*panel, {2, 285, 429, 4}, look::Olive, false, "Panel4");
+  widgets::MakePanel(*panel, {1, 2, 4, 287}, look::Olive, false, "Panel5");
+  widgets::MakePanel(*panel, {427, 2, 4, 287}, look::Olive, false, "Panel6");
 
   Button1 = OkButton(panel, "Button1");
   connect(Button1, &QPushButton::clicked, this, &TAbout::OKBtnClick);
 }
 
 void TAbout::BuildLicensePage() {
-  QFrame* panel = BevelledPanel(LicenseTab, "Panel", {0, 0, 433, 293});
+  QFrame* panel =
+      widgets::MakeBevelPanel(*LicenseTab, "Panel", {0, 0, 433, 293}, widgets::Bevel::WindowRaised);
 
   LicenseRE = new QTextEdit(panel);
   LicenseRE->setObjectName("LicenseRE");
@@ -119,8 +102,7 @@ void TAbout::BuildLicensePage() {
 
 void TAbout::showEvent(QShowEvent* event) {
   // A window coming back from the task bar is not a new opening.
-  if (!event->spontaneous()) {
-    look::CentreOnScreen(*this);
+  if (look::CentreWhenOpened(*this, *event)) {
     FormCreate();
   }
   QDialog::showEvent(event);

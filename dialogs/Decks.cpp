@@ -4,6 +4,7 @@
 #include "GameState.h"
 #include "Images.h"
 #include "Look.h"
+#include "Widgets.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -14,16 +15,6 @@
 
 namespace velmora {
 
-namespace {
-
-void AddStrip(QWidget* parent, const QRect& geometry) {
-  auto* strip = new QFrame(parent);
-  strip->setGeometry(geometry);
-  look::SetBackground(*strip, look::Olive);
-}
-
-}  // namespace
-
 TDecks::TDecks(GameState& state, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
@@ -33,34 +24,23 @@ TDecks::TDecks(GameState& state, QWidget* parent)
   setFont(look::MsSansSerif(11));
   setFixedSize(429, 286);
 
-  Panel1 = new QFrame(this);
-  Panel1->setObjectName("Panel1");
-  Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  Panel1->setGeometry(0, 0, 429, 245);
-
-  Panel2 = new QFrame(Panel1);
-  Panel2->setObjectName("Panel2");
-  Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  Panel2->setGeometry(8, 8, 413, 227);
-  look::SetBackground(*Panel2, look::Green);
-  AddStrip(Panel2, {1, 1, 411, 4});
-  AddStrip(Panel2, {1, 222, 411, 4});
-  AddStrip(Panel2, {1, 1, 4, 225});
-  AddStrip(Panel2, {408, 1, 4, 225});
+  Panel1 = widgets::MakeBevelPanel(*this, "Panel1", {0, 0, 429, 245}, widgets::Bevel::Raised);
+  Panel2 = widgets::MakePanel(*Panel1, {8, 8, 413, 227}, look::Green, false, "Panel2");
+  widgets::SetBevel(*Panel2, widgets::Bevel::Raised);
+  widgets::MakePanel(*Panel2, {1, 1, 411, 4}, look::Olive);
+  widgets::MakePanel(*Panel2, {1, 222, 411, 4}, look::Olive);
+  widgets::MakePanel(*Panel2, {1, 1, 4, 225}, look::Olive);
+  widgets::MakePanel(*Panel2, {408, 1, 4, 225}, look::Olive);
 
   for (int deck = 0; deck < DeckCount; ++deck) {
     const auto index = static_cast<std::size_t>(deck);
     const int left = 8 + 80 * (deck % 5);
     const int top = deck < 5 ? 10 : 117;
-    auto* panel = new QFrame(Panel2);
-    panel->setObjectName(QString("Deck%1Pnl").arg(deck));
-    panel->setGeometry(left, top, 75, 100);
-    look::SetBackground(*panel, look::Green);
-    auto* picture = new ClickableImage(panel);
-    picture->setObjectName(QString("Deck%1Pic").arg(deck));
-    picture->setGeometry(2, 2, 71, 96);
+    QFrame* panel = widgets::MakePanel(*Panel2, {left, top, 75, 100}, look::Green, false,
+                                       QString("Deck%1Pnl").arg(deck));
+    ClickableImage* picture =
+        widgets::MakeClickablePicture(*panel, QString("Deck%1Pic").arg(deck), {2, 2, 71, 96});
     picture->setAlignment(Qt::AlignCenter);
-    picture->setScaledContents(true);
     picture->setCursor(Qt::PointingHandCursor);
     connect(picture, &ClickableImage::clicked, this, [this, deck] { DeckTrigClick(deck); });
     connect(picture, &ClickableImage::doubleClicked, this, [this, deck] { DeckPicDblClick(deck); });
@@ -87,7 +67,7 @@ TDecks::TDecks(GameState& state, QWidget* parent)
 
 void TDecks::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  look::CentreOnScreen(*this);
+  look::CentreWhenOpened(*this, *event);
   Update();
 }
 

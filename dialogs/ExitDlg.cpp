@@ -3,6 +3,7 @@
 #include "GameState.h"
 #include "Images.h"
 #include "Look.h"
+#include "Widgets.h"
 
 #include <QDir>
 #include <QFrame>
@@ -12,34 +13,6 @@
 #include <utility>
 
 namespace velmora {
-
-namespace {
-
-QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(name);
-  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  panel->setGeometry(geometry);
-  return panel;
-}
-
-void AddStrip(QWidget* parent, const QRect& geometry) {
-  auto* strip = new QFrame(parent);
-  strip->setGeometry(geometry);
-  look::SetBackground(*strip, look::Olive);
-}
-
-QLabel* MakeSmallText(QWidget* parent, const char* name, const QRect& geometry,
-                      const QString& text) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setGeometry(geometry);
-  label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  label->setFont(look::ArialNarrow(9));
-  return label;
-}
-
-}  // namespace
 
 TExitDlg::TExitDlg(Platform& /*platform: the dialog asks nothing of its own*/, GameState& state,
                    std::function<void()> showStatistics, QWidget* parent)
@@ -57,25 +30,22 @@ TExitDlg::TExitDlg(Platform& /*platform: the dialog asks nothing of its own*/, G
   Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
   Bevel1->setGeometry(0, 0, 372, 2);
 
-  Panel1 = MakePanel(this, "Panel1", {2, 10, 280, 156});
-  Image1 = new QLabel(Panel1);
-  Image1->setObjectName("Image1");
-  Image1->setGeometry(2, 5, 275, 150);
-  Image1->setScaledContents(true);
+  Panel1 = widgets::MakeBevelPanel(*this, "Panel1", {2, 10, 280, 156}, widgets::Bevel::Raised);
+  Image1 = widgets::MakePicture(*Panel1, "Image1", {2, 5, 275, 150});
   Image1->setPixmap(FixedPictureImage(FixedPicture::BankruptPicture));
   // An olive frame around the picture and a bar that sets off its right-hand column.
-  AddStrip(Panel1, {1, 1, 278, 4});
-  AddStrip(Panel1, {1, 151, 278, 4});
-  AddStrip(Panel1, {1, 1, 4, 154});
-  AddStrip(Panel1, {275, 1, 4, 154});
-  AddStrip(Panel1, {228, 1, 4, 154});
+  widgets::MakePanel(*Panel1, {1, 1, 278, 4}, look::Olive);
+  widgets::MakePanel(*Panel1, {1, 151, 278, 4}, look::Olive);
+  widgets::MakePanel(*Panel1, {1, 1, 4, 154}, look::Olive);
+  widgets::MakePanel(*Panel1, {275, 1, 4, 154}, look::Olive);
+  widgets::MakePanel(*Panel1, {228, 1, 4, 154}, look::Olive);
 
   NewGameBtn = new QPushButton("&New Game", Panel1);
   NewGameBtn->setObjectName("NewGameBtn");
   NewGameBtn->setGeometry(133, 124, 75, 25);
   connect(NewGameBtn, &QPushButton::clicked, this, &TExitDlg::NewGameBtnClick);
 
-  Panel6 = MakePanel(this, "Panel6", {283, 10, 86, 156});
+  Panel6 = widgets::MakeBevelPanel(*this, "Panel6", {283, 10, 86, 156}, widgets::Bevel::Raised);
   ViewStatsBtn = new QPushButton("View &Stats", Panel6);
   ViewStatsBtn->setObjectName("ViewStatsBtn");
   ViewStatsBtn->setGeometry(7, 8, 73, 25);
@@ -84,17 +54,20 @@ TExitDlg::TExitDlg(Platform& /*platform: the dialog asks nothing of its own*/, G
   ExitBtn->setObjectName("ExitBtn");
   ExitBtn->setGeometry(7, 40, 73, 25);
   connect(ExitBtn, &QPushButton::clicked, this, &TExitDlg::ExitBtnClick);
-  StaticText3 = MakeSmallText(Panel6, "StaticText3", {10, 66, 65, 12}, "Thanks for playing");
+  const QColor text = palette().color(QPalette::WindowText);
+  StaticText3 = widgets::MakeLabel(*Panel6, "StaticText3", "Thanks for playing", {10, 66, 65, 12},
+                                   text, look::ArialNarrow(9), Qt::AlignHCenter | Qt::AlignTop);
   Image2 = new QLabel(Panel6);
   Image2->setObjectName("Image2");
   Image2->setGeometry(30, 81, 32, 32);
   Image2->setPixmap(FixedPictureImage(FixedPicture::BankruptIcon));
-  StaticText1 = MakeSmallText(Panel6, "StaticText1", {20, 115, 53, 12}, "Velmora! ");
+  StaticText1 = widgets::MakeLabel(*Panel6, "StaticText1", "Velmora! ", {20, 115, 53, 12}, text,
+                                   look::ArialNarrow(9), Qt::AlignHCenter | Qt::AlignTop);
 }
 
 void TExitDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  look::CentreOnScreen(*this);
+  look::CentreWhenOpened(*this, *event);
   UpdateValuesClick();
 }
 

@@ -298,8 +298,7 @@ void THelpBox::BuildHandRankPanel() {
 
 void THelpBox::showEvent(QShowEvent* event) {
   // A window coming back from the task bar is not a new opening.
-  if (!event->spontaneous()) {
-    look::CentreOnScreen(*this);
+  if (look::CentreWhenOpened(*this, *event)) {
     FormCreate();
   }
   QDialog::showEvent(event);

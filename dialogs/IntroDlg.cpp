@@ -27,13 +27,6 @@ namespace {
 constexpr std::size_t MaxNameLength = 10;
 constexpr int DeckCount = 10;
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, const QString& text) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setGeometry(geometry);
-  return label;
-}
-
 // The stand-in for the dialog face runs wider than the face the dialog was laid
 // out for; narrow a caption that would otherwise lose its end.
 void FitWidth(QLabel& label) {
@@ -64,9 +57,11 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
   Bevel1->setGeometry(8, 8, 281, 161);
 
-  Label1 = MakeLabel(this, "Label1", {16, 16, 185, 19}, "Welcome to Velmora!");
-  Label1->setFont(look::TimesNewRoman(16, true));
-  Label2 = MakeLabel(this, "Label2", {24, 48, 114, 13}, "Please enter your name:");
+  const QColor text = palette().color(QPalette::WindowText);
+  Label1 = widgets::MakeLabel(*this, "Label1", "Welcome to Velmora!", {16, 16, 185, 19}, text,
+                              look::TimesNewRoman(16, true));
+  Label2 = widgets::MakeLabel(*this, "Label2", "Please enter your name:", {24, 48, 114, 13}, text,
+                              font());
   FitWidth(*Label2);
 
   PlrNameEdit = new QLineEdit(this);
@@ -77,9 +72,9 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
   GroupBox1 = new QGroupBox(this);
   GroupBox1->setObjectName("GroupBox1");
   GroupBox1->setGeometry(16, 64, 265, 97);
-  StartBankLabl =
-      MakeLabel(GroupBox1, "StartBankLabl", {6, 12, 251, 19}, "Select Starting Bank Amount:");
-  StartBankLabl->setFont(look::TimesNewRoman(16, true));
+  StartBankLabl = widgets::MakeLabel(*GroupBox1, "StartBankLabl",
+                                     "Select Starting Bank Amount:", {6, 12, 251, 19}, text,
+                                     look::TimesNewRoman(16, true));
   RBbank0 = new QRadioButton("$100", GroupBox1);
   RBbank0->setObjectName("RBbank0");
   RBbank0->setGeometry(8, 32, 65, 17);
@@ -95,21 +90,16 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
   connect(RBbank1, &QRadioButton::clicked, this, &TIntroDlg::RBbank1Click);
   connect(RBbank2, &QRadioButton::clicked, this, &TIntroDlg::RBbank2Click);
 
-  ClickCardLabl = MakeLabel(this, "ClickCardLabl", {292, 8, 81, 13}, "Click card");
-  ClickCardLabl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  Label3 = MakeLabel(this, "Label3", {293, 20, 81, 13}, "to select a deck");
-  Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  ClickCardLabl = widgets::MakeLabel(*this, "ClickCardLabl", "Click card", {292, 8, 81, 13}, text,
+                                     font(), Qt::AlignHCenter | Qt::AlignTop);
+  Label3 = widgets::MakeLabel(*this, "Label3", "to select a deck", {293, 20, 81, 13}, text, font(),
+                              Qt::AlignHCenter | Qt::AlignTop);
   FitWidth(*ClickCardLabl);
   FitWidth(*Label3);
 
-  Panel1 = new QFrame(this);
-  Panel1->setObjectName("Panel1");
-  Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  Panel1->setGeometry(293, 36, 82, 105);
-  look::SetBackground(*Panel1, look::Green);
-  CardPic = new ClickableImage(Panel1);
-  CardPic->setObjectName("CardPic");
-  CardPic->setGeometry(6, 5, 71, 96);
+  Panel1 = widgets::MakePanel(*this, {293, 36, 82, 105}, look::Green, false, "Panel1");
+  widgets::SetBevel(*Panel1, widgets::Bevel::Raised);
+  CardPic = widgets::MakeClickablePicture(*Panel1, "CardPic", {6, 5, 71, 96});
   CardPic->setAlignment(Qt::AlignCenter);
   CardPic->setCursor(Qt::PointingHandCursor);
   // Fast clicking steps through the backs one per click.
@@ -151,7 +141,7 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
 
 void TIntroDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  look::CentreOnScreen(*this);
+  look::CentreWhenOpened(*this, *event);
   BetSetResetClick();
 }
 

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
+#include <QShowEvent>
 #include <QWidget>
 
 namespace velmora::look {
@@ -22,18 +23,26 @@ QFont MakeFont(const QString& family, int pixelSize, bool bold, bool italic) {
 }  // namespace
 
 // DejaVu Sans is close in width and weight to the classic dialog face.
-QFont MsSansSerif(int pixelSize, bool bold) { return MakeFont("DejaVu Sans", pixelSize, bold, false); }
+QFont MsSansSerif(int pixelSize, bool bold) {
+  return MakeFont("DejaVu Sans", pixelSize, bold, false);
+}
 
 QFont TimesNewRoman(int pixelSize, bool bold, bool italic) {
   return MakeFont("Times New Roman", pixelSize, bold, italic);
 }
 
-QFont ArialNarrow(int pixelSize) { return MakeFont("Arial Narrow", pixelSize, false, false); }
+QFont ArialNarrow(int pixelSize) {
+  return MakeFont("Arial Narrow", pixelSize, false, false);
+}
 
-QFont Verdana(int pixelSize, bool bold) { return MakeFont("DejaVu Sans", pixelSize, bold, false); }
+QFont Verdana(int pixelSize, bool bold) {
+  return MakeFont("DejaVu Sans", pixelSize, bold, false);
+}
 
 // Linux Biolinum is a flared humanist face in the same spirit as the original display face.
-QFont Optimum(int pixelSize) { return MakeFont("Linux Biolinum O", pixelSize, true, true); }
+QFont Optimum(int pixelSize) {
+  return MakeFont("Linux Biolinum O", pixelSize, true, true);
+}
 
 void SetBackground(QWidget& widget, const QColor& colour) {
   QPalette palette = widget.palette();
@@ -59,6 +68,14 @@ void CentreOnScreen(QWidget& window) {
   QRect frame = window.frameGeometry();
   frame.moveCenter(screen->availableGeometry().center());
   window.move(frame.topLeft());
+}
+
+bool CentreWhenOpened(QWidget& dialog, const QShowEvent& event) {
+  if (event.spontaneous()) {
+    return false;
+  }
+  CentreOnScreen(dialog);
+  return true;
 }
 
 }  // namespace velmora::look

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QString>
 
+class QShowEvent;
 class QWidget;
 
 namespace velmora::look {
@@ -41,5 +42,11 @@ void SetTextColour(QWidget& widget, const QColor& colour);
 
 // Places a window in the centre of the screen it is on (or the primary screen).
 void CentreOnScreen(QWidget& window);
+
+// How every dialog is placed, from its show event: centred each time the
+// program opens it, so that its openers need not. A window coming back from
+// the task bar is not a new opening and stays where it was. Returns whether
+// this was an opening.
+bool CentreWhenOpened(QWidget& dialog, const QShowEvent& event);
 
 }  // namespace velmora::look

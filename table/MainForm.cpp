@@ -33,36 +33,19 @@ namespace {
 constexpr int ClientWidth = 634;
 constexpr int ClientHeight = 437;
 
-// A status field: silver, lowered bevel with a single border.
-SpokenLabel* MakeStatusField(QWidget* parent, const char* name, const QRect& geometry) {
-  auto* field = new SpokenLabel(parent);
-  field->setObjectName(name);
-  field->setGeometry(geometry);
-  field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  field->setLineWidth(1);
-  field->setTextFormat(Qt::PlainText);
-  look::SetBackground(*field, look::Silver);
+// The table's message lines and status fields are labels whose new texts are
+// also spoken.
+SpokenLabel* MakeStatusField(QWidget& parent, const char* name, const QRect& geometry) {
+  auto* field = new SpokenLabel(&parent);
+  widgets::StyleStatusField(*field, name, geometry);
   return field;
 }
 
-// A message line of the table: a label whose new texts are also spoken.
 SpokenLabel* MakeSpokenLabel(QWidget& parent, const char* name, const QRect& geometry,
                              const QColor& colour, const QFont& font, Qt::Alignment alignment) {
   auto* label = new SpokenLabel(&parent);
-  label->setObjectName(name);
-  label->setTextFormat(Qt::PlainText);
-  label->setGeometry(geometry);
-  label->setFont(font);
-  label->setAlignment(alignment);
-  look::SetTextColour(*label, colour);
+  widgets::StyleLabel(*label, name, QString(), geometry, colour, font, alignment);
   return label;
-}
-
-ClickableImage* MakeClickableImage(QWidget* parent, const char* name, const QRect& geometry) {
-  auto* image = new ClickableImage(parent);
-  image->setObjectName(name);
-  image->setGeometry(geometry);
-  return image;
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
@@ -135,7 +118,7 @@ void TMainForm::BuildTable() {
   QWidget* client = centralWidget();
 
   // The status line lies under the felt in the window's order of definition.
-  CaptionBar = MakeStatusField(client, "CaptionBar", {0, 409, 400, 26});
+  CaptionBar = MakeStatusField(*client, "CaptionBar", {0, 409, 400, 26});
   CaptionBar->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
   t = widgets::MakePanel(*client, {0, 0, 633, 409}, look::Green, false, "t");
@@ -167,7 +150,8 @@ void TMainForm::BuildTable() {
   const std::array<const char*, 5> playerNames{"PlrCard0", "PlrCard1", "PlrCard2", "PlrCard3",
                                                "PlrCard4"};
   for (std::size_t p = 0; p < 5; ++p) {
-    playerCards_[p] = MakeClickableImage(t, playerNames[p], {CardLefts[p], 248, 71, 96});
+    playerCards_[p] =
+        widgets::MakeClickablePicture(*t, playerNames[p], {CardLefts[p], 248, 71, 96});
     connect(playerCards_[p], &ClickableImage::clicked, this,
             [this, p] { PlrCardClick(static_cast<int>(p)); });
   }
@@ -188,8 +172,7 @@ void TMainForm::BuildTable() {
   Panel5 = widgets::MakePanel(*t, {1, 405, 632, 4}, look::Olive, false, "Panel5");
   Panel1 = widgets::MakePanel(*t, {1, 1, 632, 4}, look::Olive, false, "Panel1");
   Panel4 = widgets::MakePanel(*t, {1, 1, 4, 408}, look::Olive, false, "Panel4");
-  Panel4->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  Panel4->setLineWidth(3);
+  widgets::SetBevel(*Panel4, widgets::Bevel::Raised, 3);
   BuildTray();
   Panel6 = widgets::MakePanel(*t, {629, 1, 4, 421}, look::Olive, false, "Panel6");
 
@@ -223,11 +206,7 @@ void TMainForm::BuildTable() {
 }
 
 void TMainForm::BuildTray() {
-  MoneyTabl = new QFrame(t);
-  MoneyTabl->setObjectName("MoneyTabl");
-  MoneyTabl->setGeometry(516, 5, 114, 400);
-  MoneyTabl->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  MoneyTabl->setLineWidth(1);
+  MoneyTabl = widgets::MakeBevelPanel(*t, "MoneyTabl", {516, 5, 114, 400}, widgets::Bevel::Sunken);
 
   TablPic = widgets::MakePicture(*MoneyTabl, "TablPic", {0, 0, 112, 400});
   TablPic->setPixmap(FixedPictureImage(FixedPicture::TrayBackground));
@@ -237,7 +216,8 @@ void TMainForm::BuildTray() {
                                              "MoneySlot4"};
   for (std::size_t s = 0; s < 5; ++s) {
     // Wider than the tray: its right edge cuts off the right part of every bill.
-    moneySlots_[s] = MakeClickableImage(MoneyTabl, slotNames[s], {21, SlotTops[s], 117, 50});
+    moneySlots_[s] =
+        widgets::MakeClickablePicture(*MoneyTabl, slotNames[s], {21, SlotTops[s], 117, 50});
     connect(moneySlots_[s], &ClickableImage::clicked, this,
             [this, s] { MoneySlotClick(static_cast<int>(s)); });
   }
@@ -271,13 +251,13 @@ void TMainForm::BuildTray() {
 
 void TMainForm::BuildStatusLine() {
   QWidget* client = centralWidget();
-  LastBetLabl = MakeStatusField(client, "LastBetLabl", {401, 409, 113, 25});
+  LastBetLabl = MakeStatusField(*client, "LastBetLabl", {401, 409, 113, 25});
   LastBetLabl->setAlignment(Qt::AlignCenter);
   LastBetLabl->setFont(look::TimesNewRoman(13, false, true));
   look::SetTextColour(*LastBetLabl, look::Navy);
   LastBetLabl->setText("Last Bet:");
 
-  Panel3 = MakeStatusField(client, "Panel3", {515, 408, 118, 26});
+  Panel3 = widgets::MakeStatusField(*client, "Panel3", {515, 408, 118, 26});
   BankLabl = MakeSpokenLabel(*Panel3, "BankLabl", {2, 3, 111, 18}, look::Navy,
                              look::TimesNewRoman(13, false, true), Qt::AlignCenter);
   BankLabl->setText("Bank:");
@@ -445,7 +425,6 @@ void TMainForm::SoundClick() {
 }
 
 void TMainForm::DeckClick() {
-  look::CentreOnScreen(*windows_.Decks);
   platform_.RunModal(*windows_.Decks);
   if (platform_.ProgramEnded()) {
     return;
@@ -461,12 +440,10 @@ void TMainForm::ViewStatsClick() {
 }
 
 void TMainForm::ContentsClick() {
-  look::CentreOnScreen(*windows_.HelpBox);
   platform_.RunModal(*windows_.HelpBox);
 }
 
 void TMainForm::AboutVelmora1Click() {
-  look::CentreOnScreen(*windows_.About);
   platform_.RunModal(*windows_.About);
 }
 

@@ -2,7 +2,6 @@
 // outcome named, then betting reopens or the player is bankrupt.
 #include "ExitDlg.h"
 #include "GameState.h"
-#include "Look.h"
 #include "MainForm.h"
 #include "Platform.h"
 
@@ -43,7 +42,6 @@ void TMainForm::pickAwinnerTimer() {
 void TMainForm::DeclareBankrupt() {
   CaptionBar->clear();
   PlaySoundEffect("bust.wav");
-  look::CentreOnScreen(*windows_.ExitDlg);
   platform_.RunModal(*windows_.ExitDlg);
   if (platform_.ProgramEnded()) {
     return;

@@ -158,12 +158,13 @@ void TStatBox::BuildPicturePanel(QWidget& client) {
 
   QFrame* strip = widgets::MakePanel(*panel, {4, 217, 100, 14}, look::Black, false);
   const QFont clock = look::ArialNarrow(11);
-  // Both span the strip, the date from the left and the time from the right:
-  // no fixed split suits both "11:20:07 PM" beside "12/31/99" and "23:20:07"
-  // beside the C locale's "31 Dec 2026".
-  DateLabl = widgets::MakeLabel(*strip, "DateLabl", QString(), {1, 0, 98, 14}, look::Olive, clock,
+  // Date and time share the whole strip, one from each end: which of them is
+  // the wider depends on the locale ("11:20:07 PM" beside "12/31/99", "23:39:14"
+  // beside "6 Dec 2026"), and each gets whatever room the other leaves.
+  const QRect clockRoom{1, 0, 98, 14};
+  DateLabl = widgets::MakeLabel(*strip, "DateLabl", QString(), clockRoom, look::Olive, clock,
                                 Qt::AlignLeft | Qt::AlignVCenter);
-  TimeLabl = widgets::MakeLabel(*strip, "TimeLabl", QString(), {1, 0, 98, 14}, look::Olive, clock,
+  TimeLabl = widgets::MakeLabel(*strip, "TimeLabl", QString(), clockRoom, look::Olive, clock,
                                 Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -347,8 +348,7 @@ void TStatBox::Timer1Timer() {
 void TStatBox::showEvent(QShowEvent* event) {
   // Only a real opening refreshes: coming back from the window's own file
   // dialogs and message boxes must keep a viewed file on screen.
-  if (!event->spontaneous()) {
-    look::CentreOnScreen(*this);
+  if (look::CentreWhenOpened(*this, *event)) {
     UpdateClick();
   }
   QDialog::showEvent(event);

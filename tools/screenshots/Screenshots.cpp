@@ -26,6 +26,7 @@
 #include <QTest>
 #include <QTextStream>
 #include <QThread>
+#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -39,6 +40,11 @@ class Shooter {
  public:
   explicit Shooter(QString folder) : folder_(std::move(folder)) { QDir().mkpath(folder_); }
 
+  // The script steps every handler of the table itself; from now on the
+  // table's own timers are stopped before each shot settles, so that no tick
+  // of theirs lands between the script's steps and every run shows the same.
+  void Quieten(TMainForm& table) { table_ = &table; }
+
   void Widget(QWidget& widget, const QString& name) {
     Settle();
     Save(widget.grab(), name);
@@ -51,10 +57,22 @@ class Shooter {
   }
 
  private:
-  static void Settle() {
+  void Settle() {
+    StopTableTimers();
     for (int i = 0; i < 5; ++i) {
       QCoreApplication::processEvents();
       QThread::msleep(20);
+    }
+  }
+
+  void StopTableTimers() {
+    if (table_ == nullptr) {
+      return;
+    }
+    for (QTimer* timer : {&table_->SplashTime, &table_->kingOhearts, &table_->DealDelay,
+                          &table_->PlrReplATimer, &table_->DlrDraw, &table_->DlrReplA,
+                          &table_->DlrShow, &table_->pickAwinner, &table_->OpenHatch}) {
+      timer->stop();
     }
   }
 
@@ -65,6 +83,7 @@ class Shooter {
   }
 
   QString folder_;
+  TMainForm* table_ = nullptr;
 };
 
 template <typename T>
@@ -317,6 +336,7 @@ int main(int argc, char** argv) {
   velmora::screenshots::ScriptedPlatform platform;
   velmora::GameState state;
   velmora::ProgramWindows windows(platform, state);
+  shoot.Quieten(windows.MainForm());
   velmora::Session(platform, state, windows, shoot).Run();
   return 0;
 }

@@ -98,6 +98,7 @@ class TestStatBox : public QObject {
   void viewedFileStaysUntilTheWindowIsShownAgain();
   void showingRestoresTheWorkingDirectory();
   void widestTextsFitTheirLabels();
+  void clockFitsInCommonLocales();
 };
 
 void TestStatBox::labelsBeforeAndAfterKnownHands() {
@@ -330,6 +331,40 @@ void TestStatBox::widestTextsFitTheirLabels() {
     }
   }
   QCOMPARE(date->geometry(), time->geometry());
+}
+
+// The live clock's date and time share one strip from its two ends: in
+// locales whose date is the wider or whose time is, both stay whole and
+// apart.
+void TestStatBox::clockFitsInCommonLocales() {
+  Game game;
+  const auto* date = game.box.findChild<QLabel*>("DateLabl");
+  const auto* time = game.box.findChild<QLabel*>("TimeLabl");
+  QVERIFY(date != nullptr && time != nullptr);
+  QCOMPARE(date->geometry(), time->geometry());
+  QVERIFY(date->parentWidget()->rect().contains(date->geometry()));
+  const QFontMetricsF dateMetrics(date->font(), date);
+  const QFontMetricsF timeMetrics(time->font(), time);
+  QStringList crowded;
+  for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates),
+                                QLocale(QLocale::English, QLocale::UnitedKingdom),
+                                QLocale(QLocale::German), QLocale(QLocale::French)}) {
+    for (const QDate& day : {QDate(2026, 12, 31), QDate(2026, 9, 30)}) {
+      for (const QTime& clock : {QTime(23, 59, 58), QTime(11, 20, 7)}) {
+        const QString dateText = velmora::ClockDateText(day, locale);
+        const QString timeText = velmora::ClockTimeText(clock, locale);
+        // A blank's width keeps the two apart.
+        const qreal needed =
+            dateMetrics.horizontalAdvance(dateText + ' ') + timeMetrics.horizontalAdvance(timeText);
+        if (needed > date->contentsRect().width()) {
+          crowded << QString("%1 \"%2\" \"%3\": %4 px")
+                         .arg(locale.name(), dateText, timeText)
+                         .arg(needed);
+        }
+      }
+    }
+  }
+  QVERIFY2(crowded.isEmpty(), qPrintable(crowded.join("; ")));
 }
 
 int main(int argc, char** argv) {
