@@ -38,19 +38,22 @@ struct ExpectedHand {
   int outcome = 0;
 };
 
-ExpectedHand PlayWithEngine(const FirstDeal& deal) {
+// Plays the dealt hand on with the client's marks.
+ExpectedHand PlayWithEngine(HandEngine& engine, const GameState& state) {
   ExpectedHand hand;
-  hand.dealtPlayer = deal.player;
-  hand.player = deal.player;
-  hand.dealer = deal.dealer;
-  const DeckPositions positions = InitialDeckPositions();
-  std::int32_t next = 11;
-  ReplacedFlags replaced{};
-  ReplaceDiscards(deal.deck, positions, next, hand.player, Marks, replaced);
-  RankCounts counts{};
-  HandRank rank{};
-  hand.dealerDraw = ChooseDealerDraw(deal.deck, positions, hand.dealer, counts, rank, next);
-  hand.outcome = CompareRanks(EvaluateHand(hand.player), EvaluateHand(hand.dealer));
+  engine.DealShown();
+  hand.dealtPlayer = state.PlayerHand;
+  for (int p = 0; p < 5; ++p) {
+    if (Marks[static_cast<std::size_t>(p)] == 1) {
+      engine.ToggleDiscard(p);
+    }
+  }
+  engine.Draw();
+  hand.dealerDraw = engine.HouseDraw()->cardsDrawn;
+  engine.Reveal();
+  hand.outcome = engine.Settle()->outcome;
+  hand.player = state.PlayerHand;
+  hand.dealer = state.DealerHand;
   return hand;
 }
 
@@ -86,15 +89,16 @@ class ScreenReaderTest : public QObject {
     if (qEnvironmentVariableIsEmpty("VELMORA_ACCESSIBILITY_BUS")) {
       QSKIP("needs the accessibility bus and a display: run it through tools/accessibility-bus.sh");
     }
-    // A deal after which the house draws, so that its announcement has a count to say.
-    const std::int64_t seconds =
-        FindSeconds([](const FirstDeal& deal) { return PlayWithEngine(deal).dealerDraw > 0; });
-    const ExpectedHand expected = PlayWithEngine(SimulateFirstDeal(seconds));
-
     Table table(false);
     TMainForm& form = *table.form;
-    table.platform.seconds = seconds;
     table.Start(1, false);
+    // A deal after which the house draws, so that its announcement has a count to say.
+    ExpectedHand expected;
+    table.platform.seconds =
+        SecondsFor(table.state, [&expected](HandEngine& engine, const GameState& state) {
+          expected = PlayWithEngine(engine, state);
+          return expected.dealerDraw > 0;
+        });
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(form.focusWidget(), form.BetEdit);

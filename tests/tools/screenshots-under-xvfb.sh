@@ -7,8 +7,8 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb "$tool" "$out" >/dev/null
 count=$(find "$out" -name '*.png' | wc -l)
-if [ "$count" -ne 24 ]; then
-  echo "expected 24 screenshots, found $count" >&2
+if [ "$count" -ne 26 ]; then
+  echo "expected 26 screenshots, found $count" >&2
   exit 1
 fi
 # A blank grab compresses to almost nothing; every real scene is several kB.
