@@ -66,12 +66,12 @@ bool PulsePlayback::RunUntil(Done done, Deadline deadline) {
 
 std::unique_ptr<PulsePlayback> PulsePlayback::Connect(int sampleRate, int channels,
                                                       Deadline deadline) {
-  pa_sample_spec spec{};
-  spec.format = PA_SAMPLE_S16NE;
-  spec.rate = static_cast<std::uint32_t>(sampleRate);
-  spec.channels = static_cast<std::uint8_t>(channels);
+  pa_sample_spec sampleFormat{};
+  sampleFormat.format = PA_SAMPLE_S16NE;
+  sampleFormat.rate = static_cast<std::uint32_t>(sampleRate);
+  sampleFormat.channels = static_cast<std::uint8_t>(channels);
   if (channels <= 0 || channels > static_cast<int>(PA_CHANNELS_MAX) ||
-      pa_sample_spec_valid(&spec) == 0) {
+      pa_sample_spec_valid(&sampleFormat) == 0) {
     return nullptr;
   }
   std::unique_ptr<PulsePlayback> playback(new PulsePlayback());
@@ -90,13 +90,13 @@ std::unique_ptr<PulsePlayback> PulsePlayback::Connect(int sampleRate, int channe
     return nullptr;
   }
 
-  playback->stream_ = pa_stream_new(context, "sound effect", &spec, nullptr);
+  playback->stream_ = pa_stream_new(context, "sound effect", &sampleFormat, nullptr);
   if (playback->stream_ == nullptr) {
     return nullptr;
   }
   pa_buffer_attr attr{};
   attr.maxlength = static_cast<std::uint32_t>(-1);
-  attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetLatencyUsec, &spec));
+  attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetLatencyUsec, &sampleFormat));
   attr.prebuf = static_cast<std::uint32_t>(-1);
   attr.minreq = static_cast<std::uint32_t>(-1);
   attr.fragsize = static_cast<std::uint32_t>(-1);
