@@ -75,7 +75,7 @@ struct Game {
   // The file a save at `stamp` must write.
   QByteArray FileFor(const SaveStamp& stamp = NewYearsEveStamp) const {
     return QByteArray::fromStdString(
-        FormatStatisticsFile(state.Statistics, "Player", state.StartingBank, stamp));
+        FormatStatisticsFile(state.Statistics, state.PlayerName, state.StartingBank, stamp));
   }
 };
 
