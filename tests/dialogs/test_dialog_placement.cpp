@@ -14,82 +14,52 @@
 #include <QShowEvent>
 #include <QTest>
 
-#include <functional>
 #include <memory>
-
-using velmora::GameState;
-using velmora::testing::FakePlatform;
-
-namespace {
-
-using MakeDialog = std::function<std::unique_ptr<QDialog>(QWidget& opener)>;
-
-QPoint ScreenCentre() {
-  return QGuiApplication::primaryScreen()->availableGeometry().center();
-}
-
-bool Centred(const QWidget& window) {
-  const QPoint offset = window.frameGeometry().center() - ScreenCentre();
-  return offset.manhattanLength() <= 1;
-}
-
-}  // namespace
-
-Q_DECLARE_METATYPE(MakeDialog)
 
 class DialogPlacementTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void opensCentred_data();
-  void opensCentred();
+  void opensCentred() {
+    velmora::testing::FakePlatform platform;
+    velmora::GameState state;
+    // An opener in the screen's corner: a dialog placed over its parent would
+    // open off the centre.
+    QWidget opener;
+    opener.setGeometry(0, 0, 200, 150);
+    opener.show();
+    std::unique_ptr<QDialog> dialogs[] = {
+        std::make_unique<velmora::TIntroDlg>(platform, state, &opener),
+        std::make_unique<velmora::TDecks>(state, &opener),
+        std::make_unique<velmora::TExitDlg>(platform, state, nullptr, &opener),
+        std::make_unique<velmora::TAbout>(&opener),
+        std::make_unique<velmora::THelpBox>(&opener),
+    };
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    for (const auto& dialog : dialogs) {
+      const QByteArray name = dialog->metaObject()->className();
+      const auto centred = [&] {
+        return (dialog->frameGeometry().center() - centre).manhattanLength() <= 1;
+      };
+      dialog->show();
+      QVERIFY2(centred(), name);
 
- private:
-  FakePlatform platform_;
-  GameState state_;
+      // Moved by the player, minimised and restored: it stays where it was put.
+      dialog->move(dialog->pos() + QPoint(37, 23));
+      const QPoint moved = dialog->pos();
+      QShowEvent restored;
+      QSpontaneKeyEvent::setSpontaneous(&restored);
+      qApp->notify(dialog.get(), &restored);
+      QCOMPARE(dialog->pos(), moved);
+
+      // Closed and opened again by the program, it is centred again.
+      dialog->hide();
+      dialog->show();
+      QVERIFY2(centred(), name);
+      dialog->hide();
+    }
+  }
 };
-
-void DialogPlacementTest::opensCentred_data() {
-  QTest::addColumn<MakeDialog>("make");
-  QTest::newRow("welcome") << MakeDialog([this](QWidget& opener) {
-    return std::make_unique<velmora::TIntroDlg>(platform_, state_, &opener);
-  });
-  QTest::newRow("decks") << MakeDialog(
-      [this](QWidget& opener) { return std::make_unique<velmora::TDecks>(state_, &opener); });
-  QTest::newRow("bankrupt") << MakeDialog([this](QWidget& opener) {
-    return std::make_unique<velmora::TExitDlg>(platform_, state_, nullptr, &opener);
-  });
-  QTest::newRow("about") << MakeDialog(
-      [](QWidget& opener) { return std::make_unique<velmora::TAbout>(&opener); });
-  QTest::newRow("help") << MakeDialog(
-      [](QWidget& opener) { return std::make_unique<velmora::THelpBox>(&opener); });
-}
-
-void DialogPlacementTest::opensCentred() {
-  QFETCH(MakeDialog, make);
-  // An opener in the screen's corner: a dialog placed over its parent would
-  // open off the centre.
-  QWidget opener;
-  opener.setGeometry(0, 0, 200, 150);
-  opener.show();
-  const std::unique_ptr<QDialog> dialog = make(opener);
-
-  dialog->show();
-  QVERIFY(Centred(*dialog));
-
-  // Moved by the player, minimised and restored: it stays where it was put.
-  dialog->move(dialog->pos() + QPoint(37, 23));
-  const QPoint moved = dialog->pos();
-  QShowEvent restored;
-  QSpontaneKeyEvent::setSpontaneous(&restored);
-  qApp->notify(dialog.get(), &restored);
-  QCOMPARE(dialog->pos(), moved);
-
-  // Closed and opened again by the program, it is centred again.
-  dialog->hide();
-  dialog->show();
-  QVERIFY(Centred(*dialog));
-}
 
 QTEST_MAIN(DialogPlacementTest)
 #include "test_dialog_placement.moc"

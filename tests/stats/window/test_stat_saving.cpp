@@ -5,8 +5,8 @@
 #include "StatsWindowGame.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -52,81 +52,56 @@ QStringList Entries(const QString& folder) {
                                 QDir::System);
 }
 
-// A tmpfs of a few pages mounted over a folder for as long as it lives.
-class SmallDisk {
- public:
-  explicit SmallDisk(const QString& folder) : folder_(QFile::encodeName(folder)) {
-    mounted_ = ::mount("velmora-test", folder_.constData(), "tmpfs", 0, "size=16k") == 0;
-  }
-  ~SmallDisk() {
-    if (mounted_) {
-      ::umount(folder_.constData());
-    }
-  }
-  SmallDisk(const SmallDisk&) = delete;
-  SmallDisk& operator=(const SmallDisk&) = delete;
-  bool Mounted() const { return mounted_; }
-
- private:
-  QByteArray folder_;
-  bool mounted_ = false;
-};
-
 }  // namespace
 
 class TestStatSaving : public QObject {
   Q_OBJECT
  private slots:
-  void refusedWritesKeepWhatWasThere_data();
   void refusedWritesKeepWhatWasThere();
   void overwriteIsAskedFirst();
   void onlyPlainFilesAreReplaced();
   void realFullDiskKeepsTheOldFile();
 };
 
-void TestStatSaving::refusedWritesKeepWhatWasThere_data() {
-  QTest::addColumn<int>("room");  // bytes the disk still takes; -1: unlimited
-  QTest::addColumn<int>("syncError");
-  QTest::addColumn<QString>("reason");
-  QTest::newRow("disk full before writing") << 0 << 0 << "No space left on device";
-  QTest::newRow("disk fills mid-write") << 100 << 0 << "No space left on device";
-  QTest::newRow("last byte does not fit") << -2 << 0 << "No space left on device";
-  QTest::newRow("flush to disk fails") << -1 << EIO << "Input/output error";
-}
-
 void TestStatSaving::refusedWritesKeepWhatWasThere() {
-  QFETCH(int, room);
-  QFETCH(int, syncError);
-  QFETCH(QString, reason);
-  QTemporaryDir dir;
-  const QString old = dir.filePath("old.vlm");
-  const QByteArray oldBytes = "old statistics\r\nkept\r\n";
-  QVERIFY(WriteFile(old, oldBytes));
-  const QString fresh = dir.filePath("fresh.vlm");
-  Game game;
-  const auto size = static_cast<int>(game.FileFor().size());
-  const auto failingDisk = [&] {
-    game.platform.diskRoom.reset();
-    if (room != -1) {
-      game.platform.diskRoom = static_cast<std::size_t>(room == -2 ? size - 1 : room);
-    }
-    game.platform.syncError = syncError;
+  struct Disk {
+    int room;  // bytes the disk still takes; -1: unlimited, -2: all but the last
+    int syncError;
+    const char* reason;
   };
+  const Disk disks[] = {
+      {0, 0, "No space left on device"},    // full before writing
+      {100, 0, "No space left on device"},  // fills mid-write
+      {-2, 0, "No space left on device"},
+      {-1, EIO, "Input/output error"},  // the flush fails
+  };
+  for (const auto& [room, syncError, reason] : disks) {
+    QTemporaryDir dir;
+    const QString old = dir.filePath("old.vlm");
+    const QByteArray oldBytes = "old statistics\r\nkept\r\n";
+    QVERIFY(WriteFile(old, oldBytes));
+    const QString fresh = dir.filePath("fresh.vlm");
+    Game game;
+    const auto size = static_cast<int>(game.FileFor().size());
+    for (const QString& target : {old, fresh}) {
+      game.platform.diskRoom.reset();
+      if (room != -1) {
+        game.platform.diskRoom = static_cast<std::size_t>(room == -2 ? size - 1 : room);
+      }
+      game.platform.syncError = syncError;
+      QCOMPARE(SaveAs(game, target), SaveError(target, reason));
+    }
+    QCOMPARE(ReadFile(old), oldBytes);
+    QCOMPARE(Entries(dir.path()), QStringList{"old.vlm"});
 
-  failingDisk();
-  QCOMPARE(SaveAs(game, old), SaveError(old, reason));
-  QCOMPARE(ReadFile(old), oldBytes);
-  failingDisk();
-  QCOMPARE(SaveAs(game, fresh), SaveError(fresh, reason));
-  QCOMPARE(Entries(dir.path()), QStringList{"old.vlm"});
-
-  // Once the disk takes the bytes again, both saves go through without a word.
-  game.platform.diskRoom.reset();
-  game.platform.syncError = 0;
-  QCOMPARE(SaveAs(game, old), QString());
-  QCOMPARE(SaveAs(game, fresh), QString());
-  QCOMPARE(ReadFile(old), game.FileFor());
-  QCOMPARE(ReadFile(fresh), game.FileFor());
+    // Once the disk takes the bytes again, both saves go through without a word.
+    game.platform.diskRoom.reset();
+    game.platform.syncError = 0;
+    for (const QString& target : {old, fresh}) {
+      QCOMPARE(SaveAs(game, target), QString());
+      QCOMPARE(ReadFile(target), game.FileFor());
+    }
+  }
 }
 
 void TestStatSaving::overwriteIsAskedFirst() {
@@ -141,14 +116,13 @@ void TestStatSaving::overwriteIsAskedFirst() {
     game.platform.saveAnswers = {old, fresh};
     game.platform.answers = {answer};
     game.box.SaveSpBtnClick();
-    QVERIFY(!game.platform.messages.empty());
+    QCOMPARE(game.platform.messages.size(), std::size_t{1});
     QCOMPARE(Shown(game.platform.messages[0]),
              QStringLiteral("%1|Overwrite Existing Stat File|%2 already exists. Do you want to "
                             "replace it?|%3")
                  .arg(QMessageBox::Question)
                  .arg(old)
                  .arg((QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel).toInt()));
-    QCOMPARE(game.platform.messages.size(), std::size_t{1});
     QCOMPARE(ReadFile(old), answer == QMessageBox::Yes ? game.FileFor() : QByteArray("old"));
     QCOMPARE(QFile::exists(fresh), answer != QMessageBox::Cancel);
   }
@@ -160,14 +134,11 @@ void TestStatSaving::onlyPlainFilesAreReplaced() {
   const QString pipe = dir.filePath("pipe.vlm");
   QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
   const QString toPipe = dir.filePath("to-pipe.vlm");
-  QVERIFY(QFile::link(pipe, toPipe));
   const QString plain = dir.filePath("plain.vlm");
-  QVERIFY(WriteFile(plain, "old"));
   const QString toPlain = dir.filePath("to-plain.vlm");
-  QVERIFY(QFile::link(plain, toPlain));
-
-  QVERIFY(QDir(dir.path()).mkpath("folder"));
-  QVERIFY(WriteFile(dir.filePath("folder/inside.vlm"), "kept"));
+  QVERIFY(QFile::link(pipe, toPipe) && WriteFile(plain, "old") && QFile::link(plain, toPlain));
+  QVERIFY(QDir(dir.path()).mkpath("folder") &&
+          WriteFile(dir.filePath("folder/inside.vlm"), "kept"));
 
   Game game;
   for (const QString& target : {pipe, toPipe}) {
@@ -188,7 +159,6 @@ void TestStatSaving::onlyPlainFilesAreReplaced() {
   QCOMPARE(QFileInfo(toPipe).symLinkTarget(), pipe);
 
   // A link to a plain file is followed: the file behind it is replaced, the link stays.
-  game.platform.answers = {QMessageBox::Yes};
   QCOMPARE(SaveAs(game, toPlain), QString());
   QCOMPARE(ReadFile(plain), game.FileFor());
   QCOMPARE(QFileInfo(toPlain).symLinkTarget(), plain);
@@ -196,19 +166,20 @@ void TestStatSaving::onlyPlainFilesAreReplaced() {
            (QStringList{"folder", "pipe.vlm", "plain.vlm", "to-pipe.vlm", "to-plain.vlm"}));
 }
 
+// The same on a real disk: a tmpfs of a few pages, filled up.
 void TestStatSaving::realFullDiskKeepsTheOldFile() {
   if (!privateMounts) {
     QSKIP("No mount namespace of this test's own (needs root): nowhere to mount a small disk");
   }
   QTemporaryDir dir;
-  const SmallDisk disk(dir.path());
-  if (!disk.Mounted()) {
+  const QByteArray folder = QFile::encodeName(dir.path());
+  if (::mount("velmora-test", folder.constData(), "tmpfs", 0, "size=16k") != 0) {
     QSKIP("Mounting a small tmpfs is not allowed here");
   }
+  const auto unmount = qScopeGuard([&] { ::umount(folder.constData()); });
   const QString old = dir.filePath("old.vlm");
   const QByteArray oldBytes(1000, 'x');
   QVERIFY(WriteFile(old, oldBytes));
-  // Fill what is left of the disk.
   {
     QFile filler(dir.filePath("filler"));
     QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
