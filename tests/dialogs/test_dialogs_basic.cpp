@@ -12,7 +12,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFontMetricsF>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -55,17 +54,6 @@ void Act(QDialog& dialog, const QString& action) {
   }
 }
 
-QString Messages(const FakePlatform& platform) {
-  QStringList shown;
-  for (const auto& message : platform.messages) {
-    shown << QString("%1|%2|%3|%4")
-                 .arg(message.icon)
-                 .arg(message.caption, message.text)
-                 .arg(message.buttons.toInt());
-  }
-  return shown.join('/');
-}
-
 // The decks whose frame shows red; -1 for a frame neither red nor green.
 std::vector<int> RedFrames(QWidget& dialog) {
   std::vector<int> red;
@@ -85,8 +73,7 @@ class DialogsBasicTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void welcomeNames();
-  void welcomeChoices();
+  void welcome();
   void bankrupt();
   void decks();
   void logoBox();
@@ -128,75 +115,40 @@ void DialogsBasicTest::buttonCaptionsFit() {
   QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; ")));
 }
 
-void DialogsBasicTest::welcomeNames() {
-  // As typed, and as kept; an empty result is refused. Letters beyond the
-  // basic plane are two UTF-16 units each, but one character.
-  const std::pair<QString, QString> names[] = {
-      {" Zoë Ærøs ", " Zoë Ærøs "}, {"Abcdefghijk", ""}, {"", "Player"},
-      {"𝔸𝔹ℂ𝔻𝔼𝔽𝔾ℍ𝕀𝕁", "𝔸𝔹ℂ𝔻𝔼𝔽𝔾ℍ𝕀𝕁"}, {"𝔸𝔹ℂ𝔻𝔼𝔽𝔾ℍ𝕀𝕁𝕂", ""},
-  };
-  for (const auto& [typed, name] : names) {
-    FakePlatform platform;
-    GameState state;
-    velmora::TIntroDlg dlg(platform, state);
-    bool refusedInPlace = false;
-    platform.onModal = [&](QDialog& d) {
-      auto& edit = Child<QLineEdit>(d, "PlrNameEdit");
-      QInputMethodEvent typing;  // how letters beyond a keyboard's reach arrive
-      typing.setCommitString(typed);
-      QCoreApplication::sendEvent(&edit, &typing);
-      Click(d, "OK");
-      refusedInPlace = d.isVisible() && d.focusWidget() == &edit;
-    };
-    const bool accepted = platform.RunModal(dlg) == QDialog::Accepted;
-    QCOMPARE(QString::fromStdString(state.PlayerName), name);
-    QVERIFY2(accepted == !name.isEmpty() && dlg.WelcomeAccepted() == accepted &&
-                 refusedInPlace == !accepted,
-             qPrintable(typed));
-    QCOMPARE(Messages(platform),
-             accepted ? QString()
-                      : QString("%1|Illegal Name Entry|Name must be 10 letters or less.\n        "
-                                "Try Again..|%2")
-                            .arg(QMessageBox::Critical)
-                            .arg(QMessageBox::Ok));
-    QVERIFY2(accepted || (state.Bank == 0 && state.Statistics.BankTotal == 0), qPrintable(typed));
-  }
-
-  // A name with a line break would split its line of a statistics file.
-  FakePlatform platform;
-  GameState state;
-  velmora::TIntroDlg dlg(platform, state);
-  platform.onModal = [&](QDialog& d) {
-    auto& edit = Child<QLineEdit>(d, "PlrNameEdit");
-    edit.insert("Anna\r\nMaria\t");  // as a paste delivers it
-    QTest::keyClicks(&edit, "X");
-    Click(d, "OK");
-  };
-  QCOMPARE(platform.RunModal(dlg), int(QDialog::Accepted));
-  QCOMPARE(QString::fromStdString(state.PlayerName), QString("AnnaMariaX"));
-}
-
-void DialogsBasicTest::welcomeChoices() {
+void DialogsBasicTest::welcome() {
   const QStringList card3{"CardPic", "CardPic", "CardPic"};
-  // The player's actions and what the game is left with; leaving without
-  // Enter keeps nothing.
-  const std::pair<QStringList, QString> visits[] = {
-      {{"Return"}, "Player $1000 sound:1 back:60 random:0"},
-      {{"RBbank0", "SoundCheck", "OK"}, "Player $100 sound:0 back:60 random:0"},
-      {{"RBbank0", "RBbank2", "OK"}, "Player $5000 sound:1 back:60 random:0"},
+  // The name typed or pasted, the player's actions, and what the game is left
+  // with; leaving without Enter keeps nothing. Letters beyond the basic plane
+  // are two UTF-16 units each, but one character.
+  struct Visit {
+    QString name;
+    QStringList actions;
+    QString outcome;
+  };
+  const Visit visits[] = {
+      {"", {"Return"}, "Player $1000 sound:1 back:60 random:0"},
+      {" Zoë Ærøs ", {"OK"}, " Zoë Ærøs  $1000 sound:1 back:60 random:0"},
+      {"Abcdefghijk", {"OK", "Quit"}, " $0 sound:0 back:60 random:0 refused"},
+      {"𝔸𝔹ℂ𝔻𝔼𝔽𝔾ℍ𝕀𝕁", {"OK"}, "𝔸𝔹ℂ𝔻𝔼𝔽𝔾ℍ𝕀𝕁 $1000 sound:1 back:60 random:0"},
+      {"𝔸𝔹ℂ𝔻𝔼𝔽𝔾ℍ𝕀𝕁𝕂", {"OK", "Quit"}, " $0 sound:0 back:60 random:0 refused"},
+      // A line break would split the name's line of a statistics file.
+      {"Anna\r\nMaria\t", {"X", "OK"}, "AnnaMariaX $1000 sound:1 back:60 random:0"},
+      {"", {"RBbank0", "SoundCheck", "OK"}, "Player $100 sound:0 back:60 random:0"},
+      {"", {"RBbank0", "RBbank2", "OK"}, "Player $5000 sound:1 back:60 random:0"},
       // Ten clicks go round to the first back.
-      {card3 + card3 + card3 + QStringList{"CardPic", "OK"},
+      {"", card3 + card3 + card3 + QStringList{"CardPic", "OK"},
        "Player $1000 sound:1 back:60 random:0"},
-      {QStringList{"CardPic", "RandDeckChk"} + card3 + QStringList{"OK"},
+      {"", QStringList{"CardPic", "RandDeckChk"} + card3 + QStringList{"OK"},
        "Player $1000 sound:1 back:60 random:1"},
       // Clicks while ticked do not count.
-      {QStringList{"CardPic", "RandDeckChk"} + card3 + QStringList{"RandDeckChk", "CardPic", "OK"},
+      {"",
+       QStringList{"CardPic", "RandDeckChk"} + card3 + QStringList{"RandDeckChk", "CardPic", "OK"},
        "Player $1000 sound:1 back:62 random:0"},
-      {{"RBbank2", "Quit"}, " $0 sound:0 back:60 random:0"},
-      {{"RBbank2", "close"}, " $0 sound:0 back:60 random:0"},
-      {{"RBbank2", "Escape"}, " $0 sound:0 back:60 random:0"},
+      {"", {"RBbank2", "Quit"}, " $0 sound:0 back:60 random:0"},
+      {"", {"RBbank2", "close"}, " $0 sound:0 back:60 random:0"},
+      {"", {"RBbank2", "Escape"}, " $0 sound:0 back:60 random:0"},
   };
-  for (const auto& [actions, outcome] : visits) {
+  for (const auto& [name, actions, outcome] : visits) {
     FakePlatform platform;
     GameState state;
     velmora::TIntroDlg dlg(platform, state);
@@ -205,30 +157,46 @@ void DialogsBasicTest::welcomeChoices() {
     platform.RunModal(dlg);
     state = GameState{};
     platform.onModal = [&](QDialog& d) {
-      QCOMPARE(d.focusWidget(), &Child(d, "PlrNameEdit"));
+      auto& edit = Child<QLineEdit>(d, "PlrNameEdit");
+      QCOMPARE(d.focusWidget(), &edit);
+      edit.insert(name);
       auto& card = Child<QLabel>(d, "CardPic");
       for (const QString& action : actions) {
         const qint64 shown = card.pixmap().cacheKey();
-        Act(d, action);
+        const std::size_t told = platform.messages.size();
+        if (action.size() == 1) {
+          QTest::keyClicks(d.focusWidget(), action);
+        } else {
+          Act(d, action);
+        }
         const bool ticked = Child<QCheckBox>(d, "RandDeckChk").isChecked();
         QVERIFY2(action != "CardPic" || (card.pixmap().cacheKey() != shown) != ticked,
-                 qPrintable(actions.join(',')));
+                 qPrintable(outcome));
+        // A refused name is left in its field to be put right.
+        QVERIFY2(platform.messages.size() == told || (d.isVisible() && d.focusWidget() == &edit),
+                 qPrintable(outcome));
       }
       QVERIFY(!d.isVisible());
     };
     const bool entered = platform.RunModal(dlg) == QDialog::Accepted;
-    QCOMPARE(QString("%1 $%2 sound:%3 back:%4 random:%5")
+    QCOMPARE(QString("%1 $%2 sound:%3 back:%4 random:%5%6")
                  .arg(QString::fromStdString(state.PlayerName))
                  .arg(state.Bank)
                  .arg(state.SoundOn)
                  .arg(state.DeckBackId)
-                 .arg(state.RandomizeDeck),
+                 .arg(state.RandomizeDeck)
+                 .arg(platform.messages.empty() ? "" : " refused"),
              outcome);
     const auto bank = static_cast<std::uint32_t>(state.Bank);
     QVERIFY2(entered == (bank != 0) && dlg.WelcomeAccepted() == entered &&
                  state.StartingBank == state.Bank && state.Statistics.BankTotal == bank &&
                  state.Statistics.HighestBank == bank,
              qPrintable(outcome));
+    for (const auto& told : platform.messages) {
+      QCOMPARE(told.caption + '|' + told.text,
+               QString("Illegal Name Entry|Name must be 10 letters or less.\n        Try Again.."));
+      QVERIFY(told.icon == QMessageBox::Critical && told.buttons == QMessageBox::Ok);
+    }
   }
 }
 
