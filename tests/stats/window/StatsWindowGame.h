@@ -79,12 +79,16 @@ struct Game {
   }
 };
 
-// A message box as "icon|caption|text|buttons".
-inline QString Shown(const ShownMessage& message) {
-  return QStringLiteral("%1|%2|%3|%4")
-      .arg(message.icon)
-      .arg(message.caption, message.text)
-      .arg(message.buttons.toInt());
+// The message boxes shown, each as "icon|caption|text|buttons", joined by '/'.
+inline QString Shown(const std::vector<ShownMessage>& messages) {
+  QStringList shown;
+  for (const ShownMessage& message : messages) {
+    shown << QStringLiteral("%1|%2|%3|%4")
+                 .arg(message.icon)
+                 .arg(message.caption, message.text)
+                 .arg(message.buttons.toInt());
+  }
+  return shown.join('/');
 }
 
 inline bool WriteFile(const QString& path, const QByteArray& contents) {

@@ -135,8 +135,7 @@ void TestStatSaving::overwriteIsAskedFirst() {
     game.platform.saveAnswers = {old, fresh};
     game.platform.answers = {answer};
     game.box.SaveSpBtnClick();
-    QCOMPARE(game.platform.messages.size(), std::size_t{1});
-    QCOMPARE(Shown(game.platform.messages[0]),
+    QCOMPARE(Shown(game.platform.messages),
              QStringLiteral("%1|Overwrite Existing Stat File|%2 already exists. Do you want to "
                             "replace it?|%3")
                  .arg(QMessageBox::Question)
