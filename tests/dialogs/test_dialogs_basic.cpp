@@ -40,10 +40,12 @@ void Click(QWidget& parent, const QString& name) {
   QTest::mouseClick(&Child(parent, name), Qt::LeftButton);
 }
 
-// A player's action: a key, the close box, a double click ("2x" before the
-// component's name) or a click.
+// A player's action: a key, a letter typed, the close box, a double click
+// ("2x" before the component's name) or a click.
 void Act(QDialog& dialog, const QString& action) {
-  if (action == "Return" || action == "Escape") {
+  if (action.size() == 1) {
+    QTest::keyClicks(dialog.focusWidget(), action);
+  } else if (action == "Return" || action == "Escape") {
     QTest::keyClick(dialog.focusWidget(), action == "Return" ? Qt::Key_Return : Qt::Key_Escape);
   } else if (action == "close") {
     dialog.close();
@@ -164,11 +166,7 @@ void DialogsBasicTest::welcome() {
       for (const QString& action : actions) {
         const qint64 shown = card.pixmap().cacheKey();
         const std::size_t told = platform.messages.size();
-        if (action.size() == 1) {
-          QTest::keyClicks(d.focusWidget(), action);
-        } else {
-          Act(d, action);
-        }
+        Act(d, action);
         const bool ticked = Child<QCheckBox>(d, "RandDeckChk").isChecked();
         QVERIFY2(action != "CardPic" || (card.pixmap().cacheKey() != shown) != ticked,
                  qPrintable(outcome));
@@ -271,8 +269,12 @@ void DialogsBasicTest::decks() {
       QCOMPARE(Child<QCheckBox>(d, "RandDeckChk").isChecked(), randomOnOpening);
       for (const QString& action : actions) {
         QVERIFY2(d.isVisible(), row);
+        const bool ticked = Child<QCheckBox>(d, "RandDeckChk").isChecked();
+        const std::vector<int> before = RedFrames(d);
         Act(d, action);
         framed = RedFrames(d);
+        // While ticked, clicks on the pictures do not move the frame.
+        QVERIFY2(!ticked || !action.endsWith("Pic") || framed == before, row);
       }
       QVERIFY2(!d.isVisible(), row);
     };

@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
-#include <QTimer>
 #include <QToolButton>
 
 namespace velmora::testing {
@@ -70,7 +69,6 @@ struct Game {
     return nullptr;
   }
   QToolButton* Button(const char* name) const { return box.findChild<QToolButton*>(name); }
-  QTimer* Clock() const { return box.findChild<QTimer*>("Timer1"); }
 
   // The file a save at `stamp` must write.
   QByteArray FileFor(const SaveStamp& stamp = NewYearsEveStamp) const {
