@@ -16,7 +16,6 @@
 #include <QTextLayout>
 #include <QtTest>
 
-#include <array>
 #include <vector>
 
 using velmora::TAbout;
