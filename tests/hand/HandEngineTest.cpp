@@ -174,7 +174,6 @@ class HandEngineTest : public QObject {
 
   void stepsOutOfTurnChangeNothing() {
     Game game;
-    const GameState before = game.state;
     QVERIFY(!game.engine.Deal(At(1)) && !game.engine.DealShown() && !game.engine.Draw());
     QVERIFY(!game.engine.HouseDraw() && !game.engine.Reveal() && !game.engine.Settle());
     game.DealAndShow("10");
@@ -183,7 +182,6 @@ class HandEngineTest : public QObject {
     QVERIFY(!again.accepted && !again.refusal);
     QVERIFY(!game.engine.Deal(At(5)) && !game.engine.Settle());
     QCOMPARE(game.state.LastBet, 10);
-    QCOMPARE(game.state.Deck != before.Deck, true);
     QCOMPARE(game.state.NextCardNumber, 11);
   }
 
