@@ -18,10 +18,6 @@ using velmora::testing::HandOf;
 
 namespace {
 
-int Drawn(const DiscardFlags& discards) {
-  return static_cast<int>(std::count(discards.begin(), discards.end(), 1));
-}
-
 const DiscardChoice* Find(const std::vector<DiscardChoice>& choices, const DiscardFlags& discards) {
   const auto found = std::find_if(choices.begin(), choices.end(),
                                   [&](const DiscardChoice& c) { return c.discards == discards; });
@@ -73,7 +69,7 @@ class DiscardAdviceTest : public QObject {
         const DiscardChoice& before = choices[k - 1];
         QVERIFY(before.expectedReturn >= choice.expectedReturn);
         const auto order = [](const DiscardChoice& c, const DiscardChoice& other) {
-          return std::pair(Drawn(c.discards), other.discards);
+          return std::pair(std::ranges::count(c.discards, 1), other.discards);
         };
         QVERIFY(before.expectedReturn > choice.expectedReturn ||
                 order(before, choice) < order(choice, before));

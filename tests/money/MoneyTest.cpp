@@ -19,12 +19,8 @@ namespace {
 // Bills from the bottom slot up, empty slots left out.
 std::vector<std::int32_t> BillsBottomUp(std::int64_t cash) {
   const SlotValues values = ChooseBills(cash).slotValues;
-  std::vector<std::int32_t> bills;
-  for (auto slot = values.rbegin(); slot != values.rend(); ++slot) {
-    if (*slot != 0) {
-      bills.push_back(*slot);
-    }
-  }
+  std::vector<std::int32_t> bills(values.rbegin(), values.rend());
+  std::erase(bills, 0);
   return bills;
 }
 

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <numeric>
 #include <sstream>
 
 using namespace velmora;
@@ -34,12 +35,11 @@ Run RunWith(const std::vector<std::string_view>& arguments, std::int64_t now = 1
   return {status, out.str(), err.str()};
 }
 
-qint64 Sum(const QJsonValue& array) {
-  qint64 sum = 0;
-  for (const QJsonValue& value : array.toArray()) {
-    sum += value.toInteger();
-  }
-  return sum;
+qint64 Sum(const QJsonValue& value) {
+  const QJsonArray array = value.toArray();
+  return std::accumulate(
+      array.begin(), array.end(), qint64{0},
+      [](qint64 sum, const QJsonValue& count) { return sum + count.toInteger(); });
 }
 
 }  // namespace
