@@ -73,11 +73,8 @@ class HandEngineTest : public QObject {
     // The field at every change: what is refused, and the cash the tray shows
     // (a negative bet beside the bank must not wrap).
     const std::vector<std::tuple<std::string_view, std::string_view, std::int64_t>> fields{
-        {"", "", 1000},
-        {"250", "", 750},
-        {"1000", "", 0},
-        {"1001", tooMuch, 1000},
-        {"-2147483648", "", 2147484648},
+        {"", "", 1000},        {"250", "", 750},        {"-5", "", 1005},
+        {"1000", "", 0},       {"1001", tooMuch, 1000}, {"-2147483648", "", 2147484648},
         {"12a", invalid, 1000}};
     for (const auto& [text, refusal, cash] : fields) {
       const BetFieldCheck check = CheckBetField(text, 1000);
@@ -87,17 +84,15 @@ class HandEngineTest : public QObject {
     }
     // The Deal button: field, last bet, bank; the bet played or the refusal.
     const std::string_view nothing = "You must bet something..";
+    const std::string_view exceeds =
+        "Your last bet exceeds your bank account!\n         Decrease your bet..";
+    const std::string_view letters = "No betting charactors!\n      Try again..";
+    const std::string_view above = "You don't have that much!\n       Try again..";
     const std::vector<
         std::tuple<std::string_view, std::int32_t, std::int32_t, std::string_view, std::int32_t>>
-        deals{{"", 0, 100, nothing, 0},
-              {"-5", 20, 100, nothing, 0},
-              {"", 20, 100, "", 20},
-              {"100", 20, 100, "", 100},
-              {"", 150, 50,
-               "Your last bet exceeds your bank account!\n         Decrease your bet..", 0},
-              {"50", 150, 50, "", 50},
-              {"12a", 0, 100, "No betting charactors!\n      Try again..", 0},
-              {"101", 0, 100, "You don't have that much!\n       Try again..", 0}};
+        deals{{"", 0, 100, nothing, 0},    {"-5", 20, 100, nothing, 0}, {"", 20, 100, "", 20},
+              {"100", 20, 100, "", 100},   {"", 150, 50, exceeds, 0},   {"50", 150, 50, "", 50},
+              {"12a", 0, 100, letters, 0}, {"101", 0, 100, above, 0}};
     for (const auto& [text, lastBet, bank, refusal, bet] : deals) {
       const BetCheck check = CheckBet(text, lastBet, bank);
       QCOMPARE(check.refusal ? check.refusal->text : std::string_view{}, refusal);
