@@ -150,70 +150,64 @@ class StatisticsFileTest : public QObject {
     QVERIFY(ParseStatisticsFile(bare).Valid());
   }
 
-  void rejectsFilesOfTheWrongShape() {
-    Lines lines = ValidLines;
-    QCOMPARE(Rejections(ValidFile + "\r\n"), Numbers{1});
-    QCOMPARE(Rejections(ValidFile + std::string(81, 'x')), Numbers{1});
-    QCOMPARE(Rejections(Join({lines.begin(), lines.end() - 1})), Numbers{1});
-    QCOMPARE(Rejections(Replaced(90, std::string(81, 'x'))), Numbers{1});
-    // 80 characters is the longest line, counted in characters, not bytes.
-    std::string accents;
-    for (int i = 0; i < 80; ++i)
-      accents += "é";
-    lines[0] = "80", lines[16] = "82", lines[89] = accents;  // name length, check value 0
-    QVERIFY(ParseStatisticsFile(Join(lines)).Valid());
-    lines[89] += "é";
-    QCOMPARE(Rejections(Join(lines)), Numbers{1});
+  void reportsWhatIsWrong() {
+    // Each of these lines one higher alone: the highest consistency test that
+    // fails, or the split value (19 to 21) that no longer matches.
+    const std::pair<int, int> changes[] = {{82, 3},  {78, 4},  {85, 5},  {6, 6},   {84, 7},
+                                           {11, 8},  {12, 9},  {15, 11}, {16, 12}, {13, 13},
+                                           {14, 14}, {18, 15}, {19, 16}, {20, 17}, {2, 12},
+                                           {1, 18},  {86, 19}, {77, 20}, {88, 21}};
+    for (const auto& [line, test] : changes) {
+      QVERIFY2(Rejections(Changed({{line, 1}})) == Numbers{test},
+               qPrintable(QString::number(line)));
+    }
+    // Shape: lines added, a line too long, a line missing, a name too long.
+    const std::pair<std::string, Numbers> cases[] = {
+        {ValidFile + "\r\n", {1}},
+        {ValidFile + std::string(81, 'x'), {1}},
+        {Join({ValidLines.begin(), ValidLines.end() - 1}), {1}},
+        {Replaced(90, std::string(81, 'x')), {1}},
+        {Replaced(90, "Plyer"), {18}},
+        {Replaced(90, "Dealer"), {}},
+        {Changed({{88, 1}, {2, 1}}), {12}},  // split tests only run once these pass
+        {Changed({{11, 1}, {22, -1}}), {}},  // a count moved between categories
+        {Changed({{86, 1}, {87, 1}, {88, 1}}), {19, 20, 21}}};
+    for (const auto& [contents, expected] : cases) {
+      QCOMPARE(Rejections(contents), expected);
+    }
+    QCOMPARE(ParseStatisticsFile(Changed({{88, 1}})).Reports,
+             (std::vector<FileOpenReport>{{21, "File Open Error #21", "Invalid data file!"}}));
+    // Saved between the player's draw and the showdown; then the dealer draws.
+    GameStatistics record = PlayedRecord();
+    record.RecordPlayerDraw(2);
+    QCOMPARE(Rejections(Format(record)), Numbers{11});
+    record.RecordDealerDraw(1);
+    QCOMPARE(Rejections(Format(record)), Numbers{12});
+    // Written but not accepted: a starting bank that is no multiple of 20, a
+    // bank total past 2,147,483,647.
+    QCOMPARE(Rejections(Format(PlayedRecord(), "Player", 1010)), Numbers{19});
+    record = PlayedRecord();
+    record.BankTotal = 3'000'000'000u;
+    QCOMPARE(Rejections(Format(record)), Numbers{2});
   }
 
-  void rejectsAnythingButSignedDecimals() {
+  void readsSignedDecimalsAndLinesOfEightyCharacters() {
     for (const char* text : {"five", "2147483648", " 2", "2 ", "", "+", "0x10", "2\r"}) {
       QVERIFY2(Rejections(Replaced(3, text)) == Numbers{2}, text);
     }
     for (const char* text : {"+0", "-0", "000"}) {
       QVERIFY2(ParseStatisticsFile(Replaced(76, text)).Valid(), text);
     }
-    // A bank total past 2,147,483,647 is written but cannot be read back.
-    GameStatistics rich = PlayedRecord();
-    rich.BankTotal = 3'000'000'000u;
-    QCOMPARE(Rejections(Format(rich)), Numbers{2});
-  }
-
-  void reportsTheHighestFailedConsistencyTest() {
-    const std::pair<std::string, Numbers> cases[] = {
-        {Changed({{82, 1}}), {3}},          {Changed({{78, 1}}), {4}},
-        {Changed({{85, 1}}), {5}},          {Changed({{6, 1}}), {6}},
-        {Changed({{84, 1}}), {7}},          {Changed({{11, 1}}), {8}},
-        {Changed({{12, 1}}), {9}},          {Changed({{15, 1}}), {11}},
-        {Changed({{16, 1}}), {12}},         {Changed({{13, 1}}), {13}},
-        {Changed({{14, 1}}), {14}},         {Changed({{18, 1}}), {15}},
-        {Changed({{19, 1}}), {16}},         {Changed({{20, 1}}), {17}},
-        {Changed({{2, 1}}), {12}},          {Changed({{1, 1}}), {18}},
-        {Replaced(90, "Plyer"), {18}},      {Replaced(90, "Dealer"), {}},
-        {Changed({{88, 1}, {2, 1}}), {12}},  // split tests only run once these pass
-        {Changed({{11, 1}, {22, -1}}), {}},  // a count moved between categories
-    };
-    for (const auto& [contents, expected] : cases) {
-      QCOMPARE(Rejections(contents), expected);
+    // 80 characters is the longest line, counted in characters, not bytes.
+    Lines lines = ValidLines;
+    std::string accents;
+    for (int i = 0; i < 80; ++i) {
+      accents += "é";
     }
-    // Saved between the player's draw and the showdown; then the dealer draws.
-    GameStatistics midHand = PlayedRecord();
-    midHand.RecordPlayerDraw(2);
-    QCOMPARE(Rejections(Format(midHand)), Numbers{11});
-    midHand.RecordDealerDraw(1);
-    QCOMPARE(Rejections(Format(midHand)), Numbers{12});
-  }
-
-  void reportsEachFailedSplitValue() {
-    QCOMPARE(Rejections(Changed({{86, 20}})), Numbers{19});
-    QCOMPARE(Rejections(Changed({{86, 20}, {87, 3}})), (Numbers{19, 20}));
-    QCOMPARE(Rejections(Changed({{77, 1}})), Numbers{20});
-    const ReadResult all = ParseStatisticsFile(Changed({{86, 1}, {87, 1}, {88, 1}}));
-    QCOMPARE(Rejections(all), (Numbers{19, 20, 21}));
-    QVERIFY(!all.Valid());
-    QCOMPARE(all.Reports[2], (FileOpenReport{21, "File Open Error #21", "Invalid data file!"}));
-    // A starting bank that is no multiple of 20 is written but not accepted.
-    QCOMPARE(Rejections(Format(PlayedRecord(), "Player", 1010)), Numbers{19});
+    lines[0] = "80", lines[16] = "82", lines[89] = accents;  // name length, check value 0
+    QVERIFY(ParseStatisticsFile(Join(lines)).Valid());
+    lines[89] += "é";
+    QCOMPARE(Rejections(Join(lines)), Numbers{1});
   }
 
   void readsFromDisk() {
