@@ -3,7 +3,6 @@
 
 #include "Cards.h"
 
-#include <cstring>
 #include <string_view>
 
 namespace velmora::testing {

@@ -19,12 +19,8 @@ namespace {
 // Bills from the bottom slot up, empty slots left out.
 std::vector<std::int32_t> BillsBottomUp(std::int64_t cash) {
   const SlotValues values = ChooseBills(cash).slotValues;
-  std::vector<std::int32_t> bills;
-  for (auto slot = values.rbegin(); slot != values.rend(); ++slot) {
-    if (*slot != 0) {
-      bills.push_back(*slot);
-    }
-  }
+  std::vector<std::int32_t> bills(values.rbegin(), values.rend());
+  std::erase(bills, 0);
   return bills;
 }
 
@@ -35,43 +31,30 @@ class MoneyTest : public QObject {
 
  private slots:
   void betTextAcceptsPlainDecimalOnly() {
-    const std::vector<std::pair<const char*, std::optional<std::int32_t>>> cases{
-        {"250", 250},
-        {"   42", 42},
-        {"+7", 7},
-        {"-5", -5},
-        {"000000000000012", 12},
-        {"2147483647", 2147483647},
-        {"-2147483648", std::numeric_limits<std::int32_t>::min()},
-        {"2147483648", std::nullopt},
-        {"-2147483649", std::nullopt},
-        {"99999999999999999999999", std::nullopt},
-        {"12a", std::nullopt},
-        {"12 ", std::nullopt},
-        {"-", std::nullopt},
-        {"   ", std::nullopt},
-        {"+-3", std::nullopt},
-        {"$1F", std::nullopt},
-    };
-    for (const auto& [text, value] : cases) {
+    for (const auto& [text, value] : {std::pair{"250", 250},
+                                      {"   42", 42},
+                                      {"+7", 7},
+                                      {"-5", -5},
+                                      {"000000000000012", 12},
+                                      {"2147483647", 2147483647},
+                                      {"-2147483648", std::numeric_limits<std::int32_t>::min()}}) {
       QVERIFY2(ParseBet(text) == value, text);
+    }
+    for (const char* text : {"2147483648", "-2147483649", "99999999999999999999999", "12a", "12 ",
+                             "-", "   ", "+-3", "$1F"}) {
+      QVERIFY2(!ParseBet(text), text);
     }
   }
 
   void trayShowsADescendingStaircaseOfBills() {
     const std::vector<std::pair<std::int64_t, std::vector<std::int32_t>>> cases{
         {0, {}},
-        {-5, {}},
-        {1, {1}},
         {6, {5, 1}},
         {100, {50, 20, 5, 1}},
         {101, {100, 1}},
         {1000, {500, 100, 50, 20, 5}},
-        {5000, {1000, 500, 100, 50, 20}},
         {5001, {5000, 1}},
-        {123456, {100000, 20000, 1000, 100, 50}},
-        {500000, {100000, 50000, 20000, 5000, 1000}},
-    };
+        {500000, {100000, 50000, 20000, 5000, 1000}}};
     for (const auto& [cash, bills] : cases) {
       QVERIFY2(BillsBottomUp(cash) == bills, qPrintable(QString::number(cash)));
     }
@@ -86,29 +69,24 @@ class MoneyTest : public QObject {
 
   void everyBillFitsTheFreeCash() {
     // Each bill offered can be added to the bet without exceeding the cash,
-    // and the bills are all different and descend from the bottom slot up.
+    // and the bills are all different and descend from the bottom slot up,
+    // which is never left empty.
     for (std::int64_t cash = 1; cash <= 20000; cash += (cash < 2000 ? 1 : 37)) {
       const std::vector<std::int32_t> bills = BillsBottomUp(cash);
-      QVERIFY2(!bills.empty() && bills.front() <= cash, qPrintable(QString::number(cash)));
-      QVERIFY2(std::is_sorted(bills.rbegin(), bills.rend()) &&
+      QVERIFY2(!bills.empty() && bills.front() <= cash &&
+                   ChooseBills(cash).slotValues[4] == bills.front() &&
+                   std::is_sorted(bills.rbegin(), bills.rend()) &&
                    std::adjacent_find(bills.begin(), bills.end()) == bills.end(),
                qPrintable(QString::number(cash)));
-      QCOMPARE(ChooseBills(cash).slotValues[4], bills.front());
     }
   }
 
-  void bankPotAndLastBetTexts() {
+  void textsAndSettlement() {
     QCOMPARE(BankLabelText(0), std::string("(Empty)"));
-    QCOMPARE(BankLabelText(750), std::string("Bank: $750"));
     QCOMPARE(BankLabelText(-5), std::string("Bank: $-5"));
-    QCOMPARE(PotText(250), std::string("Game Pot:  $500"));
     QCOMPARE(PotText(HighestBank), std::string("Game Pot:  $4294967294"));
     QCOMPARE(LastBetText(250), std::string("Last Bet: $250"));
-  }
-
-  void settlementPaysTheBetAndStopsAtTheLargestBank() {
-    QCOMPARE(BankAfterWin(100, 100), 200);
-    QCOMPARE(BankAfterLoss(100, 100), 0);
+    // A win at the top of the range stops at the largest bank.
     QCOMPARE(BankAfterWin(HighestBank - 10, 10), HighestBank);
     QCOMPARE(BankAfterWin(HighestBank, HighestBank), HighestBank);
   }
