@@ -109,8 +109,6 @@ class TestSoundLimits : public QObject {
     QVERIFY(!block.empty() && block.size() < samples.size());
     QVERIFY(sound->Rewind());
     QCOMPARE(ReadAll(*sound), samples);
-    QVERIFY(sound->Rewind());
-    QCOMPARE(ReadAll(*sound), samples);
   }
 
   // Nothing but a plain file holding samples is opened: a pipe would wait for
@@ -122,19 +120,14 @@ class TestSoundLimits : public QObject {
     const auto open = [&](const QString& name) {
       return SoundFile::Open(QFile::encodeName(dir.filePath(name)).toStdString()) != nullptr;
     };
-    const QString good =
-        WriteWave(dir, "Sounds äöü/good.wav", 400, std::vector<std::int16_t>(400, 1000), false);
+    WriteWave(dir, "Sounds äöü/good.wav", 400, std::vector<std::int16_t>(400, 1000), false);
     QVERIFY(open("Sounds äöü/good.wav"));
-    QFile source(good);
-    QVERIFY(source.open(QIODevice::ReadOnly));
-    const QByteArray wave = source.readAll();
     QVERIFY(!WriteWave(dir, "no-samples.wav", 400, {}, false).isEmpty());
-    for (const auto& [name, content] : {std::pair{"empty.wav", QByteArray()},
-                                        {"header-cut.wav", wave.left(30)},
-                                        {"text.wav", QByteArray("This is not a sound.\n")}}) {
-      QFile file(dir.filePath(name));
-      QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-    }
+    QVERIFY(QFile::resize(WriteWave(dir, "header-cut.wav", 400, {}, false), 30));
+    QVERIFY(QFile::resize(WriteWave(dir, "empty.wav", 400, {}, false), 0));
+    QFile text(dir.filePath("text.wav"));
+    QVERIFY(text.open(QIODevice::WriteOnly) && text.write("This is not a sound.\n") == 21);
+    text.close();
     QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe.wav")).constData(), 0600) == 0);
     for (const char* name : {"empty.wav", "header-cut.wav", "text.wav", "no-samples.wav",
                              "pipe.wav", "missing.wav", "Sounds äöü"}) {
