@@ -1,34 +1,12 @@
-// Hands written the way players read them ("Ah Qd 9c 6s 3h"), decks
-// stacked for a scenario, and the walk over every possible hand.
+// Decks stacked for a scenario, and the walk over every possible hand.
 #pragma once
 
 #include "Cards.h"
 
 #include <algorithm>
-#include <stdexcept>
-#include <string_view>
 #include <vector>
 
 namespace velmora::testing {
-
-inline Card CardOf(std::string_view text) {
-  constexpr std::string_view kRanks = "23456789TJQKA";
-  constexpr std::string_view kSuits = "hdcs";
-  const auto rank = kRanks.find(text.at(0));
-  const auto suit = kSuits.find(text.at(1));
-  if (rank == std::string_view::npos || suit == std::string_view::npos) {
-    throw std::invalid_argument("not a card");
-  }
-  return static_cast<Card>(suit * 13 + rank + 1);
-}
-
-inline Hand HandOf(std::string_view text) {
-  Hand hand{};
-  for (int p = 0; p < 5; ++p) {
-    hand[p] = CardOf(text.substr(p * 3, 2));
-  }
-  return hand;
-}
 
 // A grid whose row-major reading starts with the given cards, then the rest
 // of 1..52 in order.

@@ -2,6 +2,7 @@
 #include "CardFixtures.h"
 #include "Cards.h"
 #include "Discards.h"
+#include "HandCodes.h"
 
 #include <QTest>
 
@@ -25,7 +26,7 @@ struct DealerDraw {
 // the ten cards dealt before them are clubs that are in no scenario.
 DealerDraw DrawFor(const Hand& dealt, const std::vector<Card>& replacements) {
   std::vector<Card> top;
-  for (Card club = CardOf("2c"); club <= CardOf("Jc"); ++club) {
+  for (Card club = CardOf("2C"); club <= CardOf("JC"); ++club) {
     top.push_back(club);
   }
   top.insert(top.end(), replacements.begin(), replacements.end());
@@ -49,24 +50,24 @@ class DealerStrategyTest : public QObject {
       HeldRanks held;
       const char* after;
     } rows[] = {
-        {"Qh Ad 9c 6s 3h", {12, -1, -1, -1}, "Ad 2s 3s 4s 5s"},  // a lone ace
-        {"Ah Kd 8c 5s 2h", {12, 11, -1, -1}, "Ah Kd 2s 3s 4s"},
-        {"Kh Jd 9c 7s 4h", {11, 9, -1, -1}, "Kh Jd 2s 3s 4s"},
-        {"2h 2d Kc Qh 9h", {0, -1, -1, -1}, "2h 2d 2s 3s 4s"},
-        {"9h 9d Kc Kh 6h", {11, 7, -1, -1}, "9h 9d Kc Kh 2s"},
-        {"7h Ac 7d 7c Kh", {5, -1, -1, -1}, "7h 2s 7d 7c 3s"},
-        {"9h 8h 8d 8c 8s", {6, 7, -1, -1}, "9h 8h 8d 8c 8s"},  // quads, nine kicker
-        {"8h 3h 3d 3c 3s", {1, -1, -1, -1}, "2s 3h 3d 3c 3s"},
-        {"8h 9d Tc Jh Qh", {-1, -1, -1, -1}, "8h 9d Tc Jh Qh"},
-        {"2d 5d 9d Jd Kd", {-1, -1, -1, -1}, "2d 5d 9d Jd Kd"},
-        {"Qh Qd 6c 6h 6d", {-1, -1, -1, -1}, "Qh Qd 6c 6h 6d"},
-        {"Ts Js Qs Ks As", {-1, -1, -1, -1}, "Ts Js Qs Ks As"},
+        {"QH AD 9C 6S 3H", {12, -1, -1, -1}, "AD 2S 3S 4S 5S"},  // a lone ace
+        {"AH KD 8C 5S 2H", {12, 11, -1, -1}, "AH KD 2S 3S 4S"},
+        {"KH JD 9C 7S 4H", {11, 9, -1, -1}, "KH JD 2S 3S 4S"},
+        {"2H 2D KC QH 9H", {0, -1, -1, -1}, "2H 2D 2S 3S 4S"},
+        {"9H 9D KC KH 6H", {11, 7, -1, -1}, "9H 9D KC KH 2S"},
+        {"7H AC 7D 7C KH", {5, -1, -1, -1}, "7H 2S 7D 7C 3S"},
+        {"9H 8H 8D 8C 8S", {6, 7, -1, -1}, "9H 8H 8D 8C 8S"},  // quads, nine kicker
+        {"8H 3H 3D 3C 3S", {1, -1, -1, -1}, "2S 3H 3D 3C 3S"},
+        {"8H 9D TC JH QH", {-1, -1, -1, -1}, "8H 9D TC JH QH"},
+        {"2D 5D 9D JD KD", {-1, -1, -1, -1}, "2D 5D 9D JD KD"},
+        {"QH QD 6C 6H 6D", {-1, -1, -1, -1}, "QH QD 6C 6H 6D"},
+        {"TS JS QS KS AS", {-1, -1, -1, -1}, "TS JS QS KS AS"},
     };
     for (const auto& row : rows) {
       const Hand hand = HandOf(row.dealt);
       QVERIFY2(ChooseHeldRanks(EvaluateHand(hand)) == row.held, row.dealt);
       const DealerDraw draw =
-          DrawFor(hand, {CardOf("2s"), CardOf("3s"), CardOf("4s"), CardOf("5s"), CardOf("6s")});
+          DrawFor(hand, {CardOf("2S"), CardOf("3S"), CardOf("4S"), CardOf("5S"), CardOf("6S")});
       QVERIFY2(draw.hand == HandOf(row.after), row.dealt);
       QVERIFY2(draw.next - 11 == draw.drawn, row.dealt);
       // The same rule for a player drawing like the house: a pat hand marks nothing.
@@ -78,9 +79,9 @@ class DealerStrategyTest : public QObject {
 
   void newAceLeftOfTheHeldOneIsShown() {
     const DealerDraw draw =
-        DrawFor(HandOf("Qh 9c 6s Ad 3h"), {CardOf("4s"), CardOf("Ac"), CardOf("5s"), CardOf("7d")});
+        DrawFor(HandOf("QH 9C 6S AD 3H"), {CardOf("4S"), CardOf("AC"), CardOf("5S"), CardOf("7D")});
     QCOMPARE(draw.drawn, 4);
-    QCOMPARE(draw.hand, HandOf("Ac 4s 5s Ad 7d"));
+    QCOMPARE(draw.hand, HandOf("AC 4S 5S AD 7D"));
   }
 };
 

@@ -1,10 +1,12 @@
 // Ranking and comparing hands, down to every one of the 2,598,960 hands.
 #include "CardFixtures.h"
 #include "Cards.h"
+#include "HandCodes.h"
 
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 #include <numeric>
 #include <utility>
 #include <vector>
@@ -32,13 +34,12 @@ HandRank ReadHand(const Hand& hand, RankCounts& counts) {
     ++counts[RankIndex(card)];
   }
   std::vector<std::pair<int, int>> groups;  // (count, rank)
-  for (int r = 12; r >= 0; --r) {
+  for (int r = 0; r < 13; ++r) {
     if (counts[r] > 0) {
       groups.emplace_back(counts[r], r);
     }
   }
-  std::stable_sort(groups.begin(), groups.end(),
-                   [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::sort(groups.begin(), groups.end(), std::greater<>());
   HandRank rank{};
   for (std::size_t k = 0; k < groups.size(); ++k) {
     rank[k + 1] = groups[k].second;
@@ -76,15 +77,15 @@ class EvaluateTest : public QObject {
       const char* hand;
       HandRank expected;
     } rows[] = {
-        {"Ah 2d 3c 4s 5h", {4, 3, 0, 0, 0, 0, 0}},  // the wheel
-        {"Ad 2d 3d 4d 5d", {8, 3, 3, 2, 1, 0, 2}},
-        {"Ts Js Qs Ks As", {9, 12, 11, 10, 9, 8, 4}},
-        {"Kh Kd 7c 7s 2h", {2, 11, 5, 0, 0, 0, 0}},
-        {"4s 4h Th Td Tc", {6, 8, 2, 0, 0, 0, 0}},  // the pair met first
-        {"2h Jh Jd Jc Js", {7, 9, 0, 0, 0, 0, 0}},
-        {"9c Ah 9d 3s Kc", {1, 7, 12, 11, 1, 0, 0}},
-        {"2c 9c Jc 4c Kc", {5, 11, 9, 7, 2, 0, 3}},
-        {"Qh Kd Ac 2s 3h", {0, 12, 11, 10, 1, 0, 0}},  // no wrap-around
+        {"AH 2D 3C 4S 5H", {4, 3, 0, 0, 0, 0, 0}},  // the wheel
+        {"AD 2D 3D 4D 5D", {8, 3, 3, 2, 1, 0, 2}},
+        {"TS JS QS KS AS", {9, 12, 11, 10, 9, 8, 4}},
+        {"KH KD 7C 7S 2H", {2, 11, 5, 0, 0, 0, 0}},
+        {"4S 4H TH TD TC", {6, 8, 2, 0, 0, 0, 0}},  // the pair met first
+        {"2H JH JD JC JS", {7, 9, 0, 0, 0, 0, 0}},
+        {"9C AH 9D 3S KC", {1, 7, 12, 11, 1, 0, 0}},
+        {"2C 9C JC 4C KC", {5, 11, 9, 7, 2, 0, 3}},
+        {"QH KD AC 2S 3H", {0, 12, 11, 10, 1, 0, 0}},  // no wrap-around
     };
     for (const auto& row : rows) {
       HandRank rank;
@@ -162,8 +163,8 @@ class EvaluateTest : public QObject {
     // Distinct values per category; 7462 in all, as five-card poker has.
     QCOMPARE(values, (std::array<int, 10>{1277, 2860, 858, 858, 10, 1277, 156, 156, 9, 1}));
     // The suit never breaks a tie.
-    QCOMPARE(CompareRanks(EvaluateHand(HandOf("2c 9c Jc 4c Kc")),
-                          EvaluateHand(HandOf("2h 9h Jh 4h Kh"))),
+    QCOMPARE(CompareRanks(EvaluateHand(HandOf("2C 9C JC 4C KC")),
+                          EvaluateHand(HandOf("2H 9H JH 4H KH"))),
              0);
   }
 };
