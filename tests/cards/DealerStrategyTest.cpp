@@ -22,17 +22,13 @@ struct DealerDraw {
   HandRank rank;
 };
 
-// The dealer draws from a deck whose positions 11 onward are `replacements`;
-// the ten cards dealt before them are clubs that are in no scenario.
-DealerDraw DrawFor(const Hand& dealt, const std::vector<Card>& replacements) {
-  std::vector<Card> top;
-  for (Card club = CardOf("2C"); club <= CardOf("JC"); ++club) {
-    top.push_back(club);
-  }
-  top.insert(top.end(), replacements.begin(), replacements.end());
+// The dealer draws from a deck whose positions 11 onward are `replacements`,
+// after ten clubs dealt before them.
+DealerDraw DrawFor(const Hand& dealt, std::vector<Card> replacements) {
+  replacements.insert(replacements.begin(), {27, 28, 29, 30, 31, 32, 33, 34, 35, 36});
   DealerDraw result{dealt, 0, 11, {}};
   RankCounts counts;
-  result.drawn = ChooseDealerDraw(testing::DeckStartingWith(top), InitialDeckPositions(),
+  result.drawn = ChooseDealerDraw(testing::DeckStartingWith(replacements), InitialDeckPositions(),
                                   result.hand, counts, result.rank, result.next);
   return result;
 }

@@ -72,9 +72,7 @@ class DeckTest : public QObject {
     QCOMPARE(dealt, (HandRank{0, 11, 9, 8, 6, 1, 0}));
     QCOMPARE(dealer, (Hand{38, 36, 23, 44, 22}));
     QCOMPARE(next, 17);
-    QCOMPARE(EvaluateHand(player), (HandRank{1, 12, 6, 3, 1, 0, 0}));
     QCOMPARE(EvaluateHand(dealer), (HandRank{1, 9, 11, 8, 4, 0, 0}));
-    QCOMPARE(CompareRanks(EvaluateHand(player), EvaluateHand(dealer)), 1);
   }
 
   // The shuffle computes its draws side by side; they must be next()'s, all
