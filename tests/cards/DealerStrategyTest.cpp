@@ -1,11 +1,11 @@
 // The house's choice of cards to keep, its draw and the ace it shows.
-#include "CardFixtures.h"
 #include "Cards.h"
 #include "Discards.h"
 #include "HandCodes.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <numeric>
 #include <vector>
 
@@ -23,13 +23,23 @@ struct DealerDraw {
 };
 
 // The dealer draws from a deck whose positions 11 onward are `replacements`,
-// after ten clubs dealt before them.
+// after ten clubs dealt before them, and then the rest of the cards.
 DealerDraw DrawFor(const Hand& dealt, std::vector<Card> replacements) {
-  replacements.insert(replacements.begin(), {27, 28, 29, 30, 31, 32, 33, 34, 35, 36});
+  std::vector<Card> deck{27, 28, 29, 30, 31, 32, 33, 34, 35, 36};
+  deck.insert(deck.end(), replacements.begin(), replacements.end());
+  for (Card card = 1; card <= 52; ++card) {
+    if (std::find(deck.begin(), deck.end(), card) == deck.end()) {
+      deck.push_back(card);
+    }
+  }
+  DeckGrid grid{};
+  for (int n = 0; n < 52; ++n) {
+    grid[n / 13][n % 13] = deck[n];
+  }
   DealerDraw result{dealt, 0, 11, {}};
   RankCounts counts;
-  result.drawn = ChooseDealerDraw(testing::DeckStartingWith(replacements), InitialDeckPositions(),
-                                  result.hand, counts, result.rank, result.next);
+  result.drawn =
+      ChooseDealerDraw(grid, InitialDeckPositions(), result.hand, counts, result.rank, result.next);
   return result;
 }
 

@@ -1,6 +1,5 @@
 // The generator, the shuffle, the deal and the draw from the deck, and the
 // whole first hand of the game's second one.
-#include "CardFixtures.h"
 #include "Cards.h"
 
 #include <QTest>
@@ -46,10 +45,10 @@ class DeckTest : public QObject {
     const DeckPositions positions = InitialDeckPositions();
     RandomSource random;
     Shuffle(grid, random, FixedClock(1));
-    QCOMPARE(grid, testing::DeckStartingWith({27, 38, 45, 46, 13, 23, 8,  9,  39, 41, 20, 15, 4,
-                                              36, 44, 22, 11, 26, 3,  30, 2,  33, 18, 35, 34, 10,
-                                              16, 5,  50, 31, 25, 24, 32, 40, 17, 42, 48, 12, 52,
-                                              43, 49, 28, 47, 37, 7,  14, 51, 19, 1,  21, 6,  29}));
+    QCOMPARE(grid, (DeckGrid{{{27, 38, 45, 46, 13, 23, 8, 9, 39, 41, 20, 15, 4},
+                              {36, 44, 22, 11, 26, 3, 30, 2, 33, 18, 35, 34, 10},
+                              {16, 5, 50, 31, 25, 24, 32, 40, 17, 42, 48, 12, 52},
+                              {43, 49, 28, 47, 37, 7, 14, 51, 19, 1, 21, 6, 29}}}));
     std::int32_t next = 1;
     Hand player{};
     Hand dealer{};

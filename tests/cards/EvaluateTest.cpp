@@ -1,5 +1,4 @@
 // Ranking and comparing hands, down to every one of the 2,598,960 hands.
-#include "CardFixtures.h"
 #include "Cards.h"
 #include "HandCodes.h"
 
@@ -62,6 +61,23 @@ HandRank ReadHand(const Hand& hand, RankCounts& counts) {
     rank[6] = SuitNumber(hand[0]);
   }
   return rank;
+}
+
+// Every one of the 2,598,960 hands, cards in ascending order.
+template <typename Visit>
+void ForEveryHand(Visit&& visit) {
+  Hand hand{};
+  for (hand[0] = 1; hand[0] <= 48; ++hand[0]) {
+    for (hand[1] = hand[0] + 1; hand[1] <= 49; ++hand[1]) {
+      for (hand[2] = hand[1] + 1; hand[2] <= 50; ++hand[2]) {
+        for (hand[3] = hand[2] + 1; hand[3] <= 51; ++hand[3]) {
+          for (hand[4] = hand[3] + 1; hand[4] <= 52; ++hand[4]) {
+            visit(hand);
+          }
+        }
+      }
+    }
+  }
 }
 
 }  // namespace
@@ -130,7 +146,7 @@ class EvaluateTest : public QObject {
     RankCounts counts;
     RankCounts expectedCounts;
     HandRank previous{};
-    testing::ForEveryHand([&](const Hand& hand) {
+    ForEveryHand([&](const Hand& hand) {
       EvaluateHand(hand, rank, counts);
       const int key = ValueKey(rank);
       const int order = key > ValueKey(previous) ? 1 : key < ValueKey(previous) ? 2 : 0;

@@ -5,11 +5,6 @@
 #include "MediaPlayer.h"
 #include "SoundFolder.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <string>

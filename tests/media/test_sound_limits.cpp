@@ -5,10 +5,6 @@
 #include "SoundFile.h"
 #include "SoundOutput.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstdint>
