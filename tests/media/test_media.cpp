@@ -20,14 +20,12 @@ class TestMedia : public QObject {
   void playsOnlyTheFileItHasOpen() {
     QTemporaryDir dir;
     for (const char* name : {"shuffle.wav", "cardflip.wav", "plrwin.wav"}) {
-      QFile file(dir.filePath(name));
-      QVERIFY(file.open(QIODevice::WriteOnly));
+      QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
     }
     velmora::testing::FakeSoundOutput output;
     TMediaPlayer player(output);
     QVERIFY(!player.Play());
     QVERIFY(!player.Open());  // no file named yet
-    player.Close();
 
     player.SetFileName(dir.filePath("shuffle.wav"));
     QVERIFY(player.Open());
@@ -65,19 +63,14 @@ class TestMedia : public QObject {
     const QString installed = velmora::InstalledSoundFolder();
     QVERIFY(installed.startsWith(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/..")));
     QVERIFY(installed.endsWith("/share/games/velmora/sounds"));
-    QTemporaryDir first;
-    QTemporaryDir second;
-    for (const QTemporaryDir* dir : {&first, &second}) {
-      QVERIFY(QDir(dir->path()).mkdir("sounds"));
-      QVERIFY(QDir::setCurrent(dir->path()));
-      QCOMPARE(SoundPath("bust.wav"), QDir(dir->path()).filePath("sounds/bust.wav"));
-    }
+    QTemporaryDir withSounds;
+    QVERIFY(QDir(withSounds.path()).mkdir("sounds"));
+    QVERIFY(QDir::setCurrent(withSounds.path()));
+    QCOMPARE(SoundPath("bust.wav"), QDir(withSounds.path()).filePath("sounds/bust.wav"));
     QTemporaryDir empty;
     QVERIFY(QDir::setCurrent(empty.path()));
     QCOMPARE(SoundPath("bust.wav"), installed + "/bust.wav");
-    QFile plain(QDir(empty.path()).filePath("sounds"));  // a file, not the folder
-    QVERIFY(plain.open(QIODevice::WriteOnly));
-    plain.close();
+    QVERIFY(QFile(QDir(empty.path()).filePath("sounds")).open(QIODevice::WriteOnly));  // a file
     QCOMPARE(SoundPath("shuffle.wav"), installed + "/shuffle.wav");
     QVERIFY(QDir::setCurrent(before));
   }
