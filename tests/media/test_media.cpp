@@ -11,7 +11,6 @@
 #include <vector>
 
 using velmora::SoundPath;
-using velmora::TMediaPlayer;
 
 class TestMedia : public QObject {
   Q_OBJECT
@@ -23,7 +22,7 @@ class TestMedia : public QObject {
       QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
     }
     velmora::testing::FakeSoundOutput output;
-    TMediaPlayer player(output);
+    velmora::TMediaPlayer player(output);
     QVERIFY(!player.Play());
     QVERIFY(!player.Open());  // no file named yet
 

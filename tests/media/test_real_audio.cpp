@@ -19,8 +19,6 @@
 #include <utility>
 #include <vector>
 
-using velmora::TMediaPlayer;
-
 namespace {
 
 // The length in milliseconds and the peak (largest sample magnitude, full
@@ -56,7 +54,7 @@ bool WriteSine(const QString& path, int format, int rate, int channels) {
 // Plays with a 10 ms timer pending; the milliseconds the play took, or -1 when
 // it failed or let the timer fire: playing runs no event loop, so the timer
 // may fire only once events are processed afterwards.
-qint64 PlayTimed(TMediaPlayer& player) {
+qint64 PlayTimed(velmora::TMediaPlayer& player) {
   QObject timerOwner;
   bool fired = false;
   QTimer::singleShot(10, &timerOwner, [&fired] { fired = true; });
@@ -108,7 +106,7 @@ class TestRealAudio : public QObject {
     const auto [expected, peak] = Measure(path);
     QVERIFY2(expected > 0, qPrintable(path));
     const auto output = velmora::CreateSystemSoundOutput();
-    TMediaPlayer player(*output);
+    velmora::TMediaPlayer player(*output);
     player.SetFileName(path);
     QVERIFY(player.Open());
     // Recorded from the test sink's monitor: played again, the open sound

@@ -66,12 +66,6 @@ bool IsPurple(QRgb pixel) {
 bool IsYellow(QRgb pixel) {
   return qRed(pixel) > 200 && qGreen(pixel) > 180 && qBlue(pixel) < 90;
 }
-bool IsDark(QRgb pixel) {
-  return qGray(pixel) < 120;
-}
-bool IsSeeThrough(QRgb pixel) {
-  return qAlpha(pixel) < 255;
-}
 // The court figures' pixel art has four colours: white, black, red, yellow.
 bool IsCourtColour(QRgb pixel) {
   const QRgb colours[] = {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(255, 255, 0)};
@@ -205,7 +199,7 @@ class ResourcesTest : public QObject {
       const QRgb average =
           bill.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixel(0, 0);
       QVERIFY2(bill.size() == catalogue::BillSize && qGreen(average) > qRed(average) &&
-                   Count(bill, bill.rect(), IsSeeThrough) == 0,
+                   Count(bill, bill.rect(), [](QRgb pixel) { return qAlpha(pixel) < 255; }) == 0,
                qPrintable(QString::number(denomination)));
     }
     for (const auto& [denomination, colour] : {std::pair{10000, qRgb(112, 132, 156)},
@@ -255,7 +249,8 @@ class ResourcesTest : public QObject {
         {"hatch title", hatch, QRect(0, 0, 112, 45), IsGold, 40},
         {"\"Bank\"", hatch, QRect(0, 354, 112, 45), IsGold, 30},
         {"beside the handle", hatch, QRect(16, 60, 96, 280), IsGold, 0, 0},
-        {"edges left of the deck card", stack, QRect(0, 50, 5, 1), IsDark, 2},
+        {"edges left of the deck card", stack, QRect(0, 50, 5, 1),
+         [](QRgb pixel) { return qGray(pixel) < 120; }, 2},
         {"logo title", logo, QRect(0, 0, 422, 100), IsGold, 2000},
         {"hearts in the logo's hand", logo, QRect(0, 140, 210, 141), IsRed, 300},
     };
