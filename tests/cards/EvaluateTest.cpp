@@ -44,6 +44,7 @@ HandRank ReadHand(const Hand& hand, RankCounts& counts) {
     rank[k + 1] = groups[k].second;
   }
   if (groups.size() < 5) {
+    // By the two largest groups: 4-1 quads, 3-2 a full house, 3-1 trips, 2-2 two pair, 2-1 a pair.
     const int shape = groups[0].first * 10 + groups[1].first;
     rank[0] = shape == 41 ? 7 : shape == 32 ? 6 : shape == 31 ? 3 : shape == 22 ? 2 : 1;
     return rank;
