@@ -1,19 +1,17 @@
 // The house's choice of cards to keep, its draw and the ace it shows.
-#include "CardFixtures.h"
 #include "Cards.h"
 #include "Discards.h"
+#include "HandCodes.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <numeric>
 #include <vector>
 
 using namespace velmora;
 using velmora::testing::CardOf;
-using velmora::testing::DeckStartingWith;
 using velmora::testing::HandOf;
-
-Q_DECLARE_METATYPE(velmora::HeldRanks)
 
 namespace {
 
@@ -24,18 +22,24 @@ struct DealerDraw {
   HandRank rank;
 };
 
-// The dealer draws from a deck whose positions 11 onward are `replacements`;
-// the ten cards dealt before them are clubs that are in no scenario.
-DealerDraw DrawFor(const Hand& dealt, const std::vector<Card>& replacements) {
-  std::vector<Card> top;
-  for (Card club = CardOf("2c"); club <= CardOf("Jc"); ++club) {
-    top.push_back(club);
+// The dealer draws from a deck whose positions 11 onward are `replacements`,
+// after ten clubs dealt before them, and then the rest of the cards.
+DealerDraw DrawFor(const Hand& dealt, std::vector<Card> replacements) {
+  std::vector<Card> deck{27, 28, 29, 30, 31, 32, 33, 34, 35, 36};
+  deck.insert(deck.end(), replacements.begin(), replacements.end());
+  for (Card card = 1; card <= 52; ++card) {
+    if (std::find(deck.begin(), deck.end(), card) == deck.end()) {
+      deck.push_back(card);
+    }
   }
-  top.insert(top.end(), replacements.begin(), replacements.end());
+  DeckGrid grid{};
+  for (int n = 0; n < 52; ++n) {
+    grid[n / 13][n % 13] = deck[n];
+  }
   DealerDraw result{dealt, 0, 11, {}};
   RankCounts counts;
-  result.drawn = ChooseDealerDraw(DeckStartingWith(top), InitialDeckPositions(), result.hand,
-                                  counts, result.rank, result.next);
+  result.drawn =
+      ChooseDealerDraw(grid, InitialDeckPositions(), result.hand, counts, result.rank, result.next);
   return result;
 }
 
@@ -45,49 +49,45 @@ class DealerStrategyTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void draws_data() {
-    QTest::addColumn<QString>("dealt");
-    QTest::addColumn<HeldRanks>("held");
-    QTest::addColumn<QString>("after");
-    const auto row = [](const char* name, const char* dealt, HeldRanks held, const char* after) {
-      QTest::newRow(name) << QString::fromLatin1(dealt) << held << QString::fromLatin1(after);
-    };
-    // Replacements come from the deck in the order 2s 3s 4s 5s.
-    row("lone ace", "Qh Ad 9c 6s 3h", {12, -1, -1, -1}, "Ad 2s 3s 4s 5s");
-    row("ace and king", "Ah Kd 8c 5s 2h", {12, 11, -1, -1}, "Ah Kd 2s 3s 4s");
-    row("two highest", "Kh Jd 9c 7s 4h", {11, 9, -1, -1}, "Kh Jd 2s 3s 4s");
-    row("pair of deuces", "2h 2d Kc Qh 9h", {0, -1, -1, -1}, "2h 2d 2s 3s 4s");
-    row("two pair", "9h 9d Kc Kh 6h", {11, 7, -1, -1}, "9h 9d Kc Kh 2s");
-    row("trips", "7h Ac 7d 7c Kh", {5, -1, -1, -1}, "7h 2s 7d 7c 3s");
-    row("quads, nine kicker", "9h 8h 8d 8c 8s", {6, 7, -1, -1}, "9h 8h 8d 8c 8s");
-    row("quads, eight kicker", "8h 3h 3d 3c 3s", {1, -1, -1, -1}, "2s 3h 3d 3c 3s");
-    row("straight", "8h 9d Tc Jh Qh", {-1, -1, -1, -1}, "8h 9d Tc Jh Qh");
-    row("flush", "2d 5d 9d Jd Kd", {-1, -1, -1, -1}, "2d 5d 9d Jd Kd");
-    row("full house", "Qh Qd 6c 6h 6d", {-1, -1, -1, -1}, "Qh Qd 6c 6h 6d");
-    row("royal flush", "Ts Js Qs Ks As", {-1, -1, -1, -1}, "Ts Js Qs Ks As");
-  }
-
   void draws() {
-    QFETCH(QString, dealt);
-    QFETCH(HeldRanks, held);
-    QFETCH(QString, after);
-    const Hand hand = HandOf(dealt.toStdString());
-    QCOMPARE(ChooseHeldRanks(EvaluateHand(hand)), held);
-    const DealerDraw draw =
-        DrawFor(hand, {CardOf("2s"), CardOf("3s"), CardOf("4s"), CardOf("5s"), CardOf("6s")});
-    QCOMPARE(draw.hand, HandOf(after.toStdString()));
-    QCOMPARE(draw.next - 11, draw.drawn);
-    // The same rule for a player drawing like the house: a pat hand marks nothing.
-    const DiscardFlags marks = HouseDiscards(hand, held);
-    QCOMPARE(std::accumulate(marks.begin(), marks.end(), 0), draw.drawn);
-    QCOMPARE(draw.rank, EvaluateHand(hand));  // the record is of the hand as dealt
+    // Replacements come from the deck in the order 2s 3s 4s 5s.
+    const struct {
+      const char* dealt;
+      HeldRanks held;
+      const char* after;
+    } rows[] = {
+        {"QH AD 9C 6S 3H", {12, -1, -1, -1}, "AD 2S 3S 4S 5S"},  // a lone ace
+        {"AH KD 8C 5S 2H", {12, 11, -1, -1}, "AH KD 2S 3S 4S"},
+        {"KH JD 9C 7S 4H", {11, 9, -1, -1}, "KH JD 2S 3S 4S"},
+        {"2H 2D KC QH 9H", {0, -1, -1, -1}, "2H 2D 2S 3S 4S"},
+        {"9H 9D KC KH 6H", {11, 7, -1, -1}, "9H 9D KC KH 2S"},
+        {"7H AC 7D 7C KH", {5, -1, -1, -1}, "7H 2S 7D 7C 3S"},
+        {"9H 8H 8D 8C 8S", {6, 7, -1, -1}, "9H 8H 8D 8C 8S"},  // quads, nine kicker
+        {"8H 3H 3D 3C 3S", {1, -1, -1, -1}, "2S 3H 3D 3C 3S"},
+        {"8H 9D TC JH QH", {-1, -1, -1, -1}, "8H 9D TC JH QH"},
+        {"2D 5D 9D JD KD", {-1, -1, -1, -1}, "2D 5D 9D JD KD"},
+        {"QH QD 6C 6H 6D", {-1, -1, -1, -1}, "QH QD 6C 6H 6D"},
+        {"TS JS QS KS AS", {-1, -1, -1, -1}, "TS JS QS KS AS"},
+    };
+    for (const auto& row : rows) {
+      const Hand hand = HandOf(row.dealt);
+      QVERIFY2(ChooseHeldRanks(EvaluateHand(hand)) == row.held, row.dealt);
+      const DealerDraw draw =
+          DrawFor(hand, {CardOf("2S"), CardOf("3S"), CardOf("4S"), CardOf("5S"), CardOf("6S")});
+      QVERIFY2(draw.hand == HandOf(row.after), row.dealt);
+      QVERIFY2(draw.next - 11 == draw.drawn, row.dealt);
+      // The same rule for a player drawing like the house: a pat hand marks nothing.
+      const DiscardFlags marks = HouseDiscards(hand, row.held);
+      QVERIFY2(std::accumulate(marks.begin(), marks.end(), 0) == draw.drawn, row.dealt);
+      QVERIFY2(draw.rank == EvaluateHand(hand), row.dealt);  // the record is of the hand as dealt
+    }
   }
 
   void newAceLeftOfTheHeldOneIsShown() {
     const DealerDraw draw =
-        DrawFor(HandOf("Qh 9c 6s Ad 3h"), {CardOf("4s"), CardOf("Ac"), CardOf("5s"), CardOf("7d")});
+        DrawFor(HandOf("QH 9C 6S AD 3H"), {CardOf("4S"), CardOf("AC"), CardOf("5S"), CardOf("7D")});
     QCOMPARE(draw.drawn, 4);
-    QCOMPARE(draw.hand, HandOf("Ac 4s 5s Ad 7d"));
+    QCOMPARE(draw.hand, HandOf("AC 4S 5S AD 7D"));
   }
 };
 
