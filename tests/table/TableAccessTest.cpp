@@ -36,10 +36,6 @@ QString SpokenName(QWidget* widget) {
   return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
-QString Description(QWidget* widget) {
-  return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
-}
-
 // The first card place whose name is not that of the picture it shows; a
 // player's card under a back says which it is.
 QString NameMismatch(const TMainForm& form, const GameState& state) {
@@ -110,7 +106,6 @@ class TableAccessTest : public QObject {
     PressKey(form, Qt::Key_1);
     PressKey(form, Qt::Key_5);
     QCOMPARE(form.BetEdit->text(), QString("15"));
-    QCOMPARE(form.BankLabl->text(), QString("Bank: $985"));
     // Return presses Deal or Draw when it has the focus, and only then.
     PressKey(form, Qt::Key_Return);
     QVERIFY(!form.DealDelay.isActive());
@@ -126,21 +121,18 @@ class TableAccessTest : public QObject {
     table.RunChain();
     QVERIFY2(form.kingOhearts.remainingTime() < 1350,
              qPrintable(QString::number(form.kingOhearts.remainingTime())));
-    QCOMPARE(table.state.Discards, (DiscardFlags{}));
-    QCOMPARE(form.focusWidget(), form.Draw);
+    QVERIFY(table.state.Discards == DiscardFlags{} && form.focusWidget() == form.Draw);
 
     // Choosing: a key does what a click on its card does, the keypad's too.
     PressKey(form, Qt::Key_1);
     PressKey(form, Qt::Key_3, Qt::KeypadModifier);
     QCOMPARE(table.state.Discards, (DiscardFlags{1, 0, 1, 0, 0}));
-    QCOMPARE(ShownId(*form.PlrCard0), 60);
-    QCOMPARE(form.focusWidget(), form.Draw);
+    QVERIFY(ShownId(*form.PlrCard0) == 60 && form.focusWidget() == form.Draw);
     PressKey(form, Qt::Key_1);
     QCOMPARE(ShownId(*form.PlrCard0), table.state.PlayerHand[0]);
     // Marking the king stops its faces and shows a back; unmarking starts them again.
     PressKey(form, Qt::Key_5);
-    QVERIFY(!form.kingOhearts.isActive());
-    QCOMPARE(ShownId(*form.PlrCard4), 60);
+    QVERIFY(!form.kingOhearts.isActive() && ShownId(*form.PlrCard4) == 60);
     table.ClickCard(4);
     QVERIFY(form.kingOhearts.isActive());
     Fire(form.kingOhearts);
@@ -163,8 +155,7 @@ class TableAccessTest : public QObject {
     QCOMPARE(table.state.Discards, (DiscardFlags{0, 0, 1, 0, 0}));
     const int first = ShownId(*form.PlrCard0);
     PressKey(form, Qt::Key_1);  // betting again
-    QCOMPARE(form.BetEdit->text(), QString("1"));
-    QCOMPARE(ShownId(*form.PlrCard0), first);
+    QVERIFY(form.BetEdit->text() == "1" && ShownId(*form.PlrCard0) == first);
     // The king goes on through the showdown and stops when the next bet is accepted.
     QVERIFY(form.kingOhearts.isActive());
     table.PressDeal();
@@ -175,30 +166,14 @@ class TableAccessTest : public QObject {
     Table table;
     TMainForm& form = *table.form;
     QCOMPARE(NameMismatch(form, table.state), QString());
-    QCOMPARE(SpokenName(form.MoneySlot4), QString("empty"));
     table.Start();
-    QCOMPARE(SpokenName(form.DeckCard), QString("face down"));
-    QCOMPARE(SpokenName(form.MoneySlot4), QString("$500 bill"));
-    form.BetEdit->setText("-5000");  // $6,000 free: a bundle at the bottom
-    QCOMPARE(SpokenName(form.MoneySlot4), QString("$5,000 bundle"));
-    form.BetEdit->setText("1000");
-    QCOMPARE(SpokenName(form.MoneySlot4), QString("empty"));
-    // Labels say their text; controls and pictures without one are named.
-    QCOMPARE(SpokenName(form.BetLabl), QString("Place Your Bet.."));
-    QCOMPARE(SpokenName(form.BankLabl), QString("(Empty)"));
-    QCOMPARE(SpokenName(form.BetEdit), QString("New Bet"));
-    QCOMPARE(SpokenName(form.DeckStack), QString("deck"));
-    QCOMPARE(SpokenName(form.Bet), QString("Deal"));
-    // What each line and place is, for a reader who meets them empty.
-    QCOMPARE(Description(form.BetLabl), QString("headline"));
-    QCOMPARE(Description(form.PlrLabl), QString("your hand"));
-    QCOMPARE(Description(form.PlrCard2), QString("your card 3"));
-    QCOMPARE(Description(form.DlrCard4), QString("dealer's card 5"));
-    // The status line is the status bar a screen reader reads on request, with its text as name.
-    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(form.CaptionBar);
-    QCOMPARE(status->role(), QAccessible::StatusBar);
-    QCOMPARE(status->text(QAccessible::Name), QString("  Enter your bet and click Deal to start"));
-    QCOMPARE(status->text(QAccessible::Description), QString("status line"));
+    // The bottom bill by its value, strapped from $5,000 up; an empty slot as such.
+    for (const auto& [field, name] : std::vector<std::pair<QString, QString>>{
+             {"", "$500 bill"}, {"-5000", "$5,000 bundle"}, {"1000", "empty"}}) {
+      form.BetEdit->setText(field);
+      QCOMPARE(SpokenName(form.MoneySlot4), name);
+    }
+    QCOMPARE(SpokenName(form.BankLabl), QString("(Empty)"));  // labels say their text
 
     // The worked hand at clock 1, checked at every step of its chain.
     form.BetEdit->setText("250");
@@ -207,7 +182,6 @@ class TableAccessTest : public QObject {
     while (table.Step() != nullptr) {
       QCOMPARE(NameMismatch(form, table.state), QString());
       if (!form.Draw->isHidden() && form.Draw->isEnabled()) {
-        QCOMPARE(SpokenName(form.PlrCard0), QString("Deuce of Clubs"));
         QCOMPARE(SpokenName(form.PlrCard2), QString("Ace of Hearts"));
         for (const int p : {0, 1, 3}) {
           table.ClickCard(p);
@@ -258,15 +232,15 @@ class TableAccessTest : public QObject {
     QCOMPARE(hintOpened(), 1);
     QCOMPARE(selectedFirst, 0);
     QCOMPARE(lines.size(), static_cast<qsizetype>(advice.size()));
-    QCOMPARE(lines.first(), QString::fromStdString(DescribeChoice(hand, advice[0])));
-    QCOMPARE(lines[1], QString::fromStdString(DescribeChoice(hand, advice[1])));
+    for (std::size_t row = 0; row < advice.size(); ++row) {
+      QCOMPARE(lines[static_cast<qsizetype>(row)],
+               QString::fromStdString(DescribeChoice(hand, advice[row])));
+    }
     QCOMPARE(table.state.Discards, advice[1].discards);
     for (std::size_t p = 0; p < 5; ++p) {
-      const bool marked = advice[1].discards[p] == 1;
-      QCOMPARE(ShownId(*PlayerImages(form)[p]), marked ? 60 : hand[p]);
-      QCOMPARE(SpokenName(PlayerImages(form)[p]),
-               marked ? MarkedCardName(hand[p]) : QString::fromStdString(CardName(hand[p])));
+      QCOMPARE(ShownId(*PlayerImages(form)[p]), advice[1].discards[p] == 1 ? 60 : hand[p]);
     }
+    QCOMPARE(NameMismatch(form, table.state), QString());
     QCOMPARE(form.focusWidget(), form.Draw);
 
     // Escape after moving the selection leaves the marks as they were.

@@ -7,13 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <QTimerEvent>
 
-#include <utility>
+#include <algorithm>
+#include <iterator>
 
 namespace velmora::testing {
 
@@ -72,9 +70,8 @@ int ShownId(const QLabel& image) {
 
 Ids Shown(const std::array<QLabel*, 5>& images) {
   Ids ids;
-  for (const QLabel* image : images) {
-    ids.push_back(ShownId(*image));
-  }
+  std::transform(images.begin(), images.end(), std::back_inserter(ids),
+                 [](const QLabel* image) { return ShownId(*image); });
   return ids;
 }
 
@@ -107,20 +104,8 @@ void Table::Start(int bank, bool sound) {
   platform.onModal = nullptr;
 }
 
-void Table::TypeBet(const QString& text) {
-  QTest::keyClicks(form->BetEdit, text);
-}
-
-void Table::PressDeal() {
-  QTest::mouseClick(form->Bet, Qt::LeftButton);
-}
-
 void Table::ClickCard(int position) {
   QTest::mouseClick(PlayerImages(*form).at(static_cast<std::size_t>(position)), Qt::LeftButton);
-}
-
-void Table::PressDraw() {
-  QTest::mouseClick(form->Draw, Qt::LeftButton);
 }
 
 void Table::Deal(const QString& bet) {
@@ -135,12 +120,11 @@ void Fire(QTimer& timer) {
 }
 
 QTimer* Table::Pending() const {
-  for (QTimer* timer : form->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
-    if (timer->isActive() && timer != &form->kingOhearts) {
-      return timer;
-    }
-  }
-  return nullptr;
+  const QList<QTimer*> timers = form->findChildren<QTimer*>(Qt::FindDirectChildrenOnly);
+  const auto pending = std::find_if(timers.begin(), timers.end(), [this](const QTimer* timer) {
+    return timer->isActive() && timer != &form->kingOhearts;
+  });
+  return pending != timers.end() ? *pending : nullptr;
 }
 
 QTimer* Table::Step(const QTimer* stopAt) {
@@ -154,11 +138,7 @@ QTimer* Table::Step(const QTimer* stopAt) {
 
 Ticks Table::RunChain(const QTimer* stopAt) {
   Ticks ticks;
-  for (int guard = 0; guard < 1000; ++guard) {
-    const QTimer* timer = Step(stopAt);
-    if (timer == nullptr) {
-      break;
-    }
+  for (const QTimer* timer = Step(stopAt); timer != nullptr; timer = Step(stopAt)) {
     ++ticks[timer];
   }
   return ticks;
@@ -171,10 +151,6 @@ void Table::PlayHand(const QString& bet, const std::vector<int>& discards) {
   }
   PressDraw();
   RunChain();
-}
-
-std::vector<std::string> Table::TakeSoundEvents() {
-  return std::exchange(platform.sound.events, {});
 }
 
 }  // namespace velmora::testing

@@ -10,13 +10,17 @@
 #include "MainForm.h"
 #include "ProgramWindows.h"
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QLabel;
@@ -54,10 +58,10 @@ class Table {
   // $1,000, 2 $5,000), then the hatch run open.
   void Start(int bank = 1, bool sound = true);
 
-  void TypeBet(const QString& text);
-  void PressDeal();
+  void TypeBet(const QString& text) { QTest::keyClicks(form->BetEdit, text); }
+  void PressDeal() { QTest::mouseClick(form->Bet, Qt::LeftButton); }
+  void PressDraw() { QTest::mouseClick(form->Draw, Qt::LeftButton); }
   void ClickCard(int position);
-  void PressDraw();
   // Bets and deals to the player's choice of discards.
   void Deal(const QString& bet);
   // The window's timer that fires next; the king's faces, which change
@@ -70,10 +74,10 @@ class Table {
   // A whole hand: deal, the given discards, draws, reveal and showdown.
   void PlayHand(const QString& bet, const std::vector<int>& discards);
 
-  std::vector<std::string> TakeSoundEvents();
+  std::vector<std::string> TakeSoundEvents() { return std::exchange(platform.sound.events, {}); }
 
   QTemporaryDir folder;
-  QString previousFolder;
+  const QString previousFolder;
   FakePlatform platform;
   GameState state;
   std::unique_ptr<ProgramWindows> windows;
