@@ -383,28 +383,7 @@ class TableTest : public QObject {
     QCOMPARE(table.RunChain(), (Ticks{{&form.DealDelay, 10}}));
   }
 
-  void randomBacksShowOnTheDeckPicture() {
-    Table table;
-    table.Start();
-    TMainForm& form = *table.form;
-    table.platform.onModal = [](QDialog& dialog) {
-      dialog.findChild<QCheckBox*>("RandDeckChk")->setChecked(true);
-      QTest::mouseClick(dialog.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
-    };
-    const auto backAt = [](std::int64_t seconds) {
-      RandomSource random;
-      return DrawRandomBackId(random, [seconds] { return seconds; });
-    };
-    table.platform.seconds = 7;
-    form.DeckClick();
-    QCOMPARE(ShownId(*form.DeckCard), backAt(7));
-    table.PlayHand("10", {});
-    table.platform.seconds = 3;  // a new game draws for the deck picture
-    form.NewGameClick();
-    QCOMPARE(ShownId(*form.DeckCard), backAt(3));
-  }
-
-  void menuAndFunctionKeysOpenTheirWindowsAndKeepTheFolder() {
+  void menuKeysDeckBacksAndTheWorkingFolder() {
     Table table;
     table.Start();
     TMainForm& form = *table.form;
@@ -412,21 +391,40 @@ class TableTest : public QObject {
     table.platform.onModal = [](QDialog&) { QDir::setCurrent(QDir::rootPath()); };
     form.ViewStatsClick();
     QCOMPARE(QDir::currentPath(), folder);
-    table.platform.onModal = nullptr;
 
-    // F2 does nothing while New Game is disabled.
+    // The function keys reach the menu; F2 does nothing while New Game is
+    // disabled. Random backs chosen in the deck window show on the deck
+    // picture at once, and a new game draws for it again.
+    table.platform.onModal = [](QDialog& dialog) {
+      if (auto* randomBacks = dialog.findChild<QCheckBox*>("RandDeckChk")) {
+        randomBacks->setChecked(true);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+      }
+    };
+    const auto backAt = [](std::int64_t seconds) {
+      RandomSource random;
+      return DrawRandomBackId(random, [seconds] { return seconds; });
+    };
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_F3);
     QVERIFY(!table.state.SoundOn && !form.Sound->isChecked());
     QTest::keyClick(&form, Qt::Key_F2);
     QVERIFY(table.platform.messages.empty());
+    table.platform.seconds = 7;
     QTest::keyClick(&form, Qt::Key_F7);
     QCOMPARE(table.platform.modalTitles.back(), QString("Select a Deck"));
+    QCOMPARE(ShownId(*form.DeckCard), backAt(7));
     QTest::keyClick(&form, Qt::Key_F5);
     QCOMPARE(table.platform.modalTitles.back(), QString("Current Game Statistics"));
+    table.PlayHand("10", {});
+    table.platform.seconds = 3;
+    QTest::keyClick(&form, Qt::Key_F2);
+    QCOMPARE(table.platform.messages.back().text, QString("Save current statistics?"));
+    QCOMPARE(ShownId(*form.DeckCard), backAt(3));
 
-    // The bankrupt dialog reaches the statistics, counting the bankruptcy, and they the help.
+    // The bankrupt dialog reaches the statistics, counting the bankruptcy
+    // beside the new game kept above, and they the help.
     table.platform.modalTitles.clear();
     std::vector<std::uint32_t> bankruptsShown;
     table.platform.onModal = [&](QDialog& dialog) {
@@ -438,7 +436,7 @@ class TableTest : public QObject {
     table.windows->ExitDlg().findChild<QPushButton*>("ViewStatsBtn")->click();
     QCOMPARE(table.platform.modalTitles,
              (std::vector<QString>{"Current Game Statistics", "Velmora Help"}));
-    QCOMPARE(bankruptsShown, std::vector<std::uint32_t>{1});
+    QCOMPARE(bankruptsShown, std::vector<std::uint32_t>{2});
   }
 
   void wholeHandRunsAtItsPaceOnRealTimers() {
