@@ -43,6 +43,12 @@ int ShownId(const QLabel& image);
 using Ids = std::vector<int>;
 Ids Shown(const std::array<QLabel*, 5>& images);
 
+// What a screen reader says a control is.
+QString SpokenName(QWidget* widget);
+// The first card place whose name is not that of the picture it shows; a
+// player's card under a back says which it is.
+QString NameMismatch(const TMainForm& form, const GameState& state);
+
 using Ticks = std::map<const QTimer*, int>;
 // Delivers what the event loop delivers when an active timer's time is up.
 void Fire(QTimer& timer);
