@@ -33,14 +33,6 @@ std::int64_t SecondsFor(const GameState& state,
   qFatal("no clock value deals the hand wanted");
 }
 
-std::optional<SettlementResult> StandPat(HandEngine& engine) {
-  engine.DealShown();
-  engine.Draw();
-  engine.HouseDraw();
-  engine.Reveal();
-  return engine.Settle();
-}
-
 std::array<QLabel*, 5> PlayerImages(const TMainForm& form) {
   return {form.PlrCard0, form.PlrCard1, form.PlrCard2, form.PlrCard3, form.PlrCard4};
 }
@@ -124,8 +116,7 @@ Table::~Table() {
 
 void Table::Start(int bank, bool sound) {
   platform.onModal = [bank, sound](QDialog& dialog) {
-    const std::array<const char*, 3> banks{"RBbank0", "RBbank1", "RBbank2"};
-    dialog.findChild<QRadioButton*>(banks.at(static_cast<std::size_t>(bank)))->setChecked(true);
+    dialog.findChild<QRadioButton*>(QString("RBbank%1").arg(bank))->setChecked(true);
     dialog.findChild<QCheckBox*>("SoundCheck")->setChecked(sound);
     QTest::mouseClick(dialog.findChild<QPushButton*>("OK"), Qt::LeftButton);
   };

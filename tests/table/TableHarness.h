@@ -31,8 +31,6 @@ namespace velmora::testing {
 // is what `wanted` looks for; it may play the hand on with the engine.
 std::int64_t SecondsFor(const GameState& state,
                         const std::function<bool(HandEngine&, const GameState&)>& wanted);
-// The rest of a dealt hand, the player standing pat.
-std::optional<SettlementResult> StandPat(HandEngine& engine);
 
 std::array<QLabel*, 5> PlayerImages(const TMainForm& form);
 std::array<QLabel*, 5> DealerImages(const TMainForm& form);
