@@ -123,38 +123,6 @@ class TableTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void theSplashThenTheWelcomeOpenTheTable() {
-    Table table;
-    TMainForm& form = *table.form;
-    QVERIFY(form.isVisible() && table.windows->LogoBox().isVisible());
-    // Nothing can be pressed yet: the hatch lies over the bills and the bet field.
-    QVERIFY(form.Bet->isHidden() && !form.Bet->isEnabled() && form.Draw->isHidden());
-    QVERIFY(form.MoneyTabl->isHidden() && form.DeckCard->isHidden() && !form.NewGame->isEnabled());
-    QVERIFY(form.MoneyTabl->childAt(50, 100) == form.SlidePic);
-    QCOMPARE(QFontInfo(form.MainLabl->font()).family(), QString("Linux Biolinum O"));
-    QCOMPARE(QFontInfo(form.BetLabl->font()).family(), QString("Liberation Serif"));
-
-    bool closedDuringWelcome = false;
-    table.platform.onModal = [&](QDialog& dialog) {
-      closedDuringWelcome = form.BetLabl->text() == "Welcome to Velmora!" &&
-                            !form.Bet->isHidden() && !form.Bet->isEnabled() &&
-                            form.BetEdit->isHidden() && !form.MoneyTabl->isHidden();
-      QTest::mouseClick(dialog.findChild<QPushButton*>("OK"), Qt::LeftButton);
-    };
-    QCOMPARE(table.Step(), &form.SplashTime);
-    QVERIFY(closedDuringWelcome && !form.SplashTime.isActive());
-    QVERIFY(table.windows->LogoBox().isHidden() && table.platform.messages.empty());
-    QVERIFY(table.state.SoundOn && form.Sound->isChecked());
-    QCOMPARE(table.TakeSoundEvents(), Events{"open shuffle.wav"});
-    QCOMPARE(table.platform.sleptMilliseconds, 100);
-    QCOMPARE(ShownId(*form.DeckCard), 60);
-
-    // The hatch slides one pixel a tick to 112 and stops on the 114th tick.
-    QCOMPARE(form.CaptionBar->text(), QString("Welcome to Velmora!"));
-    QCOMPARE(table.RunChain(), (Ticks{{&form.OpenHatch, 114}}));
-    QVERIFY(form.TableHatch->x() == 112 && BettingOpen(form));
-  }
-
   void everyWayOutEndsTheProgram() {
     // Quit or a closed welcome, the table closed during the splash, or Exit
     // in the middle of a hand, which asks nothing.
@@ -241,11 +209,11 @@ class TableTest : public QObject {
     QVERIFY(form.focusWidget() == form.BetEdit && table.Pending() == nullptr);
   }
 
-  // The worked hand at clock 1 step by step: what the table shows, sounds
-  // and says. Every picture says what it shows at every step; everything a
-  // blind player must follow is spoken as it appears, once, and nothing is
-  // spoken of what the table does not show.
-  void workedHandSeenHeardAndSpoken() {
+  // Start-up, then the worked hand at clock 1 step by step: what the table
+  // shows, sounds and says. Every picture says what it shows at every step;
+  // everything a blind player must follow is spoken as it appears, once, and
+  // nothing is spoken of what the table does not show.
+  void startUpAndTheWorkedHandSeenHeardAndSpoken() {
     SpokenLog spoken;
     Table table;
     TMainForm& form = *table.form;
@@ -260,11 +228,36 @@ class TableTest : public QObject {
       }
       return ticks;
     };
+    QVERIFY(form.isVisible() && table.windows->LogoBox().isVisible());
+    // Nothing can be pressed yet: the hatch lies over the bills and the bet field.
+    QVERIFY(form.Bet->isHidden() && !form.Bet->isEnabled() && form.Draw->isHidden());
+    QVERIFY(form.MoneyTabl->isHidden() && form.DeckCard->isHidden() && !form.NewGame->isEnabled());
+    QVERIFY(form.MoneyTabl->childAt(50, 100) == form.SlidePic);
+    QCOMPARE(QFontInfo(form.MainLabl->font()).family(), QString("Linux Biolinum O"));
+    QCOMPARE(QFontInfo(form.BetLabl->font()).family(), QString("Liberation Serif"));
     run(&form.SplashTime);
     QCOMPARE(spoken.Take(), QStringList());  // the bare table says nothing
+
+    bool closedDuringWelcome = false;
+    table.platform.onModal = [&](QDialog& dialog) {
+      closedDuringWelcome = form.BetLabl->text() == "Welcome to Velmora!" &&
+                            !form.Bet->isHidden() && !form.Bet->isEnabled() &&
+                            form.BetEdit->isHidden() && !form.MoneyTabl->isHidden();
+      QTest::mouseClick(dialog.findChild<QPushButton*>("OK"), Qt::LeftButton);
+    };
+    QCOMPARE(table.Step(), &form.SplashTime);
+    QVERIFY(closedDuringWelcome && !form.SplashTime.isActive());
+    QVERIFY(table.windows->LogoBox().isHidden() && table.platform.messages.empty());
+    QVERIFY(table.state.SoundOn && form.Sound->isChecked());
+    QCOMPARE(table.TakeSoundEvents(), Events{"open shuffle.wav"});
+    QCOMPARE(table.platform.sleptMilliseconds, 100);
+    QCOMPARE(ShownId(*form.DeckCard), 60);
+    // The hatch slides one pixel a tick to 112 and stops on the 114th tick.
+    QCOMPARE(form.CaptionBar->text(), QString("Welcome to Velmora!"));
+    QCOMPARE(run(), (Ticks{{&form.OpenHatch, 114}}));
+    QVERIFY(form.TableHatch->x() == 112 && BettingOpen(form));
     // The welcome texts give way to the betting ones before the event loop
     // runs here (in play it runs in the welcome dialog, which hears them).
-    table.Start();
     QCOMPARE(spoken.Take(), (QStringList{"Place Your Bet..",
                                          "Enter your bet and click Deal to start", "Bank: $1000"}));
     // The bottom bill by its value, strapped from $5,000 up; an empty slot as such.
