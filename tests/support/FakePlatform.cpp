@@ -12,33 +12,34 @@ namespace velmora::testing {
 
 namespace {
 
-class FakeStream final : public SoundStream {
- public:
-  FakeStream(FakeSoundOutput& owner, std::string name) : owner_(owner), name_(std::move(name)) {}
+struct FakeStream final : SoundStream {
+  FakeStream(FakeSoundOutput& owner, std::string name) : owner(owner), name(std::move(name)) {}
   bool Play() override {
-    if (owner_.failingPlay.count(name_) != 0 || owner_.allFail) {
-      owner_.events.push_back("fail " + name_);
-      return false;
-    }
-    owner_.events.push_back("play " + name_);
-    return true;
+    const bool plays = owner.failingPlay.count(name) == 0;
+    owner.events.push_back((plays ? "play " : "fail ") + name);
+    return plays;
   }
-
- private:
-  FakeSoundOutput& owner_;
-  std::string name_;
+  FakeSoundOutput& owner;
+  const std::string name;
 };
+
+template <typename T>
+std::optional<T> TakeFront(std::deque<T>& queue) {
+  if (queue.empty()) {
+    return std::nullopt;
+  }
+  T front = std::move(queue.front());
+  queue.pop_front();
+  return front;
+}
 
 }  // namespace
 
 std::unique_ptr<SoundStream> FakeSoundOutput::Open(const std::string& path) {
-  const std::string name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
-  if (allFail || unplayable.count(name) != 0 || !QFileInfo::exists(QString::fromStdString(path))) {
-    events.push_back("fail-open " + name);
-    return nullptr;
-  }
-  events.push_back("open " + name);
-  return std::make_unique<FakeStream>(*this, name);
+  const QFileInfo file(QString::fromStdString(path));
+  const std::string name = file.fileName().toStdString();
+  events.push_back((file.exists() ? "open " : "fail-open ") + name);
+  return file.exists() ? std::make_unique<FakeStream>(*this, name) : nullptr;
 }
 
 QMessageBox::StandardButton FakePlatform::ShowMessage(QWidget*, QMessageBox::Icon icon,
@@ -48,10 +49,8 @@ QMessageBox::StandardButton FakePlatform::ShowMessage(QWidget*, QMessageBox::Ico
   if (onMessage) {
     onMessage(messages.back());
   }
-  if (!answers.empty()) {
-    const auto answer = answers.front();
-    answers.pop_front();
-    return answer;
+  if (const auto answer = TakeFront(answers)) {
+    return *answer;
   }
   for (const auto button :
        {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}) {
@@ -64,22 +63,14 @@ QMessageBox::StandardButton FakePlatform::ShowMessage(QWidget*, QMessageBox::Ico
 
 QString FakePlatform::AskSaveFileName(QWidget*, const QString& title, const QString& filter,
                                       const QString& defaultSuffix) {
-  return AnswerFileDialog(saveAnswers, {title, filter, defaultSuffix});
+  fileDialogs.push_back({title, filter, defaultSuffix});
+  return TakeFront(saveAnswers).value_or(QString());  // empty: cancelled
 }
 
 QString FakePlatform::AskOpenFileName(QWidget*, const QString& title, const QString& filter,
                                       const QString& defaultSuffix) {
-  return AnswerFileDialog(openAnswers, {title, filter, defaultSuffix});
-}
-
-QString FakePlatform::AnswerFileDialog(std::deque<QString>& answers, FileDialogRequest request) {
-  fileDialogs.push_back(std::move(request));
-  if (answers.empty()) {
-    return {};  // cancelled
-  }
-  QString answer = answers.front();
-  answers.pop_front();
-  return answer;
+  fileDialogs.push_back({title, filter, defaultSuffix});
+  return TakeFront(openAnswers).value_or(QString());
 }
 
 int FakePlatform::RunModal(QDialog& dialog) {

@@ -18,16 +18,15 @@
 
 namespace velmora::testing {
 
-// Records every open and play; files listed in `unplayable` fail to open and
-// files listed in `failingPlay` open but fail to play.
+// Records every open and play by file name: "open", "play", "fail" (a play
+// that failed) or "fail-open" (a missing file). Files listed in
+// `failingPlay` open but fail to play.
 class FakeSoundOutput final : public SoundOutput {
  public:
   std::unique_ptr<SoundStream> Open(const std::string& path) override;
 
-  std::vector<std::string> events;    // "open <file name>", "play <file name>", "fail <file name>"
-  std::set<std::string> unplayable;   // file names (without folder) that fail to open
-  std::set<std::string> failingPlay;  // file names that open but fail to play
-  bool allFail = false;               // as if no audio server answered
+  std::vector<std::string> events;
+  std::set<std::string> failingPlay;
 };
 
 struct ShownMessage {
@@ -90,9 +89,6 @@ class FakePlatform final : public Platform {
   int exitStatus = 0;
 
   FakeSoundOutput sound;
-
- private:
-  QString AnswerFileDialog(std::deque<QString>& answers, FileDialogRequest request);
 };
 
 }  // namespace velmora::testing

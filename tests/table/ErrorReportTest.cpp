@@ -25,12 +25,10 @@ class ErrorReportTest : public QObject {
              1);
     QCOMPARE(platform.messages.size(), std::size_t{1});
     const ShownMessage& message = platform.messages.front();
-    QCOMPARE(message.icon, QMessageBox::Critical);
+    QVERIFY(message.icon == QMessageBox::Critical && message.buttons == QMessageBox::Ok);
     QCOMPARE(message.caption, QString("Velmora 2.1"));
     QCOMPARE(message.text, QString("Disk full"));
-    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QVERIFY(platform.ended);
-    QCOMPARE(platform.exitStatus, 1);
+    QVERIFY(platform.ended && platform.exitStatus == 1);
     // While the program ends, a second failure is not reported.
     ReportEscapedError(platform, std::make_exception_ptr(std::logic_error("again")));
     QCOMPARE(platform.messages.size(), std::size_t{1});

@@ -13,70 +13,20 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLineEdit>
 #include <QProcess>
-#include <QTest>
-
-#include <algorithm>
 
 using namespace velmora;
 using namespace velmora::testing;
 
 namespace {
 
-// The keys the client presses to mark cards: positions 1 and 3.
-constexpr DiscardFlags Marks{0, 1, 0, 1, 0};
-constexpr std::int32_t StartingBank = 1000;
-constexpr std::int32_t BetAmount = 250;
-
-// The hand as the engine plays it from this first deal.
-struct ExpectedHand {
-  Hand dealtPlayer{};
-  Hand player{};
-  Hand dealer{};
-  int dealerDraw = 0;
-  int outcome = 0;
-};
-
-// Plays the dealt hand on with the client's marks.
-ExpectedHand PlayWithEngine(HandEngine& engine, const GameState& state) {
-  ExpectedHand hand;
-  engine.DealShown();
-  hand.dealtPlayer = state.PlayerHand;
-  for (int p = 0; p < 5; ++p) {
-    if (Marks[static_cast<std::size_t>(p)] == 1) {
-      engine.ToggleDiscard(p);
-    }
-  }
-  engine.Draw();
-  hand.dealerDraw = engine.HouseDraw()->cardsDrawn;
-  engine.Reveal();
-  hand.outcome = engine.Settle()->outcome;
-  hand.player = state.PlayerHand;
-  hand.dealer = state.DealerHand;
-  return hand;
-}
-
-QStringList Names(const Hand& hand) {
-  QStringList names;
-  for (const Card card : hand) {
-    names.append(QString::fromStdString(CardName(card)));
+QJsonArray Names(const Hand& hand, const DiscardFlags& marks = {}) {
+  QJsonArray names;
+  for (std::size_t p = 0; p < 5; ++p) {
+    names.append(QString::fromStdString(CardName(hand[p])) +
+                 (marks[p] == 1 ? ", marked for discard" : ""));
   }
   return names;
-}
-
-QStringList Strings(const QJsonValue& value) {
-  QStringList strings;
-  for (const QJsonValue& item : value.toArray()) {
-    strings.append(item.toString());
-  }
-  return strings;
-}
-
-QString CategoryName(const Hand& hand) {
-  const std::string_view name =
-      HandCategoryNames.at(static_cast<std::size_t>(EvaluateHand(hand)[0]));
-  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 }  // namespace
@@ -93,11 +43,13 @@ class ScreenReaderTest : public QObject {
     TMainForm& form = *table.form;
     table.Start(1, false);
     // A deal after which the house draws, so that its announcement has a count to say.
-    ExpectedHand expected;
+    Hand dealt{};
     table.platform.seconds =
-        SecondsFor(table.state, [&expected](HandEngine& engine, const GameState& state) {
-          expected = PlayWithEngine(engine, state);
-          return expected.dealerDraw > 0;
+        SecondsFor(table.state, [&dealt](HandEngine& engine, const GameState& state) {
+          engine.DealShown();
+          dealt = state.PlayerHand;
+          engine.Draw();
+          return engine.HouseDraw()->cardsDrawn > 0;
         });
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -116,7 +68,7 @@ class ScreenReaderTest : public QObject {
     client.setProcessChannelMode(QProcess::SeparateChannels);
     client.start("/usr/bin/python3", {VELMORA_SCREEN_READER_CLIENT, "--pid",
                                       QString::number(QCoreApplication::applicationPid()), "--bet",
-                                      QString::number(BetAmount), "--keys", "2,4"});
+                                      "250", "--keys", "2,4"});
     QVERIFY2(client.waitForStarted(10000), qPrintable(client.errorString()));
     const bool finished =
         QTest::qWaitFor([&client] { return client.state() == QProcess::NotRunning; }, 240000);
@@ -132,70 +84,51 @@ class ScreenReaderTest : public QObject {
     QVERIFY2(!read.contains("error"), qPrintable(read["error"].toString() + "\n" + output + log));
     QCOMPARE(client.exitCode(), 0);
 
-    // Betting, by what it said before the deal and after it.
-    QCOMPARE(read["statusRole"].toString(), QString("status bar"));
-    QCOMPARE(read["headline"].toString(), QString("Place Your Bet.."));
-    QCOMPARE(read["bankBefore"].toString(), QString("Bank: $%1").arg(StartingBank));
-    QCOMPARE(read["pot"].toString(), QString("Game Pot:  $%1").arg(2 * BetAmount));
-    QCOMPARE(read["lastBet"].toString(), QString("Last Bet: $%1").arg(BetAmount));
-    QCOMPARE(table.state.LastBet, BetAmount);
-
-    // The dealt cards by their names, the house's face down; the marks as the keys set them.
-    QCOMPARE(Strings(read["dealt"]), Names(expected.dealtPlayer));
-    QCOMPARE(Strings(read["dealerDealt"]), QStringList(5, "face down"));
-    QStringList marked = Names(expected.dealtPlayer);
-    for (std::size_t p = 0; p < 5; ++p) {
-      if (Marks[p] == 1) {
-        marked[static_cast<qsizetype>(p)] += ", marked for discard";
-      }
+    // What it read while betting, of the dealt cards (the house's face down),
+    // of the Hint window (read before the marks and left with Escape), of the
+    // marks as its keys 2 and 4 set them, and of the showdown; what it heard
+    // of the house's draw and the outcome: all as the table has them.
+    const DiscardFlags marks{0, 1, 0, 1, 0};
+    QJsonArray hint;
+    for (const DiscardChoice& choice : AdviseDiscards(dealt)) {
+      hint.append(QString::fromStdString(DescribeChoice(dealt, choice)));
     }
-    // The Hint window's list, read before the marks and left with Escape.
-    QStringList hint;
-    for (const DiscardChoice& choice : AdviseDiscards(expected.dealtPlayer)) {
-      hint.append(QString::fromStdString(DescribeChoice(expected.dealtPlayer, choice)));
+    const QString outcome = form.MainLabl->text();
+    const QJsonObject wanted{
+        {"statusRole", "status bar"},
+        {"headline", "Place Your Bet.."},
+        {"pot", "Game Pot:  $500"},
+        {"dealt", Names(dealt)},
+        {"dealerDealt", QJsonArray::fromStringList(QStringList(5, "face down"))},
+        {"hintListName", "discard choices, best first"},
+        {"hint", hint},
+        {"hintSelected", QJsonArray{hint.first()}},
+        {"marked", Names(dealt, marks)},
+        {"dealerDraw", QString("Dealer takes %1").arg(table.state.DealerDrawCount)},
+        {"outcome", outcome},
+        {"announcement", outcome},
+        {"playerFinal", Names(table.state.PlayerHand)},
+        {"dealerFinal", Names(table.state.DealerHand)},
+        {"playerHand", form.PlrLabl->text()},
+        {"dealerHand", form.DlrLabl->text()},
+        {"bank", form.BankLabl->text()}};
+    for (auto field = wanted.begin(); field != wanted.end(); ++field) {
+      QVERIFY2(read[field.key()] == field.value(),
+               qPrintable(field.key() + " differs:\n" + output));
     }
-    QCOMPARE(read["hintListName"].toString(), QString("discard choices, best first"));
-    QCOMPARE(Strings(read["hint"]), hint);
-    QCOMPARE(Strings(read["hintSelected"]), QStringList{hint.first()});
-    const std::vector<QString>& windows = table.platform.modalTitles;
-    QCOMPARE(std::count(windows.begin(), windows.end(), "Hint"), 1);
-    QCOMPARE(Strings(read["marked"]), marked);
-    QCOMPARE(table.state.Discards, Marks);
-
-    // What the house drew and who won, announced as they appeared and in that order.
-    const QString draw = QString("Dealer takes %1").arg(expected.dealerDraw);
-    const std::array<QString, 3> outcomes{"Push.. Split the Pot!", "You're a winner!",
-                                          "Dealer wins!"};
-    const QString outcome = outcomes.at(static_cast<std::size_t>(expected.outcome));
-    const QStringList heard = Strings(read["heard"]);
-    QCOMPARE(read["dealerDraw"].toString(), draw);
-    QCOMPARE(read["outcome"].toString(), outcome);
+    QVERIFY(table.state.Discards == marks && table.state.LastBet == 250 && !outcome.isEmpty());
+    QCOMPARE(table.platform.modalTitles.back(), QString("Hint"));
+    QCOMPARE(table.platform.modalTitles.size(), std::size_t{2});  // the welcome, then the hint
+    // The draw announced before the outcome, the bank after it.
+    const QStringList heard = read["heard"].toVariant().toStringList();
+    const QString draw = wanted["dealerDraw"].toString();
     QVERIFY2(heard.indexOf(draw) >= 0 && heard.indexOf(draw) < heard.indexOf(outcome),
              qPrintable(heard.join(" | ")));
-    QCOMPARE(table.state.DealerDrawCount, expected.dealerDraw);
-
-    // The final hands, their names and the bank, as read at the end and as the engine has them.
-    QCOMPARE(table.state.PlayerHand, expected.player);
-    QCOMPARE(table.state.DealerHand, expected.dealer);
-    QCOMPARE(Strings(read["playerFinal"]), Names(expected.player));
-    QCOMPARE(Strings(read["dealerFinal"]), Names(expected.dealer));
-    QCOMPARE(read["announcement"].toString(), outcome);
-    QCOMPARE(read["playerHand"].toString(), CategoryName(expected.player));
-    QCOMPARE(read["dealerHand"].toString(), CategoryName(expected.dealer));
-    const std::array<std::int32_t, 3> banks{StartingBank, StartingBank + BetAmount,
-                                            StartingBank - BetAmount};
-    const std::int32_t bank = banks.at(static_cast<std::size_t>(expected.outcome));
-    QCOMPARE(table.state.Bank, bank);
-    const QString bankText = QString("Bank: $%1").arg(bank);
-    QCOMPARE(read["bank"].toString(), bankText);
-    QVERIFY2(heard.lastIndexOf(bankText) > heard.indexOf(outcome), qPrintable(heard.join(" | ")));
+    QVERIFY2(heard.lastIndexOf(form.BankLabl->text()) > heard.indexOf(outcome),
+             qPrintable(heard.join(" | ")));
   }
 };
 
-int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  ScreenReaderTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(ScreenReaderTest)
 
 #include "ScreenReaderTest.moc"

@@ -1,19 +1,20 @@
 #include "TableHarness.h"
 
+#include "CardNames.h"
 #include "ClickableImage.h"
 #include "Images.h"
+#include "PictureNames.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <QTimerEvent>
 
-#include <utility>
+#include <algorithm>
+#include <iterator>
 
 namespace velmora::testing {
 
@@ -30,14 +31,6 @@ std::int64_t SecondsFor(const GameState& state,
     }
   }
   qFatal("no clock value deals the hand wanted");
-}
-
-std::optional<SettlementResult> StandPat(HandEngine& engine) {
-  engine.DealShown();
-  engine.Draw();
-  engine.HouseDraw();
-  engine.Reveal();
-  return engine.Settle();
 }
 
 std::array<QLabel*, 5> PlayerImages(const TMainForm& form) {
@@ -72,10 +65,35 @@ int ShownId(const QLabel& image) {
 
 Ids Shown(const std::array<QLabel*, 5>& images) {
   Ids ids;
-  for (const QLabel* image : images) {
-    ids.push_back(ShownId(*image));
-  }
+  std::transform(images.begin(), images.end(), std::back_inserter(ids),
+                 [](const QLabel* image) { return ShownId(*image); });
   return ids;
+}
+
+QString SpokenName(QWidget* widget) {
+  return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+QString NameMismatch(const TMainForm& form, const GameState& state) {
+  std::vector<QLabel*> places{form.DeckCard};
+  for (const auto& row : {PlayerImages(form), DealerImages(form)}) {
+    places.insert(places.end(), row.begin(), row.end());
+  }
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    QLabel* place = places[i];
+    const int shown = ShownId(*place);
+    const bool marked = i >= 1 && i <= 5 && state.Discards[i - 1] == 1 && shown >= BackImageId(0);
+    const QString expected =
+        marked       ? MarkedCardName(state.PlayerHand[i - 1])
+        : shown == 0 ? "empty"
+        : shown >= BackImageId(0)
+            ? "face down"
+            : QString::fromStdString(CardName(shown == KingOfHeartsAltImageId ? 12 : shown));
+    if (SpokenName(place) != expected) {
+      return place->objectName() + " says " + SpokenName(place);
+    }
+  }
+  return {};
 }
 
 Table::Table(bool withSounds) : previousFolder(QDir::currentPath()) {
@@ -98,8 +116,7 @@ Table::~Table() {
 
 void Table::Start(int bank, bool sound) {
   platform.onModal = [bank, sound](QDialog& dialog) {
-    const std::array<const char*, 3> banks{"RBbank0", "RBbank1", "RBbank2"};
-    dialog.findChild<QRadioButton*>(banks.at(static_cast<std::size_t>(bank)))->setChecked(true);
+    dialog.findChild<QRadioButton*>(QString("RBbank%1").arg(bank))->setChecked(true);
     dialog.findChild<QCheckBox*>("SoundCheck")->setChecked(sound);
     QTest::mouseClick(dialog.findChild<QPushButton*>("OK"), Qt::LeftButton);
   };
@@ -107,20 +124,8 @@ void Table::Start(int bank, bool sound) {
   platform.onModal = nullptr;
 }
 
-void Table::TypeBet(const QString& text) {
-  QTest::keyClicks(form->BetEdit, text);
-}
-
-void Table::PressDeal() {
-  QTest::mouseClick(form->Bet, Qt::LeftButton);
-}
-
 void Table::ClickCard(int position) {
   QTest::mouseClick(PlayerImages(*form).at(static_cast<std::size_t>(position)), Qt::LeftButton);
-}
-
-void Table::PressDraw() {
-  QTest::mouseClick(form->Draw, Qt::LeftButton);
 }
 
 void Table::Deal(const QString& bet) {
@@ -135,12 +140,11 @@ void Fire(QTimer& timer) {
 }
 
 QTimer* Table::Pending() const {
-  for (QTimer* timer : form->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
-    if (timer->isActive() && timer != &form->kingOhearts) {
-      return timer;
-    }
-  }
-  return nullptr;
+  const QList<QTimer*> timers = form->findChildren<QTimer*>(Qt::FindDirectChildrenOnly);
+  const auto pending = std::find_if(timers.begin(), timers.end(), [this](const QTimer* timer) {
+    return timer->isActive() && timer != &form->kingOhearts;
+  });
+  return pending != timers.end() ? *pending : nullptr;
 }
 
 QTimer* Table::Step(const QTimer* stopAt) {
@@ -154,11 +158,7 @@ QTimer* Table::Step(const QTimer* stopAt) {
 
 Ticks Table::RunChain(const QTimer* stopAt) {
   Ticks ticks;
-  for (int guard = 0; guard < 1000; ++guard) {
-    const QTimer* timer = Step(stopAt);
-    if (timer == nullptr) {
-      break;
-    }
+  for (const QTimer* timer = Step(stopAt); timer != nullptr; timer = Step(stopAt)) {
     ++ticks[timer];
   }
   return ticks;
@@ -171,10 +171,6 @@ void Table::PlayHand(const QString& bet, const std::vector<int>& discards) {
   }
   PressDraw();
   RunChain();
-}
-
-std::vector<std::string> Table::TakeSoundEvents() {
-  return std::exchange(platform.sound.events, {});
 }
 
 }  // namespace velmora::testing

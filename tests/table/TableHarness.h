@@ -10,13 +10,17 @@
 #include "MainForm.h"
 #include "ProgramWindows.h"
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QLabel;
@@ -27,8 +31,6 @@ namespace velmora::testing {
 // is what `wanted` looks for; it may play the hand on with the engine.
 std::int64_t SecondsFor(const GameState& state,
                         const std::function<bool(HandEngine&, const GameState&)>& wanted);
-// The rest of a dealt hand, the player standing pat.
-std::optional<SettlementResult> StandPat(HandEngine& engine);
 
 std::array<QLabel*, 5> PlayerImages(const TMainForm& form);
 std::array<QLabel*, 5> DealerImages(const TMainForm& form);
@@ -38,6 +40,12 @@ std::array<QLabel*, 5> DealerImages(const TMainForm& form);
 int ShownId(const QLabel& image);
 using Ids = std::vector<int>;
 Ids Shown(const std::array<QLabel*, 5>& images);
+
+// What a screen reader says a control is.
+QString SpokenName(QWidget* widget);
+// The first card place whose name is not that of the picture it shows; a
+// player's card under a back says which it is.
+QString NameMismatch(const TMainForm& form, const GameState& state);
 
 using Ticks = std::map<const QTimer*, int>;
 // Delivers what the event loop delivers when an active timer's time is up.
@@ -54,10 +62,10 @@ class Table {
   // $1,000, 2 $5,000), then the hatch run open.
   void Start(int bank = 1, bool sound = true);
 
-  void TypeBet(const QString& text);
-  void PressDeal();
+  void TypeBet(const QString& text) { QTest::keyClicks(form->BetEdit, text); }
+  void PressDeal() { QTest::mouseClick(form->Bet, Qt::LeftButton); }
+  void PressDraw() { QTest::mouseClick(form->Draw, Qt::LeftButton); }
   void ClickCard(int position);
-  void PressDraw();
   // Bets and deals to the player's choice of discards.
   void Deal(const QString& bet);
   // The window's timer that fires next; the king's faces, which change
@@ -70,10 +78,10 @@ class Table {
   // A whole hand: deal, the given discards, draws, reveal and showdown.
   void PlayHand(const QString& bet, const std::vector<int>& discards);
 
-  std::vector<std::string> TakeSoundEvents();
+  std::vector<std::string> TakeSoundEvents() { return std::exchange(platform.sound.events, {}); }
 
   QTemporaryDir folder;
-  QString previousFolder;
+  const QString previousFolder;
   FakePlatform platform;
   GameState state;
   std::unique_ptr<ProgramWindows> windows;

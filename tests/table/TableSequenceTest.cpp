@@ -6,28 +6,16 @@
 #include "StatisticsFile.h"
 #include "TableHarness.h"
 
-#include <QApplication>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <random>
+#include <utility>
 
 using namespace velmora;
 using namespace velmora::testing;
-
-namespace {
-
-QString SavedFileProblem(const Table& table) {
-  const std::string file =
-      FormatStatisticsFile(table.state.Statistics, "Player", table.state.StartingBank, SaveStamp{});
-  const ReadResult read = ParseStatisticsFile(file);
-  return read.Valid() ? QString() : QString::fromStdString(read.Reports.front().Caption);
-}
-
-}  // namespace
 
 class TableSequenceTest : public QObject {
   Q_OBJECT
@@ -48,44 +36,31 @@ class TableSequenceTest : public QObject {
           QTest::mouseClick(bankrupt->findChild<QPushButton*>("NewGameBtn"), Qt::LeftButton);
         }
       };
+      // Deal types a new bet when the field is open; otherwise it plays the last one again.
+      const std::array<std::pair<QString, std::function<void()>>, 6> actions{
+          {{"New Game", [&] { form.NewGameClick(); }},
+           {"Deal",
+            [&] {
+              if (form.BetEdit->isEnabled()) {
+                form.BetEdit->clear();
+                table.TypeBet(QString::number(1 + pick(std::max(table.state.Bank, 1))));
+              }
+              table.PressDeal();
+            }},
+           {"Deal again", [&] { table.PressDeal(); }},
+           {"card", [&] { table.ClickCard(pick(5)); }},
+           {"Draw", [&] { table.PressDraw(); }},
+           {"a timer", [&] { table.Step(); }}}};
       for (int step = 0; step < 400; ++step) {
         table.platform.answers = {pick(2) == 0 ? QMessageBox::Yes : QMessageBox::No};
         table.platform.seconds = step;
-        QString action;
-        switch (pick(8)) {
-          case 0:
-            action = "New Game";
-            form.NewGameClick();
-            break;
-          case 1:
-            action = "Deal";
-            if (form.BetEdit->isEnabled()) {
-              form.BetEdit->clear();
-              table.TypeBet(QString::number(1 + pick(std::max(table.state.Bank, 1))));
-            }
-            table.PressDeal();
-            break;
-          case 2:
-            action = "Deal again";
-            table.PressDeal();
-            break;
-          case 3:
-            action = "card";
-            table.ClickCard(pick(5));
-            break;
-          case 4:
-            action = "Draw";
-            table.PressDraw();
-            break;
-          default: {
-            const QTimer* timer = table.Step();
-            action = timer ? QString("timer of %1 ms").arg(timer->interval()) : "no timer";
-            break;
-          }
-        }
+        const auto& [action, act] = actions.at(static_cast<std::size_t>(std::min(pick(8), 5)));
+        act();
         const QString where = QString("run %1 step %2 after %3").arg(run).arg(step).arg(action);
-        const QString problem = SavedFileProblem(table);
-        QVERIFY2(problem.isEmpty(), qPrintable(where + ": " + problem));
+        const ReadResult read = ParseStatisticsFile(FormatStatisticsFile(
+            table.state.Statistics, "Player", table.state.StartingBank, SaveStamp{}));
+        const std::string problem = read.Valid() ? "" : read.Reports.front().Caption;
+        QVERIFY2(read.Valid(), qPrintable(where + ": " + problem.c_str()));
         QVERIFY2(!form.Bet->isEnabled() || form.Engine().BettingOpen(), qPrintable(where));
       }
     }
@@ -113,10 +88,6 @@ class TableSequenceTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  TableSequenceTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TableSequenceTest)
 
 #include "TableSequenceTest.moc"
