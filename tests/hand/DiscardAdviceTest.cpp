@@ -18,21 +18,8 @@ using velmora::testing::HandOf;
 
 namespace {
 
-const DiscardChoice* Find(const std::vector<DiscardChoice>& choices, const DiscardFlags& discards) {
-  const auto found = std::find_if(choices.begin(), choices.end(),
-                                  [&](const DiscardChoice& c) { return c.discards == discards; });
-  return found == choices.end() ? nullptr : &*found;
-}
-
-// Each draw's chances, in the advisor's order.
-using Figures = std::vector<std::tuple<DiscardFlags, double, double, double>>;
-
-Figures FiguresOf(const Hand& hand, int threads) {
-  Figures figures;
-  for (const DiscardChoice& c : AdviseDiscards(hand, {.samples = 6000, .threads = threads})) {
-    figures.emplace_back(c.discards, c.win, c.push, c.lose);
-  }
-  return figures;
+const DiscardChoice& StandPat(const std::vector<DiscardChoice>& choices) {
+  return *std::ranges::find(choices, DiscardFlags{}, &DiscardChoice::discards);
 }
 
 // A chance's standard error over n independent deals.
@@ -77,16 +64,19 @@ class DiscardAdviceTest : public QObject {
   }
 
   void sameAnswerEveryTime() {
-    const Hand hand = HandOf("AH AD 7C 4S 2D");
-    const Figures first = FiguresOf(hand, 2);
+    const auto advise = [](const char* codes, int threads = 2) {
+      return AdviseDiscards(HandOf(codes), {.samples = 6000, .threads = threads});
+    };
+    const std::vector<DiscardChoice> first = advise("AH AD 7C 4S 2D");
+    const auto same = [](const DiscardChoice& a, const DiscardChoice& b) {
+      return a.discards == b.discards && a.win == b.win && a.push == b.push && a.lose == b.lose;
+    };
     for (const int threads : {1, 3, 0}) {
-      QVERIFY2(FiguresOf(hand, threads) == first, qPrintable(QString::number(threads)));
+      QVERIFY2(std::ranges::equal(advise("AH AD 7C 4S 2D", threads), first, same),
+               qPrintable(QString::number(threads)));
     }
     // Other cards, other deals: the figures are not simply reused.
-    const auto patWin = [](const char* codes) {
-      return Find(AdviseDiscards(HandOf(codes), {.samples = 6000}), {})->win;
-    };
-    QVERIFY(patWin("AH AD 7C 4S 3D") != patWin("AH AD 7C 4S 2D"));
+    QVERIFY(StandPat(advise("AH AD 7C 4S 3D")).win != StandPat(first).win);
   }
 
   void agreesWithDealsPlayedAtTheTable() {
@@ -94,7 +84,7 @@ class DiscardAdviceTest : public QObject {
       const Hand cards = HandOf(codes);
       const std::vector<DiscardChoice> choices = AdviseDiscards(cards);
       // The best, standing pat, and the last: the whole range of draw sizes.
-      for (const DiscardChoice* choice : {&choices.front(), Find(choices, {}), &choices.back()}) {
+      for (const DiscardChoice* choice : {&choices.front(), &StandPat(choices), &choices.back()}) {
         const reference::Outcomes table =
             reference::PlayAtTheTable(cards, choice->discards, 150000, 7);
         const double n = static_cast<double>(table.deals());
