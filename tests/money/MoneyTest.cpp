@@ -49,11 +49,9 @@ class MoneyTest : public QObject {
   void trayShowsADescendingStaircaseOfBills() {
     const std::vector<std::pair<std::int64_t, std::vector<std::int32_t>>> cases{
         {0, {}},
-        {6, {5, 1}},
         {100, {50, 20, 5, 1}},
         {101, {100, 1}},
         {1000, {500, 100, 50, 20, 5}},
-        {5001, {5000, 1}},
         {500000, {100000, 50000, 20000, 5000, 1000}}};
     for (const auto& [cash, bills] : cases) {
       QVERIFY2(BillsBottomUp(cash) == bills, qPrintable(QString::number(cash)));

@@ -1,21 +1,18 @@
 // The record's update rules over whole hands, as the table drives them.
 #include "GameStatistics.h"
+#include "HandCodes.h"
 
 #include <QTest>
 
 using namespace velmora;
+using velmora::testing::HandOf;
 
 namespace {
 
-// Cards by rank index (0 deuce .. 12 ace) and suit number (1 hearts .. 4 spades).
-constexpr Card C(int rank, int suit) {
-  return (suit - 1) * 13 + rank + 1;
-}
-
-const Hand KingsFourKicker{C(11, 1), C(11, 2), C(2, 3), C(1, 4), C(0, 1)};
-const Hand KingsNineKicker{C(11, 1), C(11, 2), C(7, 3), C(1, 4), C(0, 1)};
-const Hand KingsAceKicker{C(11, 1), C(11, 2), C(12, 3), C(1, 4), C(0, 1)};
-const Hand SevenHigh{C(5, 1), C(3, 2), C(2, 3), C(1, 4), C(0, 2)};
+const Hand KingsFourKicker = HandOf("KH KD 4C 3S 2H");
+const Hand KingsNineKicker = HandOf("KH KD 9C 3S 2H");
+const Hand KingsAceKicker = HandOf("KH KD AC 3S 2H");
+const Hand SevenHigh = HandOf("7H 5D 4C 3S 2D");
 
 // One complete hand: both draws, the showdown, the settlement and the totals.
 void PlayHand(GameStatistics& stats, const Hand& playerDealt, const Hand& playerFinal,
@@ -77,8 +74,7 @@ class GameStatisticsTest : public QObject {
     QCOMPARE(std::pair(stats.PlayerImprovedCount, stats.PlayerDrawCounts[3]), std::pair(1u, 2u));
     QCOMPARE(stats.PlayerBestCards, KingsNineKicker);
     // The same ranks in other suits are equal: the earlier cards stay.
-    const Hand sameRanks{C(11, 3), C(11, 4), C(7, 1), C(1, 1), C(0, 3)};
-    PlayHand(stats, SevenHigh, sameRanks, 3, SevenHigh, 5, bank);
+    PlayHand(stats, SevenHigh, HandOf("KC KS 9H 3H 2C"), 3, SevenHigh, 5, bank);
     QCOMPARE(stats.PlayerBestCards, KingsNineKicker);
     PlayHand(stats, SevenHigh, KingsAceKicker, 3, SevenHigh, 5, bank);
     QCOMPARE(stats.PlayerBestCards, KingsAceKicker);

@@ -36,8 +36,6 @@ void CheckReports(const ReadResult& result) {
 // Everything the window and velmora-stats compute from a record.
 void Display(const SavedStatistics& s) {
   const StatisticsSummary summary = SummaryOf(s);
-  Require(!summary.Player.BestHand.empty() && !summary.Dealer.BestHand.empty());
-  Require(!summary.SaveTime.empty() && !summary.SaveDate.empty());
   // An average never exceeds its total, however many hands a file claims.
   Require(std::stoull(summary.AverageBank.substr(1)) <= s.Record.BankTotal);
   Require(std::stoull(summary.AverageBet.substr(1)) <= s.Record.BetTotal);

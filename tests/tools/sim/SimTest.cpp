@@ -97,8 +97,14 @@ class SimTest : public QObject {
     // Without --start-time the clock gives the start; --help runs nothing.
     QCOMPARE(RunWith({"--hands", "1", "--json"}, 42).Json().value("start_time").toInteger(), 42);
     const Run help = RunWith({"--hands", "5", "--help"});
-    QCOMPARE(help.status, 0);
-    QCOMPARE(help.out, Usage());
+    QVERIFY(help.status == 0 && help.out == Usage());
+    // Without --json the same figures come as a table.
+    const Run table = RunWith({"--hands", "10", "--start-time", "1"});
+    QVERIFY(table.status == 0 && table.err.empty());
+    for (const char* text : {"Player wins", "Dealer wins", "Pushes", "95% confidence interval",
+                             "House's edge: ", "Royal Flush", "Cards drawn", "hands per second"}) {
+      QVERIFY2(table.out.find(text) != std::string::npos, text);
+    }
   }
 
   void sameStartSameResults() {
@@ -110,9 +116,8 @@ class SimTest : public QObject {
       return json;
     };
     const QJsonObject first = withoutTimes("99", 1);
-    QVERIFY(first.contains("hands"));
+    QVERIFY(first.contains("hands") && withoutTimes("100", 1) != first);
     QCOMPARE(withoutTimes("99", 5), first);  // the clock only supplies the default start
-    QVERIFY(withoutTimes("100", 1) != first);
   }
 
   void bestPlay() {
@@ -135,7 +140,6 @@ class SimTest : public QObject {
     for (Card card = 5; card <= 52; ++card) {  // beside four cards 1..4
       QCOMPARE(ParseHand(CardCode(card) + " 2H 3H 4H 5H").hand[0], card);
     }
-    QCOMPARE(CardCode(13) + CardCode(14) + CardCode(35) + CardCode(51), "AH2DTCKS");
     // Lower case, commas and "10" are taken as well.
     const ParsedHand loose = ParseHand(" ah,10d  9c,ts\tqs ");
     QVERIFY(loose.error.empty());
@@ -155,8 +159,8 @@ class SimTest : public QObject {
     const Hand hand{27, 45, 13, 8, 39};
     const QJsonObject json =
         RunWith({"--advise", "2C 7S AH 9H AC", "--samples", "3000", "--json"}).Json();
-    QCOMPARE(json.value("samples").toInteger(), 3000);
-    QCOMPARE(json.value("hand").toArray(), (QJsonArray{"2C", "7S", "AH", "9H", "AC"}));
+    QVERIFY(json.value("samples").toInteger() == 3000 &&
+            json.value("hand").toArray() == (QJsonArray{"2C", "7S", "AH", "9H", "AC"}));
     const QJsonArray choices = json.value("choices").toArray();
     const std::vector<DiscardChoice> advised = AdviseDiscards(hand, {.samples = 3000});
     QCOMPARE(choices.size(), static_cast<qsizetype>(advised.size()));
@@ -167,15 +171,6 @@ class SimTest : public QObject {
     }
     QCOMPARE(choices.at(0).toObject().value("positions").toArray(), (QJsonArray{0, 1, 3}));
     QCOMPARE(choices.at(0).toObject().value("discard").toArray(), (QJsonArray{"2C", "7S", "9H"}));
-  }
-
-  void tableReport() {
-    const Run run = RunWith({"--hands", "10", "--start-time", "1"});
-    QVERIFY(run.status == 0 && run.err.empty());
-    for (const char* text : {"Player wins", "Dealer wins", "Pushes", "95% confidence interval",
-                             "House's edge: ", "Royal Flush", "Cards drawn", "hands per second"}) {
-      QVERIFY2(run.out.find(text) != std::string::npos, text);
-    }
   }
 };
 
