@@ -1,14 +1,11 @@
 // The player's cards marked by click or by the keys 1 to 5, with the king of
 // hearts that pulls faces meanwhile, and the Hint window that marks the draw
 // the player picks from it.
-#include "ClickableImage.h"
 #include "DiscardAdvice.h"
 #include "HintWindow.h"
-#include "Images.h"
 #include "TableHarness.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QListWidget>
 #include <QThread>
 

@@ -1,15 +1,8 @@
 #include "TableHarness.h"
 
-#include "CardNames.h"
-#include "ClickableImage.h"
-#include "Images.h"
-#include "PictureNames.h"
-
-#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QRadioButton>
 #include <QTimerEvent>
 
@@ -74,28 +67,6 @@ QString SpokenName(QWidget* widget) {
   return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
-QString NameMismatch(const TMainForm& form, const GameState& state) {
-  std::vector<QLabel*> places{form.DeckCard};
-  for (const auto& row : {PlayerImages(form), DealerImages(form)}) {
-    places.insert(places.end(), row.begin(), row.end());
-  }
-  for (std::size_t i = 0; i < places.size(); ++i) {
-    QLabel* place = places[i];
-    const int shown = ShownId(*place);
-    const bool marked = i >= 1 && i <= 5 && state.Discards[i - 1] == 1 && shown >= BackImageId(0);
-    const QString expected =
-        marked       ? MarkedCardName(state.PlayerHand[i - 1])
-        : shown == 0 ? "empty"
-        : shown >= BackImageId(0)
-            ? "face down"
-            : QString::fromStdString(CardName(shown == KingOfHeartsAltImageId ? 12 : shown));
-    if (SpokenName(place) != expected) {
-      return place->objectName() + " says " + SpokenName(place);
-    }
-  }
-  return {};
-}
-
 Table::Table(bool withSounds) : previousFolder(QDir::currentPath()) {
   if (withSounds) {
     QDir(folder.path()).mkdir("sounds");
@@ -153,6 +124,9 @@ QTimer* Table::Step(const QTimer* stopAt) {
     return nullptr;
   }
   Fire(*timer);
+  if (afterStep) {
+    afterStep();
+  }
   return timer;
 }
 

@@ -4,9 +4,11 @@
 // as the event loop fires them, only without the waiting.
 #pragma once
 
+#include "ClickableImage.h"
 #include "FakePlatform.h"
 #include "GameState.h"
 #include "HandEngine.h"
+#include "Images.h"
 #include "MainForm.h"
 #include "ProgramWindows.h"
 
@@ -22,8 +24,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-class QLabel;
 
 namespace velmora::testing {
 
@@ -43,9 +43,6 @@ Ids Shown(const std::array<QLabel*, 5>& images);
 
 // What a screen reader says a control is.
 QString SpokenName(QWidget* widget);
-// The first card place whose name is not that of the picture it shows; a
-// player's card under a back says which it is.
-QString NameMismatch(const TMainForm& form, const GameState& state);
 
 using Ticks = std::map<const QTimer*, int>;
 // Delivers what the event loop delivers when an active timer's time is up.
@@ -71,7 +68,7 @@ class Table {
   // The window's timer that fires next; the king's faces, which change
   // beside a hand until it is settled, are left to the tests.
   QTimer* Pending() const;
-  // Fires the pending timer unless it is `stopAt`; returns it.
+  // Fires the pending timer unless it is `stopAt`, then calls `afterStep`; returns it.
   QTimer* Step(const QTimer* stopAt = nullptr);
   // Steps until `stopAt` is pending or nothing is; the ticks of each timer.
   Ticks RunChain(const QTimer* stopAt = nullptr);
@@ -80,6 +77,7 @@ class Table {
 
   std::vector<std::string> TakeSoundEvents() { return std::exchange(platform.sound.events, {}); }
 
+  std::function<void()> afterStep;
   QTemporaryDir folder;
   const QString previousFolder;
   FakePlatform platform;

@@ -1,21 +1,18 @@
 // The table as a player meets it: start-up and the welcome, betting and the
 // cash tray, one hand step by step, the showdown, New Game, sound and Exit.
 // The rules behind what it shows are the hand engine's, tested there.
-#include "ClickableImage.h"
+#include "CardNames.h"
 #include "ExitDlg.h"
-#include "Images.h"
 #include "LogoBox.h"
-#include "SpokenLabel.h"
+#include "PictureNames.h"
 #include "TableHarness.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFontInfo>
-#include <QLabel>
 
 #include <algorithm>
 #include <functional>
@@ -28,12 +25,9 @@ namespace {
 
 using Events = std::vector<std::string>;
 
-Events Join(std::initializer_list<Events> parts) {
-  Events all;
-  for (const Events& part : parts) {
-    all.insert(all.end(), part.begin(), part.end());
-  }
-  return all;
+Events operator+(Events first, const Events& then) {
+  first.insert(first.end(), then.begin(), then.end());
+  return first;
 }
 
 // Opening the card flip, then `times` flips.
@@ -43,7 +37,7 @@ Events Flips(int times) {
   return flips;
 }
 
-const Events DealSounds = Join({{"open shuffle.wav", "play shuffle.wav"}, Flips(10)});
+const Events DealSounds = Events{"open shuffle.wav", "play shuffle.wav"} + Flips(10);
 const Events Win{"open plrwin.wav", "play plrwin.wav"};
 const Events BetHatch{"open bethatch.wav", "play bethatch.wav"};
 
@@ -54,6 +48,30 @@ bool BettingOpen(const TMainForm& form) {
          !form.BetEdit->isHidden() && form.BetEdit->isEnabled() && form.Sound->isEnabled() &&
          form.Deck->isEnabled() &&
          std::all_of(bills.begin(), bills.end(), [](QLabel* slot) { return slot->isEnabled(); });
+}
+
+// The first card place whose name is not that of the picture it shows; a
+// player's card under a back says which it is.
+QString NameMismatch(const TMainForm& form, const GameState& state) {
+  std::vector<QLabel*> places{form.DeckCard};
+  for (const auto& row : {PlayerImages(form), DealerImages(form)}) {
+    places.insert(places.end(), row.begin(), row.end());
+  }
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    QLabel* place = places[i];
+    const int shown = ShownId(*place);
+    const bool marked = i >= 1 && i <= 5 && state.Discards[i - 1] == 1 && shown >= BackImageId(0);
+    const QString expected =
+        marked       ? MarkedCardName(state.PlayerHand[i - 1])
+        : shown == 0 ? "empty"
+        : shown >= BackImageId(0)
+            ? "face down"
+            : QString::fromStdString(CardName(shown == KingOfHeartsAltImageId ? 12 : shown));
+    if (SpokenName(place) != expected) {
+      return place->objectName() + " says " + SpokenName(place);
+    }
+  }
+  return {};
 }
 
 void CheckMessage(const FakePlatform& platform, const QString& caption, const QString& text,
@@ -210,15 +228,7 @@ class TableTest : public QObject {
     TMainForm& form = *table.form;
     const GameState& state = table.state;
     QString misnamed;
-    const auto run = [&](const QTimer* stopAt = nullptr) {
-      Ticks ticks;
-      misnamed += NameMismatch(form, state);
-      for (const QTimer* timer = table.Step(stopAt); timer != nullptr; timer = table.Step(stopAt)) {
-        ++ticks[timer];
-        misnamed += NameMismatch(form, state);
-      }
-      return ticks;
-    };
+    table.afterStep = [&] { misnamed += NameMismatch(form, state); };
     QVERIFY(form.isVisible() && table.windows->LogoBox().isVisible());
     // Nothing can be pressed yet: the hatch lies over the bills and the bet field.
     QVERIFY(form.Bet->isHidden() && !form.Bet->isEnabled() && form.Draw->isHidden());
@@ -226,7 +236,7 @@ class TableTest : public QObject {
     QVERIFY(form.MoneyTabl->childAt(50, 100) == form.SlidePic);
     QCOMPARE(QFontInfo(form.MainLabl->font()).family(), QString("Linux Biolinum O"));
     QCOMPARE(QFontInfo(form.BetLabl->font()).family(), QString("Liberation Serif"));
-    run(&form.SplashTime);
+    table.RunChain(&form.SplashTime);
     QCOMPARE(spoken.Take(), QStringList());  // the bare table says nothing
 
     bool closedDuringWelcome = false;
@@ -245,7 +255,7 @@ class TableTest : public QObject {
     QCOMPARE(ShownId(*form.DeckCard), 60);
     // The hatch slides one pixel a tick to 112 and stops on the 114th tick.
     QCOMPARE(form.CaptionBar->text(), QString("Welcome to Velmora!"));
-    QCOMPARE(run(), (Ticks{{&form.OpenHatch, 114}}));
+    QCOMPARE(table.RunChain(), (Ticks{{&form.OpenHatch, 114}}));
     QVERIFY(form.TableHatch->x() == 112 && BettingOpen(form));
     // The welcome texts give way to the betting ones before the event loop
     // runs here (in play it runs in the welcome dialog, which hears them).
@@ -276,7 +286,6 @@ class TableTest : public QObject {
     table.ClickCard(0);  // not during the deal
     for (std::size_t step = 0; step < 10; ++step) {
       QCOMPARE(table.Step(), &form.DealDelay);
-      misnamed += NameMismatch(form, state);
       QCOMPARE(ShownId(*PlayerImages(form)[step / 2]), state.PlayerHand[step / 2]);
       QCOMPARE(ShownId(*DealerImages(form)[step / 2]), step % 2 == 0 ? 0 : 60);
     }
@@ -311,23 +320,23 @@ class TableTest : public QObject {
     QVERIFY(!form.Draw->isHidden() && !form.Draw->isEnabled() && !form.Sound->isEnabled());
     QVERIFY(form.CaptionBar->text().isEmpty());
     QCOMPARE(Shown(PlayerImages(form)), (Ids{0, 0, 13, 0, 39}));
-    QCOMPARE(run(&form.DlrDraw), (Ticks{{&form.PlrReplATimer, 5}}));
+    QCOMPARE(table.RunChain(&form.DlrDraw), (Ticks{{&form.PlrReplATimer, 5}}));
     QCOMPARE(Shown(PlayerImages(form)), Ids(state.PlayerHand.begin(), state.PlayerHand.end()));
 
-    run(&form.DlrReplA);
+    table.RunChain(&form.DlrReplA);
     QCOMPARE(spoken.Take(), QStringList{"Dealer takes 3"});
     QCOMPARE(Shown(DealerImages(form)), (Ids{60, 60, 0, 0, 0}));
-    QCOMPARE(run(&form.DlrShow), (Ticks{{&form.DlrReplA, 4}}));
+    QCOMPARE(table.RunChain(&form.DlrShow), (Ticks{{&form.DlrReplA, 4}}));
     QCOMPARE(Shown(DealerImages(form)), Ids(5, 60));
-    run(&form.pickAwinner);
+    table.RunChain(&form.pickAwinner);
     QVERIFY(form.MainLabl->text().isEmpty());
     QCOMPARE(Shown(DealerImages(form)), Ids(state.DealerHand.begin(), state.DealerHand.end()));
-    QCOMPARE(run(), (Ticks{{&form.pickAwinner, 1}}));
+    QCOMPARE(table.RunChain(), (Ticks{{&form.pickAwinner, 1}}));
     QVERIFY(BettingOpen(form) && form.focusWidget() == form.BetEdit);
     QCOMPARE(spoken.Take(),
              (QStringList{"You're a winner!", "Dealer's hand: Pair", "Your hand: Pair",
                           "Bank: $1250", "Change your bet or click Deal to play"}));
-    QCOMPARE(table.TakeSoundEvents(), Join({DealSounds, Flips(3), Flips(3), Win, BetHatch}));
+    QCOMPARE(table.TakeSoundEvents(), DealSounds + Flips(3) + Flips(3) + Win + BetHatch);
     QCOMPARE(misnamed, QString());
 
     // The next hand's names are heard again though they are the same as the last one's.
@@ -360,7 +369,7 @@ class TableTest : public QObject {
     table.RunChain(&table.form->DlrShow);
     QCOMPARE(Shown(DealerImages(*table.form)), (Ids{ace, 60, 60, 60, 60}));
     // The player's replacement plays no flip; the dealer's four do.
-    QCOMPARE(table.TakeSoundEvents(), Join({DealSounds, {"open cardflip.wav"}, Flips(4)}));
+    QCOMPARE(table.TakeSoundEvents(), DealSounds + Events{"open cardflip.wav"} + Flips(4));
   }
 
   void aLossUpToABankruptcyAndTheNewGameAfterIt() {
