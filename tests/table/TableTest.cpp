@@ -194,34 +194,10 @@ class TableTest : public QObject {
     QVERIFY(!table.state.SoundOn && table.platform.messages.empty());
   }
 
-  void betFieldAndBills() {
-    Table table;
-    table.Start();
-    TMainForm& form = *table.form;
-    table.TypeBet("12a");
-    CheckMessage(table.platform, "Bet Error", "Invalid bet charactor!");
-    QVERIFY(form.BetEdit->text().isEmpty());
-    // The $500 bill, then the $100 one the tray shows for what is left.
-    QTest::mouseClick(form.MoneySlot4, Qt::LeftButton);
-    QTest::mouseClick(form.MoneySlot4, Qt::LeftButton);
-    QCOMPARE(form.BetEdit->text(), QString("600"));
-    form.BetEdit->setText("1000");  // the whole bank: no bills, a click does nothing
-    QVERIFY(ShownId(*form.MoneySlot4) == 0 && form.MoneySlot4->toolTip().isEmpty());
-    QTest::mouseClick(form.MoneySlot4, Qt::LeftButton);
-    QCOMPARE(form.BetEdit->text(), QString("1000"));
-
-    // A refused Deal says why, keeps the field's text and puts the focus back.
-    form.BetEdit->setText("-5");
-    table.PressDeal();
-    CheckMessage(table.platform, "Illegal Bet", "You must bet something..");
-    QCOMPARE(form.BetEdit->text(), QString("-5"));
-    QVERIFY(form.focusWidget() == form.BetEdit && table.Pending() == nullptr);
-  }
-
-  // Start-up, then the worked hand at clock 1 step by step: what the table
-  // shows, sounds and says. Every picture says what it shows at every step;
-  // everything a blind player must follow is spoken as it appears, once, and
-  // nothing is spoken of what the table does not show.
+  // Start-up, the bet field and the tray, then the worked hand at clock 1
+  // step by step: what the table shows, sounds and says. Every picture says what it shows at every
+  // step; everything a blind player must follow is spoken as it appears, once, and nothing is
+  // spoken of what the table does not show.
   void startUpAndTheWorkedHandSeenHeardAndSpoken() {
     SpokenLog spoken;
     Table table;
@@ -267,6 +243,24 @@ class TableTest : public QObject {
       form.BetEdit->setText(field);
       QCOMPARE(SpokenName(form.MoneySlot4), name);
     }
+    table.TypeBet("12a");
+    CheckMessage(table.platform, "Bet Error", "Invalid bet charactor!");
+    QVERIFY(form.BetEdit->text().isEmpty());
+    // The $500 bill, then the $100 one the tray shows for what is left.
+    QTest::mouseClick(form.MoneySlot4, Qt::LeftButton);
+    QTest::mouseClick(form.MoneySlot4, Qt::LeftButton);
+    QCOMPARE(form.BetEdit->text(), QString("600"));
+    form.BetEdit->setText("1000");  // the whole bank: no bills, a click does nothing
+    QVERIFY(ShownId(*form.MoneySlot4) == 0 && form.MoneySlot4->toolTip().isEmpty());
+    QTest::mouseClick(form.MoneySlot4, Qt::LeftButton);
+    QCOMPARE(form.BetEdit->text(), QString("1000"));
+    // A refused Deal says why, keeps the field's text and puts the focus back.
+    form.BetEdit->setText("-5");
+    table.PressDeal();
+    CheckMessage(table.platform, "Illegal Bet", "You must bet something..");
+    QCOMPARE(form.BetEdit->text(), QString("-5"));
+    QVERIFY(form.focusWidget() == form.BetEdit && table.Pending() == nullptr);
+    form.BetEdit->clear();
     spoken.Take();
     table.TakeSoundEvents();
     // Each key typed into the bet field is an event of its own: the cash left is said after each.
