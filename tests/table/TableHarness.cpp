@@ -7,7 +7,6 @@
 #include <QTimerEvent>
 
 #include <algorithm>
-#include <iterator>
 
 namespace velmora::testing {
 
@@ -28,9 +27,6 @@ std::int64_t SecondsFor(const GameState& state,
 
 std::array<QLabel*, 5> PlayerImages(const TMainForm& form) {
   return {form.PlrCard0, form.PlrCard1, form.PlrCard2, form.PlrCard3, form.PlrCard4};
-}
-std::array<QLabel*, 5> DealerImages(const TMainForm& form) {
-  return {form.DlrCard0, form.DlrCard1, form.DlrCard2, form.DlrCard3, form.DlrCard4};
 }
 
 int ShownId(const QLabel& image) {
@@ -54,13 +50,6 @@ int ShownId(const QLabel& image) {
     }
   }
   return -1;
-}
-
-Ids Shown(const std::array<QLabel*, 5>& images) {
-  Ids ids;
-  std::transform(images.begin(), images.end(), std::back_inserter(ids),
-                 [](const QLabel* image) { return ShownId(*image); });
-  return ids;
 }
 
 QString SpokenName(QWidget* widget) {
@@ -136,15 +125,6 @@ Ticks Table::RunChain(const QTimer* stopAt) {
     ++ticks[timer];
   }
   return ticks;
-}
-
-void Table::PlayHand(const QString& bet, const std::vector<int>& discards) {
-  Deal(bet);
-  for (const int position : discards) {
-    ClickCard(position);
-  }
-  PressDraw();
-  RunChain();
 }
 
 }  // namespace velmora::testing

@@ -33,13 +33,10 @@ std::int64_t SecondsFor(const GameState& state,
                         const std::function<bool(HandEngine&, const GameState&)>& wanted);
 
 std::array<QLabel*, 5> PlayerImages(const TMainForm& form);
-std::array<QLabel*, 5> DealerImages(const TMainForm& form);
 
 // The image id a control shows: a card, the king's second face or a back; 0
 // when it is empty, -1 when it is something else.
 int ShownId(const QLabel& image);
-using Ids = std::vector<int>;
-Ids Shown(const std::array<QLabel*, 5>& images);
 
 // What a screen reader says a control is.
 QString SpokenName(QWidget* widget);
@@ -72,8 +69,6 @@ class Table {
   QTimer* Step(const QTimer* stopAt = nullptr);
   // Steps until `stopAt` is pending or nothing is; the ticks of each timer.
   Ticks RunChain(const QTimer* stopAt = nullptr);
-  // A whole hand: deal, the given discards, draws, reveal and showdown.
-  void PlayHand(const QString& bet, const std::vector<int>& discards);
 
   std::vector<std::string> TakeSoundEvents() { return std::exchange(platform.sound.events, {}); }
 

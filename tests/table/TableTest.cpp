@@ -15,11 +15,34 @@
 #include <QFontInfo>
 
 #include <algorithm>
+#include <iterator>
 
 using namespace velmora;
 using namespace velmora::testing;
 
 namespace {
+
+std::array<QLabel*, 5> DealerImages(const TMainForm& form) {
+  return {form.DlrCard0, form.DlrCard1, form.DlrCard2, form.DlrCard3, form.DlrCard4};
+}
+
+using Ids = std::vector<int>;
+Ids Shown(const std::array<QLabel*, 5>& images) {
+  Ids ids;
+  std::transform(images.begin(), images.end(), std::back_inserter(ids),
+                 [](const QLabel* image) { return ShownId(*image); });
+  return ids;
+}
+
+// A whole hand: deal, the given discards, draws, reveal and showdown.
+void PlayHand(Table& table, const QString& bet, const std::vector<int>& discards) {
+  table.Deal(bet);
+  for (const int position : discards) {
+    table.ClickCard(position);
+  }
+  table.PressDraw();
+  table.RunChain();
+}
 
 using Events = std::vector<std::string>;
 
@@ -166,7 +189,7 @@ class TableTest : public QObject {
                  "    Could not initiate sound file.\nThe Sound option will be disabled.");
     QVERIFY(!missing.state.SoundOn && !missing.form->Sound->isChecked());
     missing.TakeSoundEvents();
-    missing.PlayHand("10", {0});
+    PlayHand(missing, "10", {0});
     QVERIFY(missing.platform.sound.events.empty() && missing.platform.messages.size() == 1);
 
     // Failing during play, to open or to play: switched off without a word.
@@ -174,14 +197,14 @@ class TableTest : public QObject {
     table.Start();
     QFile::remove(table.folder.filePath("sounds/cardflip.wav"));
     table.TakeSoundEvents();
-    table.PlayHand("10", {0, 1});
+    PlayHand(table, "10", {0, 1});
     QCOMPARE(table.TakeSoundEvents(),
              (Events{"open shuffle.wav", "play shuffle.wav", "fail-open cardflip.wav"}));
     QVERIFY(!table.state.SoundOn && !table.form->Sound->isChecked());
     table.form->SoundClick();
     QVERIFY(table.state.SoundOn && table.form->Sound->isChecked());
     table.platform.sound.failingPlay.insert("shuffle.wav");
-    table.PlayHand("10", {});
+    PlayHand(table, "10", {});
     QCOMPARE(table.TakeSoundEvents(), (Events{"open shuffle.wav", "fail shuffle.wav"}));
     QVERIFY(!table.state.SoundOn && table.platform.messages.empty());
   }
@@ -478,7 +501,7 @@ class TableTest : public QObject {
     QTest::keyClick(&form, Qt::Key_F5);
     QCOMPARE(table.platform.modalTitles.back(), QString("Current Game Statistics"));
     QCOMPARE(QDir::currentPath(), folder);
-    table.PlayHand("10", {});
+    PlayHand(table, "10", {});
     table.platform.seconds = 3;
     QTest::keyClick(&form, Qt::Key_F2);
     QCOMPARE(table.platform.messages.back().text, QString("Save current statistics?"));
