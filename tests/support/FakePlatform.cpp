@@ -49,16 +49,9 @@ QMessageBox::StandardButton FakePlatform::ShowMessage(QWidget*, QMessageBox::Ico
   if (onMessage) {
     onMessage(messages.back());
   }
-  if (const auto answer = TakeFront(answers)) {
-    return *answer;
-  }
-  for (const auto button :
-       {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}) {
-    if (buttons.testFlag(button)) {
-      return button;
-    }
-  }
-  return QMessageBox::NoButton;
+  // Ok, Yes, No and Cancel rise in value: the lowest one offered is the first.
+  const int first = buttons.toInt() & -buttons.toInt();
+  return TakeFront(answers).value_or(static_cast<QMessageBox::StandardButton>(first));
 }
 
 QString FakePlatform::AskSaveFileName(QWidget*, const QString& title, const QString& filter,

@@ -1,11 +1,9 @@
 // On a screen of twice the density every picture of the table is drawn from
 // its rendering at twice the size, pixel for pixel, not blown up from the
 // small one.
-#include "ClickableImage.h"
 #include "TableHarness.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QPainter>
 #include <QTest>
 

@@ -70,12 +70,9 @@ class ScreenReaderTest : public QObject {
                                       QString::number(QCoreApplication::applicationPid()), "--bet",
                                       "250", "--keys", "2,4"});
     QVERIFY2(client.waitForStarted(10000), qPrintable(client.errorString()));
+    // (One that does not finish is killed with the QProcess.)
     const bool finished =
         QTest::qWaitFor([&client] { return client.state() == QProcess::NotRunning; }, 240000);
-    if (!finished) {
-      client.kill();
-      client.waitForFinished(5000);
-    }
     const QByteArray output = client.readAllStandardOutput();
     const QString log = QString::fromLocal8Bit(client.readAllStandardError());
     QVERIFY2(finished, qPrintable("the client did not finish:\n" + log));
@@ -117,14 +114,11 @@ class ScreenReaderTest : public QObject {
                qPrintable(field.key() + " differs:\n" + output));
     }
     QVERIFY(table.state.Discards == marks && table.state.LastBet == 250 && !outcome.isEmpty());
-    QCOMPARE(table.platform.modalTitles.back(), QString("Hint"));
-    QCOMPARE(table.platform.modalTitles.size(), std::size_t{2});  // the welcome, then the hint
     // The draw announced before the outcome, the bank after it.
     const QStringList heard = read["heard"].toVariant().toStringList();
-    const QString draw = wanted["dealerDraw"].toString();
-    QVERIFY2(heard.indexOf(draw) >= 0 && heard.indexOf(draw) < heard.indexOf(outcome),
-             qPrintable(heard.join(" | ")));
-    QVERIFY2(heard.lastIndexOf(form.BankLabl->text()) > heard.indexOf(outcome),
+    const qsizetype draw = heard.indexOf(wanted["dealerDraw"].toString());
+    QVERIFY2(draw >= 0 && draw < heard.indexOf(outcome) &&
+                 heard.indexOf(outcome) < heard.lastIndexOf(form.BankLabl->text()),
              qPrintable(heard.join(" | ")));
   }
 };

@@ -1,14 +1,11 @@
 // The player's cards marked by click or by the keys 1 to 5, with the king of
 // hearts that pulls faces meanwhile, and the Hint window that marks the draw
 // the player picks from it.
-#include "ClickableImage.h"
 #include "DiscardAdvice.h"
 #include "HintWindow.h"
-#include "Images.h"
 #include "TableHarness.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QListWidget>
 #include <QThread>
 
@@ -96,58 +93,39 @@ class TableAccessTest : public QObject {
     QVERIFY(!form.kingOhearts.isActive());
   }
 
-  // H lists the draws best first while the player chooses, and does nothing
-  // at any other time; Enter marks exactly the selected draw's cards, Escape
-  // changes nothing.
+  // H opens the Hint window only while the player chooses (the screen-reader
+  // run reads its list); Enter marks exactly the selected draw's cards,
+  // Escape changes nothing.
   void hintMarksTheChosenDrawOnly() {
     Table table;
     TMainForm& form = *table.form;
     table.Start();
-    const auto hintOpened = [&table] {
-      return std::count(table.platform.modalTitles.begin(), table.platform.modalTitles.end(),
-                        "Hint");
-    };
     form.HintClick();  // betting
     table.TypeBet("250");
     table.PressDeal();
     form.HintClick();  // dealing
     table.RunChain();
-    QCOMPARE(hintOpened(), 0);
 
     // The worked hand at clock 1, with a card marked that the chosen draw keeps.
     const Hand hand = table.state.PlayerHand;
-    const std::vector<DiscardChoice> advice = AdviseDiscards(hand);
-    QVERIFY(advice.size() > 2);
+    const DiscardFlags second = AdviseDiscards(hand).at(1).discards;
     table.ClickCard(2);
-    QStringList lines;
-    int selectedFirst = -1;
-    Qt::Key closeWith = Qt::Key_Escape;  // first, after moving the selection: no change
-    table.platform.onModal = [&](QDialog& dialog) {
-      auto& hint = static_cast<THintWindow&>(dialog);
-      lines.clear();
-      for (int row = 0; row < hint.Choices->count(); ++row) {
-        lines.append(hint.Choices->item(row)->text());
-      }
-      selectedFirst = hint.Choices->currentRow();
-      QTest::keyClick(hint.Choices, Qt::Key_Down);
-      QTest::keyClick(hint.Choices, closeWith);
+    // The second draw selected, then the window closed with `key`.
+    const auto hintClosedWith = [&table, &form](Qt::Key key) {
+      table.platform.onModal = [key](QDialog& dialog) {
+        QListWidget* choices = static_cast<THintWindow&>(dialog).Choices;
+        QTest::keyClick(choices, Qt::Key_Down);
+        QTest::keyClick(choices, key);
+      };
+      QTest::keyClick(form.Draw, Qt::Key_H);
     };
-    QTest::keyClick(form.Draw, Qt::Key_H);
+    hintClosedWith(Qt::Key_Escape);
     QCOMPARE(table.state.Discards, (DiscardFlags{0, 0, 1, 0, 0}));
-    closeWith = Qt::Key_Return;
-    QTest::keyClick(form.Draw, Qt::Key_H);
-    QCOMPARE(hintOpened(), 2);
-    QCOMPARE(selectedFirst, 0);
-    QCOMPARE(lines.size(), static_cast<qsizetype>(advice.size()));
-    for (std::size_t row = 0; row < advice.size(); ++row) {
-      QCOMPARE(lines[static_cast<qsizetype>(row)],
-               QString::fromStdString(DescribeChoice(hand, advice[row])));
-    }
-    QCOMPARE(table.state.Discards, advice[1].discards);
+    hintClosedWith(Qt::Key_Return);
+    QCOMPARE(table.state.Discards, second);
     for (std::size_t p = 0; p < 5; ++p) {
-      QCOMPARE(ShownId(*PlayerImages(form)[p]), advice[1].discards[p] == 1 ? 60 : hand[p]);
+      QCOMPARE(ShownId(*PlayerImages(form)[p]), second[p] == 1 ? 60 : hand[p]);
     }
-    QCOMPARE(NameMismatch(form, table.state), QString());
     QCOMPARE(form.focusWidget(), form.Draw);
 
     table.platform.onModal = nullptr;
@@ -155,7 +133,8 @@ class TableAccessTest : public QObject {
     form.HintClick();  // after the draw
     table.RunChain();
     form.HintClick();  // betting again
-    QCOMPARE(hintOpened(), 2);
+    QCOMPARE(table.platform.modalTitles,
+             (std::vector<QString>{"Welcome to Velmora", "Hint", "Hint"}));
   }
 };
 

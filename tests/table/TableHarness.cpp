@@ -1,20 +1,12 @@
 #include "TableHarness.h"
 
-#include "CardNames.h"
-#include "ClickableImage.h"
-#include "Images.h"
-#include "PictureNames.h"
-
-#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QRadioButton>
 #include <QTimerEvent>
 
 #include <algorithm>
-#include <iterator>
 
 namespace velmora::testing {
 
@@ -35,9 +27,6 @@ std::int64_t SecondsFor(const GameState& state,
 
 std::array<QLabel*, 5> PlayerImages(const TMainForm& form) {
   return {form.PlrCard0, form.PlrCard1, form.PlrCard2, form.PlrCard3, form.PlrCard4};
-}
-std::array<QLabel*, 5> DealerImages(const TMainForm& form) {
-  return {form.DlrCard0, form.DlrCard1, form.DlrCard2, form.DlrCard3, form.DlrCard4};
 }
 
 int ShownId(const QLabel& image) {
@@ -63,37 +52,8 @@ int ShownId(const QLabel& image) {
   return -1;
 }
 
-Ids Shown(const std::array<QLabel*, 5>& images) {
-  Ids ids;
-  std::transform(images.begin(), images.end(), std::back_inserter(ids),
-                 [](const QLabel* image) { return ShownId(*image); });
-  return ids;
-}
-
 QString SpokenName(QWidget* widget) {
   return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-}
-
-QString NameMismatch(const TMainForm& form, const GameState& state) {
-  std::vector<QLabel*> places{form.DeckCard};
-  for (const auto& row : {PlayerImages(form), DealerImages(form)}) {
-    places.insert(places.end(), row.begin(), row.end());
-  }
-  for (std::size_t i = 0; i < places.size(); ++i) {
-    QLabel* place = places[i];
-    const int shown = ShownId(*place);
-    const bool marked = i >= 1 && i <= 5 && state.Discards[i - 1] == 1 && shown >= BackImageId(0);
-    const QString expected =
-        marked       ? MarkedCardName(state.PlayerHand[i - 1])
-        : shown == 0 ? "empty"
-        : shown >= BackImageId(0)
-            ? "face down"
-            : QString::fromStdString(CardName(shown == KingOfHeartsAltImageId ? 12 : shown));
-    if (SpokenName(place) != expected) {
-      return place->objectName() + " says " + SpokenName(place);
-    }
-  }
-  return {};
 }
 
 Table::Table(bool withSounds) : previousFolder(QDir::currentPath()) {
@@ -153,6 +113,9 @@ QTimer* Table::Step(const QTimer* stopAt) {
     return nullptr;
   }
   Fire(*timer);
+  if (afterStep) {
+    afterStep();
+  }
   return timer;
 }
 
@@ -162,15 +125,6 @@ Ticks Table::RunChain(const QTimer* stopAt) {
     ++ticks[timer];
   }
   return ticks;
-}
-
-void Table::PlayHand(const QString& bet, const std::vector<int>& discards) {
-  Deal(bet);
-  for (const int position : discards) {
-    ClickCard(position);
-  }
-  PressDraw();
-  RunChain();
 }
 
 }  // namespace velmora::testing

@@ -4,9 +4,11 @@
 // as the event loop fires them, only without the waiting.
 #pragma once
 
+#include "ClickableImage.h"
 #include "FakePlatform.h"
 #include "GameState.h"
 #include "HandEngine.h"
+#include "Images.h"
 #include "MainForm.h"
 #include "ProgramWindows.h"
 
@@ -23,8 +25,6 @@
 #include <utility>
 #include <vector>
 
-class QLabel;
-
 namespace velmora::testing {
 
 // The first clock value from 1 on at which the next hand dealt from `state`
@@ -33,19 +33,13 @@ std::int64_t SecondsFor(const GameState& state,
                         const std::function<bool(HandEngine&, const GameState&)>& wanted);
 
 std::array<QLabel*, 5> PlayerImages(const TMainForm& form);
-std::array<QLabel*, 5> DealerImages(const TMainForm& form);
 
 // The image id a control shows: a card, the king's second face or a back; 0
 // when it is empty, -1 when it is something else.
 int ShownId(const QLabel& image);
-using Ids = std::vector<int>;
-Ids Shown(const std::array<QLabel*, 5>& images);
 
 // What a screen reader says a control is.
 QString SpokenName(QWidget* widget);
-// The first card place whose name is not that of the picture it shows; a
-// player's card under a back says which it is.
-QString NameMismatch(const TMainForm& form, const GameState& state);
 
 using Ticks = std::map<const QTimer*, int>;
 // Delivers what the event loop delivers when an active timer's time is up.
@@ -71,15 +65,14 @@ class Table {
   // The window's timer that fires next; the king's faces, which change
   // beside a hand until it is settled, are left to the tests.
   QTimer* Pending() const;
-  // Fires the pending timer unless it is `stopAt`; returns it.
+  // Fires the pending timer unless it is `stopAt`, then calls `afterStep`; returns it.
   QTimer* Step(const QTimer* stopAt = nullptr);
   // Steps until `stopAt` is pending or nothing is; the ticks of each timer.
   Ticks RunChain(const QTimer* stopAt = nullptr);
-  // A whole hand: deal, the given discards, draws, reveal and showdown.
-  void PlayHand(const QString& bet, const std::vector<int>& discards);
 
   std::vector<std::string> TakeSoundEvents() { return std::exchange(platform.sound.events, {}); }
 
+  std::function<void()> afterStep;
   QTemporaryDir folder;
   const QString previousFolder;
   FakePlatform platform;

@@ -10,9 +10,7 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <random>
-#include <utility>
 
 using namespace velmora;
 using namespace velmora::testing;
