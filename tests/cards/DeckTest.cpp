@@ -54,9 +54,11 @@ class DeckTest : public QObject {
     QCOMPARE(dealer, (Hand{38, 46, 23, 9, 41}));
     QCOMPARE(next, 11);
 
-    // The player keeps the aces and draws three.
+    // The player keeps the aces and draws three; drawing again with no marks
+    // then takes no card and clears no earlier mark.
     ReplacedFlags replaced{0, 0, 0, 0, 0};
     ReplaceDiscards(grid, positions, next, player, DiscardFlags{1, 1, 0, 1, 0}, replaced);
+    ReplaceDiscards(grid, positions, next, player, DiscardFlags{0, 0, 0, 0, 0}, replaced);
     QCOMPARE(player, (Hand{20, 15, 13, 4, 39}));
     QCOMPARE(replaced, (ReplacedFlags{1, 1, 0, 1, 0}));
     QCOMPARE(next, 14);
@@ -69,6 +71,11 @@ class DeckTest : public QObject {
     QCOMPARE(dealer, (Hand{38, 36, 23, 44, 22}));
     QCOMPARE(next, 17);
     QCOMPARE(EvaluateHand(dealer), (HandRank{1, 9, 11, 8, 4, 0, 0}));
+
+    // A counter past the deck is a programming error, not a card.
+    next = 53;
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, TakeNextCard(grid, positions, next));
+    QCOMPARE(next, 53);
   }
 
   // The shuffle computes its draws side by side; they must be next()'s, all
@@ -92,23 +99,6 @@ class DeckTest : public QObject {
         QCOMPARE(random.next(), plain.next());
       }
     }
-  }
-
-  // Beyond the first hand's draws: no marks take no card and clear no earlier
-  // mark; a counter past the deck is a programming error, not a card.
-  void drawsTakeTheNextPositions() {
-    const DeckGrid grid = InitialDeckGrid();
-    const DeckPositions positions = InitialDeckPositions();
-    std::int32_t next = 11;
-    Hand hand{1, 2, 3, 4, 5};
-    ReplacedFlags replaced{0, 0, 1, 0, 0};
-    ReplaceDiscards(grid, positions, next, hand, DiscardFlags{0, 0, 0, 0, 0}, replaced);
-    QCOMPARE(next, 11);
-    QCOMPARE(hand, (Hand{1, 2, 3, 4, 5}));
-    QCOMPARE(replaced, (ReplacedFlags{0, 0, 1, 0, 0}));
-    next = 53;
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, TakeNextCard(grid, positions, next));
-    QCOMPARE(next, 53);
   }
 };
 

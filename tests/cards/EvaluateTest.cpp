@@ -64,23 +64,6 @@ HandRank ReadHand(const Hand& hand, RankCounts& counts) {
   return rank;
 }
 
-// Every one of the 2,598,960 hands, cards in ascending order.
-template <typename Visit>
-void ForEveryHand(Visit&& visit) {
-  Hand hand{};
-  for (hand[0] = 1; hand[0] <= 48; ++hand[0]) {
-    for (hand[1] = hand[0] + 1; hand[1] <= 49; ++hand[1]) {
-      for (hand[2] = hand[1] + 1; hand[2] <= 50; ++hand[2]) {
-        for (hand[3] = hand[2] + 1; hand[3] <= 51; ++hand[3]) {
-          for (hand[4] = hand[3] + 1; hand[4] <= 52; ++hand[4]) {
-            visit(hand);
-          }
-        }
-      }
-    }
-  }
-}
-
 }  // namespace
 
 class EvaluateTest : public QObject {
@@ -89,7 +72,8 @@ class EvaluateTest : public QObject {
  private slots:
   void records() {
     // The walk below holds the evaluation to the plain reading, and so the
-    // reading to these, where a ranking is easiest to get wrong.
+    // reading to these, where a ranking is easiest to get wrong (the pairs,
+    // trips and quads are the plain grouping the full house already shows).
     const struct {
       const char* hand;
       HandRank expected;
@@ -97,10 +81,7 @@ class EvaluateTest : public QObject {
         {"AH 2D 3C 4S 5H", {4, 3, 0, 0, 0, 0, 0}},  // the wheel
         {"AD 2D 3D 4D 5D", {8, 3, 3, 2, 1, 0, 2}},
         {"TS JS QS KS AS", {9, 12, 11, 10, 9, 8, 4}},
-        {"KH KD 7C 7S 2H", {2, 11, 5, 0, 0, 0, 0}},
         {"4S 4H TH TD TC", {6, 8, 2, 0, 0, 0, 0}},  // the pair met first
-        {"2H JH JD JC JS", {7, 9, 0, 0, 0, 0, 0}},
-        {"9C AH 9D 3S KC", {1, 7, 12, 11, 1, 0, 0}},
         {"2C 9C JC 4C KC", {5, 11, 9, 7, 2, 0, 3}},
         {"QH KD AC 2S 3H", {0, 12, 11, 10, 1, 0, 0}},  // no wrap-around
     };
@@ -147,23 +128,34 @@ class EvaluateTest : public QObject {
     RankCounts counts;
     RankCounts expectedCounts;
     HandRank previous{};
-    ForEveryHand([&](const Hand& hand) {
-      EvaluateHand(hand, rank, counts);
-      const int key = ValueKey(rank);
-      const int order = key > ValueKey(previous) ? 1 : key < ValueKey(previous) ? 2 : 0;
-      if (rank != ReadHand(hand, expectedCounts) || counts != expectedCounts ||
-          CompareRanks(rank, previous) != order) {
-        if (++mismatches == 1) {
-          qWarning("first mismatch: %d %d %d %d %d", hand[0], hand[1], hand[2], hand[3], hand[4]);
+    // Every one of the 2,598,960 hands, cards in ascending order.
+    Hand hand{};
+    for (hand[0] = 1; hand[0] <= 48; ++hand[0]) {
+      for (hand[1] = hand[0] + 1; hand[1] <= 49; ++hand[1]) {
+        for (hand[2] = hand[1] + 1; hand[2] <= 50; ++hand[2]) {
+          for (hand[3] = hand[2] + 1; hand[3] <= 51; ++hand[3]) {
+            for (hand[4] = hand[3] + 1; hand[4] <= 52; ++hand[4]) {
+              EvaluateHand(hand, rank, counts);
+              const int key = ValueKey(rank);
+              const int order = key > ValueKey(previous) ? 1 : key < ValueKey(previous) ? 2 : 0;
+              if (rank != ReadHand(hand, expectedCounts) || counts != expectedCounts ||
+                  CompareRanks(rank, previous) != order) {
+                if (++mismatches == 1) {
+                  qWarning("first mismatch: %d %d %d %d %d", hand[0], hand[1], hand[2], hand[3],
+                           hand[4]);
+                }
+              }
+              previous = rank;
+              ++categories[rank[0]];
+              if (!seen[key]) {
+                seen[key] = true;
+                ++values[rank[0]];
+              }
+            }
+          }
         }
       }
-      previous = rank;
-      ++categories[rank[0]];
-      if (!seen[key]) {
-        seen[key] = true;
-        ++values[rank[0]];
-      }
-    });
+    }
     QCOMPARE(mismatches, 0);
     QCOMPARE(categories,
              (std::array<int, 10>{1302540, 1098240, 123552, 54912, 10200, 5108, 3744, 624, 36, 4}));
