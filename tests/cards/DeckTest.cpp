@@ -79,25 +79,26 @@ class DeckTest : public QObject {
   }
 
   // The shuffle computes its draws side by side; they must be next()'s, all
-  // 104 of them and no more, whatever the clock reads.
+  // 104 of them and no more, whatever the clock reads. The side-by-side draws
+  // are the generator's steps composed, the same for every seed, so a handful
+  // of seeds with their high and sign bits set stands for all.
   void shuffleDrawsAsTheGeneratorDoes() {
     DeckGrid grid = InitialDeckGrid();
     DeckGrid expected = grid;
     RandomSource random;
     RandomSource plain;
-    for (const std::int64_t start : {0LL, -1LL, 0xFFFFFFFFLL, 1700000000LL, -86400LL}) {
-      for (std::int64_t seconds = start; seconds < start + 50 * 104729; seconds += 104729) {
-        Shuffle(grid, random, FixedClock(seconds));
-        plain.seedFromClock(FixedClock(seconds));
-        for (int i = 0; i < 4; ++i) {
-          for (int j = 0; j < 13; ++j) {
-            const int r = plain.next() % 4;
-            std::swap(expected[r][plain.next() % 13], expected[i][j]);
-          }
+    for (const std::int64_t seconds :
+         {0LL, -1LL, 104729LL, 0x7FFFFFFFLL, 0xFFFFFFFFLL, 1700000000LL, -86400LL}) {
+      Shuffle(grid, random, FixedClock(seconds));
+      plain.seedFromClock(FixedClock(seconds));
+      for (int i = 0; i < 4; ++i) {
+        for (int j = 0; j < 13; ++j) {
+          const int r = plain.next() % 4;
+          std::swap(expected[r][plain.next() % 13], expected[i][j]);
         }
-        QCOMPARE(grid, expected);
-        QCOMPARE(random.next(), plain.next());
       }
+      QCOMPARE(grid, expected);
+      QCOMPARE(random.next(), plain.next());
     }
   }
 };

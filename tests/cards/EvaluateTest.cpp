@@ -97,19 +97,19 @@ class EvaluateTest : public QObject {
     }
   }
 
-  void valuesThatAreNotCards() {
-    // Only deck cards count; a stray value must neither crash nor form a rank.
+  // Nothing outside the deck or the record is read or written: a stray value
+  // in a hand must neither crash nor form a rank, and kickers stay in the
+  // rank fields.
+  void staysWithinItsBounds() {
     HandRank rank;
     RankCounts counts;
     EvaluateHand(Hand{0, 14, 27, 40, 5}, rank, counts);
     QCOMPARE(rank, (HandRank{3, 0, 4, 0, 0, 0, 0}));
     QCOMPARE(std::accumulate(counts.begin(), counts.end(), 0), 4);
     QCOMPARE(EvaluateHand(Hand{53, -1, 2, 3, 4}), (HandRank{0, 3, 2, 1, 0, 0, 0}));
-  }
 
-  void fillKickersStaysInTheRankFields() {
-    RankCounts counts{1, 0, 0, 1, 0, 1, 0, 2, 0, 1, 0, 0, 1};
-    HandRank rank{9, 9, 9, 9, 9, 9, 9};
+    counts = RankCounts{1, 0, 0, 1, 0, 1, 0, 2, 0, 1, 0, 0, 1};
+    rank = HandRank{9, 9, 9, 9, 9, 9, 9};
     FillKickers(counts, rank, 0);  // field 0 is the category, never a kicker
     QCOMPARE(rank, (HandRank{9, 9, 9, 9, 9, 9, 9}));
     FillKickers(counts, rank, 2);

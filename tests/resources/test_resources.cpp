@@ -51,9 +51,6 @@ bool IsBlue(QRgb pixel) {
 bool IsPurple(QRgb pixel) {
   return qRed(pixel) > 70 && qBlue(pixel) > 90 && qGreen(pixel) < 80;
 }
-bool IsYellow(QRgb pixel) {
-  return qRed(pixel) > 200 && qGreen(pixel) > 180 && qBlue(pixel) < 90;
-}
 // The court figures' pixel art has four colours: white, black, red, yellow.
 bool IsCourtColour(QRgb pixel) {
   const QRgb colours[] = {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(255, 255, 0)};
@@ -202,11 +199,8 @@ class ResourcesTest : public QObject {
       int most = 1 << 30;
     } marks[] = {
         {"topic icon blue", Picture(TopicIconId), icon, IsBlue, 6},
-        {"topic icon without red", Picture(TopicIconId), icon, IsRed, 0, 0},
-        {"hand-rank icon blue", Picture(HandRankIconId), icon, IsBlue, 4},
         {"hand-rank icon red", Picture(HandRankIconId), icon, IsRed, 6},
         {"heading icon purple", Picture(HeadingIconId), icon, IsPurple, 40},
-        {"heading icon yellow", Picture(HeadingIconId), icon, IsYellow, 6},
         {"\"New Bet:\"", tray, QRect(0, 0, 112, 22), IsGold, 40},
         {"\"$\"", tray, QRect(0, 50, 112, 19), IsGold, 12},
         {"under the bet field", tray, QRect(17, 24, 80, 24), IsGold, 0, 0},
