@@ -79,11 +79,9 @@ class EvaluateTest : public QObject {
       HandRank expected;
     } rows[] = {
         {"AH 2D 3C 4S 5H", {4, 3, 0, 0, 0, 0, 0}},  // the wheel
-        {"AD 2D 3D 4D 5D", {8, 3, 3, 2, 1, 0, 2}},
-        {"TS JS QS KS AS", {9, 12, 11, 10, 9, 8, 4}},
+        {"AD 2D 3D 4D 5D", {8, 3, 3, 2, 1, 0, 2}},  {"TS JS QS KS AS", {9, 12, 11, 10, 9, 8, 4}},
         {"4S 4H TH TD TC", {6, 8, 2, 0, 0, 0, 0}},  // the pair met first
         {"2C 9C JC 4C KC", {5, 11, 9, 7, 2, 0, 3}},
-        {"QH KD AC 2S 3H", {0, 12, 11, 10, 1, 0, 0}},  // no wrap-around
     };
     for (const auto& row : rows) {
       HandRank rank;
@@ -123,7 +121,6 @@ class EvaluateTest : public QObject {
     std::array<int, 10> categories{};
     std::vector<bool> seen(10 * 13 * 13 * 13 * 13 * 13);
     std::array<int, 10> values{};
-    int mismatches = 0;
     HandRank rank;
     RankCounts counts;
     RankCounts expectedCounts;
@@ -140,10 +137,8 @@ class EvaluateTest : public QObject {
               const int order = key > ValueKey(previous) ? 1 : key < ValueKey(previous) ? 2 : 0;
               if (rank != ReadHand(hand, expectedCounts) || counts != expectedCounts ||
                   CompareRanks(rank, previous) != order) {
-                if (++mismatches == 1) {
-                  qWarning("first mismatch: %d %d %d %d %d", hand[0], hand[1], hand[2], hand[3],
-                           hand[4]);
-                }
+                QFAIL(qPrintable(QString::asprintf("mismatch at %d %d %d %d %d", hand[0], hand[1],
+                                                   hand[2], hand[3], hand[4])));
               }
               previous = rank;
               ++categories[rank[0]];
@@ -156,10 +151,10 @@ class EvaluateTest : public QObject {
         }
       }
     }
-    QCOMPARE(mismatches, 0);
     QCOMPARE(categories,
              (std::array<int, 10>{1302540, 1098240, 123552, 54912, 10200, 5108, 3744, 624, 36, 4}));
-    // Distinct values per category; 7462 in all, as five-card poker has.
+    // Distinct values per category; 7462 in all, as five-card poker has. (Ten
+    // straights also say that none wraps round from the king over the ace.)
     QCOMPARE(values, (std::array<int, 10>{1277, 2860, 858, 858, 10, 1277, 156, 156, 9, 1}));
     // The suit never breaks a tie.
     QCOMPARE(CompareRanks(EvaluateHand(HandOf("2C 9C JC 4C KC")),

@@ -40,8 +40,7 @@ class TestMedia : public QObject {
     // A failed open must not leave the previous sound playable.
     player.SetFileName(dir.filePath("bust.wav"));
     QVERIFY(!player.Open());
-    QVERIFY(!player.IsOpen());
-    QVERIFY(!player.Play());
+    QVERIFY(!player.IsOpen() && !player.Play());
 
     player.SetFileName(dir.filePath("plrwin.wav"));
     QVERIFY(player.Open());
