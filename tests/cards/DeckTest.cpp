@@ -69,7 +69,6 @@ class DeckTest : public QObject {
     QCOMPARE(ChooseDealerDraw(grid, positions, dealer, counts, dealt, next), 3);
     QCOMPARE(dealer, (Hand{38, 36, 23, 44, 22}));
     QCOMPARE(next, 17);
-    QCOMPARE(EvaluateHand(dealer), (HandRank{1, 9, 11, 8, 4, 0, 0}));
 
     // A counter past the deck is a programming error, not a card.
     next = 53;
