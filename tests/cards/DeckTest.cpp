@@ -27,9 +27,6 @@ class DeckTest : public QObject {
     for (const int expected : {346, 130, 10982, 1090, 11656, 7117}) {
       QCOMPARE(random.next(), expected);
     }
-    random.seed(0);
-    QCOMPARE(random.next(), 0);
-    QCOMPARE(random.next(), 346);  // the state seed 1 starts from
     // Seconds beyond 32 bits keep their low word, as the original time value did.
     random.seedFromClock(FixedClock((std::int64_t{1} << 32) + 1));
     QCOMPARE(random.next(), 346);

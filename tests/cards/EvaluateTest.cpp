@@ -17,11 +17,8 @@ namespace {
 
 // The first six fields as one number: the identity of a hand's value.
 int ValueKey(const HandRank& rank) {
-  int key = rank[0];
-  for (int field = 1; field < 6; ++field) {
-    key = key * 13 + rank[field];
-  }
-  return key;
+  return std::accumulate(rank.begin() + 1, rank.begin() + 6, rank[0],
+                         [](int key, int field) { return key * 13 + field; });
 }
 
 // A plain reading of a deck hand, the yardstick for the library's faster
@@ -79,7 +76,8 @@ class EvaluateTest : public QObject {
       HandRank expected;
     } rows[] = {
         {"AH 2D 3C 4S 5H", {4, 3, 0, 0, 0, 0, 0}},  // the wheel
-        {"AD 2D 3D 4D 5D", {8, 3, 3, 2, 1, 0, 2}},  {"TS JS QS KS AS", {9, 12, 11, 10, 9, 8, 4}},
+        {"AD 2D 3D 4D 5D", {8, 3, 3, 2, 1, 0, 2}},  // diamonds: suit 2
+        {"TS JS QS KS AS", {9, 12, 11, 10, 9, 8, 4}},
         {"4S 4H TH TD TC", {6, 8, 2, 0, 0, 0, 0}},  // the pair met first
         {"2C 9C JC 4C KC", {5, 11, 9, 7, 2, 0, 3}},
     };

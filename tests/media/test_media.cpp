@@ -23,8 +23,7 @@ class TestMedia : public QObject {
     }
     velmora::testing::FakeSoundOutput output;
     velmora::TMediaPlayer player(output);
-    QVERIFY(!player.Play());
-    QVERIFY(!player.Open());  // no file named yet
+    QVERIFY(!player.Play() && !player.Open());  // no file named yet
 
     player.SetFileName(dir.filePath("shuffle.wav"));
     QVERIFY(player.Open());

@@ -45,12 +45,6 @@ bool IsGold(QRgb pixel) {
   return qRed(pixel) > 180 && qGreen(pixel) > 120 && qBlue(pixel) < 110 &&
          qRed(pixel) - qBlue(pixel) > 100;
 }
-bool IsBlue(QRgb pixel) {
-  return qBlue(pixel) > 150 && qRed(pixel) < 100 && qGreen(pixel) < 130;
-}
-bool IsPurple(QRgb pixel) {
-  return qRed(pixel) > 70 && qBlue(pixel) > 90 && qGreen(pixel) < 80;
-}
 // The court figures' pixel art has four colours: white, black, red, yellow.
 bool IsCourtColour(QRgb pixel) {
   const QRgb colours[] = {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(255, 255, 0)};
@@ -189,7 +183,6 @@ class ResourcesTest : public QObject {
     const QImage stack = Picture(FixedPicture::DeckStack);
     const QImage tray = Picture(FixedPicture::TrayBackground);
     const QImage hatch = Picture(FixedPicture::TrayHatch);
-    const QRect icon(0, 0, 16, 16);  // the whole of any help icon
     const struct {
       const char* what;
       QImage image;
@@ -198,9 +191,13 @@ class ResourcesTest : public QObject {
       int least;
       int most = 1 << 30;
     } marks[] = {
-        {"topic icon blue", Picture(TopicIconId), icon, IsBlue, 6},
-        {"hand-rank icon red", Picture(HandRankIconId), icon, IsRed, 6},
-        {"heading icon purple", Picture(HeadingIconId), icon, IsPurple, 40},
+        {"topic icon blue", Picture(TopicIconId), QRect(0, 0, 12, 15),
+         [](QRgb pixel) { return qBlue(pixel) > 150 && qRed(pixel) < 100 && qGreen(pixel) < 130; },
+         6},
+        {"hand-rank icon red", Picture(HandRankIconId), QRect(0, 0, 12, 15), IsRed, 6},
+        {"heading icon purple", Picture(HeadingIconId), QRect(0, 0, 16, 16),
+         [](QRgb pixel) { return qRed(pixel) > 70 && qBlue(pixel) > 90 && qGreen(pixel) < 80; },
+         40},
         {"\"New Bet:\"", tray, QRect(0, 0, 112, 22), IsGold, 40},
         {"\"$\"", tray, QRect(0, 50, 112, 19), IsGold, 12},
         {"under the bet field", tray, QRect(17, 24, 80, 24), IsGold, 0, 0},
