@@ -17,11 +17,8 @@ namespace {
 
 // The first six fields as one number: the identity of a hand's value.
 int ValueKey(const HandRank& rank) {
-  int key = rank[0];
-  for (int field = 1; field < 6; ++field) {
-    key = key * 13 + rank[field];
-  }
-  return key;
+  return std::accumulate(rank.begin() + 1, rank.begin() + 6, rank[0],
+                         [](int key, int field) { return key * 13 + field; });
 }
 
 // A plain reading of a deck hand, the yardstick for the library's faster
@@ -64,23 +61,6 @@ HandRank ReadHand(const Hand& hand, RankCounts& counts) {
   return rank;
 }
 
-// Every one of the 2,598,960 hands, cards in ascending order.
-template <typename Visit>
-void ForEveryHand(Visit&& visit) {
-  Hand hand{};
-  for (hand[0] = 1; hand[0] <= 48; ++hand[0]) {
-    for (hand[1] = hand[0] + 1; hand[1] <= 49; ++hand[1]) {
-      for (hand[2] = hand[1] + 1; hand[2] <= 50; ++hand[2]) {
-        for (hand[3] = hand[2] + 1; hand[3] <= 51; ++hand[3]) {
-          for (hand[4] = hand[3] + 1; hand[4] <= 52; ++hand[4]) {
-            visit(hand);
-          }
-        }
-      }
-    }
-  }
-}
-
 }  // namespace
 
 class EvaluateTest : public QObject {
@@ -89,20 +69,17 @@ class EvaluateTest : public QObject {
  private slots:
   void records() {
     // The walk below holds the evaluation to the plain reading, and so the
-    // reading to these, where a ranking is easiest to get wrong.
+    // reading to these, where a ranking is easiest to get wrong (the pairs,
+    // trips and quads are the plain grouping the full house already shows).
     const struct {
       const char* hand;
       HandRank expected;
     } rows[] = {
         {"AH 2D 3C 4S 5H", {4, 3, 0, 0, 0, 0, 0}},  // the wheel
-        {"AD 2D 3D 4D 5D", {8, 3, 3, 2, 1, 0, 2}},
+        {"AD 2D 3D 4D 5D", {8, 3, 3, 2, 1, 0, 2}},  // diamonds: suit 2
         {"TS JS QS KS AS", {9, 12, 11, 10, 9, 8, 4}},
-        {"KH KD 7C 7S 2H", {2, 11, 5, 0, 0, 0, 0}},
         {"4S 4H TH TD TC", {6, 8, 2, 0, 0, 0, 0}},  // the pair met first
-        {"2H JH JD JC JS", {7, 9, 0, 0, 0, 0, 0}},
-        {"9C AH 9D 3S KC", {1, 7, 12, 11, 1, 0, 0}},
         {"2C 9C JC 4C KC", {5, 11, 9, 7, 2, 0, 3}},
-        {"QH KD AC 2S 3H", {0, 12, 11, 10, 1, 0, 0}},  // no wrap-around
     };
     for (const auto& row : rows) {
       HandRank rank;
@@ -116,19 +93,19 @@ class EvaluateTest : public QObject {
     }
   }
 
-  void valuesThatAreNotCards() {
-    // Only deck cards count; a stray value must neither crash nor form a rank.
+  // Nothing outside the deck or the record is read or written: a stray value
+  // in a hand must neither crash nor form a rank, and kickers stay in the
+  // rank fields.
+  void staysWithinItsBounds() {
     HandRank rank;
     RankCounts counts;
     EvaluateHand(Hand{0, 14, 27, 40, 5}, rank, counts);
     QCOMPARE(rank, (HandRank{3, 0, 4, 0, 0, 0, 0}));
     QCOMPARE(std::accumulate(counts.begin(), counts.end(), 0), 4);
     QCOMPARE(EvaluateHand(Hand{53, -1, 2, 3, 4}), (HandRank{0, 3, 2, 1, 0, 0, 0}));
-  }
 
-  void fillKickersStaysInTheRankFields() {
-    RankCounts counts{1, 0, 0, 1, 0, 1, 0, 2, 0, 1, 0, 0, 1};
-    HandRank rank{9, 9, 9, 9, 9, 9, 9};
+    counts = RankCounts{1, 0, 0, 1, 0, 1, 0, 2, 0, 1, 0, 0, 1};
+    rank = HandRank{9, 9, 9, 9, 9, 9, 9};
     FillKickers(counts, rank, 0);  // field 0 is the category, never a kicker
     QCOMPARE(rank, (HandRank{9, 9, 9, 9, 9, 9, 9}));
     FillKickers(counts, rank, 2);
@@ -142,32 +119,40 @@ class EvaluateTest : public QObject {
     std::array<int, 10> categories{};
     std::vector<bool> seen(10 * 13 * 13 * 13 * 13 * 13);
     std::array<int, 10> values{};
-    int mismatches = 0;
     HandRank rank;
     RankCounts counts;
     RankCounts expectedCounts;
     HandRank previous{};
-    ForEveryHand([&](const Hand& hand) {
-      EvaluateHand(hand, rank, counts);
-      const int key = ValueKey(rank);
-      const int order = key > ValueKey(previous) ? 1 : key < ValueKey(previous) ? 2 : 0;
-      if (rank != ReadHand(hand, expectedCounts) || counts != expectedCounts ||
-          CompareRanks(rank, previous) != order) {
-        if (++mismatches == 1) {
-          qWarning("first mismatch: %d %d %d %d %d", hand[0], hand[1], hand[2], hand[3], hand[4]);
+    // Every one of the 2,598,960 hands, cards in ascending order.
+    Hand hand{};
+    for (hand[0] = 1; hand[0] <= 48; ++hand[0]) {
+      for (hand[1] = hand[0] + 1; hand[1] <= 49; ++hand[1]) {
+        for (hand[2] = hand[1] + 1; hand[2] <= 50; ++hand[2]) {
+          for (hand[3] = hand[2] + 1; hand[3] <= 51; ++hand[3]) {
+            for (hand[4] = hand[3] + 1; hand[4] <= 52; ++hand[4]) {
+              EvaluateHand(hand, rank, counts);
+              const int key = ValueKey(rank);
+              const int order = key > ValueKey(previous) ? 1 : key < ValueKey(previous) ? 2 : 0;
+              if (rank != ReadHand(hand, expectedCounts) || counts != expectedCounts ||
+                  CompareRanks(rank, previous) != order) {
+                QFAIL(qPrintable(QString::asprintf("mismatch at %d %d %d %d %d", hand[0], hand[1],
+                                                   hand[2], hand[3], hand[4])));
+              }
+              previous = rank;
+              ++categories[rank[0]];
+              if (!seen[key]) {
+                seen[key] = true;
+                ++values[rank[0]];
+              }
+            }
+          }
         }
       }
-      previous = rank;
-      ++categories[rank[0]];
-      if (!seen[key]) {
-        seen[key] = true;
-        ++values[rank[0]];
-      }
-    });
-    QCOMPARE(mismatches, 0);
+    }
     QCOMPARE(categories,
              (std::array<int, 10>{1302540, 1098240, 123552, 54912, 10200, 5108, 3744, 624, 36, 4}));
-    // Distinct values per category; 7462 in all, as five-card poker has.
+    // Distinct values per category; 7462 in all, as five-card poker has. (Ten
+    // straights also say that none wraps round from the king over the ace.)
     QCOMPARE(values, (std::array<int, 10>{1277, 2860, 858, 858, 10, 1277, 156, 156, 9, 1}));
     // The suit never breaks a tie.
     QCOMPARE(CompareRanks(EvaluateHand(HandOf("2C 9C JC 4C KC")),

@@ -23,8 +23,7 @@ class TestMedia : public QObject {
     }
     velmora::testing::FakeSoundOutput output;
     velmora::TMediaPlayer player(output);
-    QVERIFY(!player.Play());
-    QVERIFY(!player.Open());  // no file named yet
+    QVERIFY(!player.Play() && !player.Open());  // no file named yet
 
     player.SetFileName(dir.filePath("shuffle.wav"));
     QVERIFY(player.Open());
@@ -40,8 +39,7 @@ class TestMedia : public QObject {
     // A failed open must not leave the previous sound playable.
     player.SetFileName(dir.filePath("bust.wav"));
     QVERIFY(!player.Open());
-    QVERIFY(!player.IsOpen());
-    QVERIFY(!player.Play());
+    QVERIFY(!player.IsOpen() && !player.Play());
 
     player.SetFileName(dir.filePath("plrwin.wav"));
     QVERIFY(player.Open());

@@ -29,10 +29,8 @@ std::pair<double, double> Measure(const QString& path) {
   std::vector<float> frames(file ? static_cast<std::size_t>(info.frames * info.channels) : 0);
   const sf_count_t read = file ? sf_readf_float(file, frames.data(), info.frames) : 0;
   sf_close(file);
-  double peak = 0;
-  for (const float sample : frames) {
-    peak = std::max(peak, static_cast<double>(std::abs(sample)));
-  }
+  const auto magnitude = [](float sample) { return std::abs(sample); };
+  const double peak = frames.empty() ? 0.0 : magnitude(std::ranges::max(frames, {}, magnitude));
   return {file ? 1000.0 * static_cast<double>(read) / info.samplerate : 0, peak};
 }
 
