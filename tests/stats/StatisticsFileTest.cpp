@@ -30,24 +30,8 @@ std::string Format(const GameStatistics& s, std::string_view name = "Player",
   return FormatStatisticsFile(s, name, startingBank, Stamp);
 }
 
-using Lines = std::vector<std::string>;
-
-Lines LinesOf(const std::string& text) {
-  Lines lines;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find("\r\n", start);
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
-
-std::string Join(const Lines& lines, std::string_view end = "\r\n") {
-  std::string text;
-  for (const std::string& line : lines) {
-    text += line + std::string(end);
-  }
-  return text;
+std::string Join(const QStringList& lines) {
+  return (lines.join("\r\n") + "\r\n").toStdString();
 }
 
 Numbers Rejections(const ReadResult& result) {
@@ -66,20 +50,20 @@ std::string Contents(const std::string& path) {
 
 // Four hands saved by "Zoë Ångstr", a name of 10 characters in 12 bytes.
 const std::string ValidFile = Contents(VELMORA_FUZZ_CORPUS "/valid-played.vlm");
-const Lines ValidLines = LinesOf(ValidFile);
+const QStringList ValidLines = QString::fromStdString(ValidFile).split("\r\n", Qt::SkipEmptyParts);
 const GameStatistics Played = ParseStatisticsFile(ValidFile).Statistics.value().Record;
 
 // The valid file with numbers added to some of its lines (counted from 1).
 std::string Changed(std::initializer_list<std::pair<int, int>> deltas) {
-  Lines lines = ValidLines;
+  QStringList lines = ValidLines;
   for (const auto& [line, delta] : deltas) {
-    lines[line - 1] = std::to_string(std::stoll(lines[line - 1]) + delta);
+    lines[line - 1] = QString::number(lines[line - 1].toLongLong() + delta);
   }
   return Join(lines);
 }
 
-std::string Replaced(int line, const std::string& text) {
-  Lines lines = ValidLines;
+std::string Replaced(int line, const QString& text) {
+  QStringList lines = ValidLines;
   lines[line - 1] = text;
   return Join(lines);
 }
@@ -110,13 +94,10 @@ class StatisticsFileTest : public QObject {
 
   // The fuzz seeds replayed below also write back what they read.
   void roundTrips() {
-    const ReadResult read = ParseStatisticsFile(Format(Played, "  x  ", 100));
-    QVERIFY(read.Valid());
-    QCOMPARE(*read.Statistics, SnapshotOf(Played, "  x  ", 100, Stamp));
+    QCOMPARE(ParseStatisticsFile(Format(Played, "  x  ", 100)).Statistics,
+             std::optional(SnapshotOf(Played, "  x  ", 100, Stamp)));
     // Line ends may be LF alone, and the last one may be missing.
-    std::string bare = Join(ValidLines, "\n");
-    bare.pop_back();
-    QVERIFY(ParseStatisticsFile(bare).Valid());
+    QVERIFY(ParseStatisticsFile(ValidLines.join('\n').toStdString()).Valid());
   }
 
   void reportsWhatIsWrong() {
@@ -134,8 +115,8 @@ class StatisticsFileTest : public QObject {
     const std::pair<std::string, Numbers> cases[] = {
         {ValidFile + "\r\n", {1}},
         {ValidFile + std::string(81, 'x'), {1}},
-        {Join({ValidLines.begin(), ValidLines.end() - 1}), {1}},
-        {Replaced(90, std::string(81, 'x')), {1}},
+        {Join(ValidLines.first(89)), {1}},
+        {Replaced(90, QString(81, u'x')), {1}},
         {Replaced(90, "Plyer"), {18}},
         {Replaced(90, "Zoe Angstr"), {}},
         {Changed({{88, 1}, {2, 1}}), {12}},  // split tests only run once these pass
@@ -166,14 +147,10 @@ class StatisticsFileTest : public QObject {
       QVERIFY2(ParseStatisticsFile(Replaced(76, text)).Valid(), text);
     }
     // 80 characters is the longest line, counted in characters, not bytes.
-    Lines lines = ValidLines;
-    std::string accents;
-    for (int i = 0; i < 80; ++i) {
-      accents += "é";
-    }
-    lines[0] = "80", lines[16] = "81", lines[89] = accents;  // name length, check value 0
+    QStringList lines = ValidLines;
+    lines[0] = "80", lines[16] = "81", lines[89] = QString(80, u'é');  // name length, check value 0
     QVERIFY(ParseStatisticsFile(Join(lines)).Valid());
-    lines[89] += "é";
+    lines[89] += u'é';
     QCOMPARE(Rejections(Join(lines)), Numbers{1});
   }
 

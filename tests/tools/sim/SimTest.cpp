@@ -128,9 +128,8 @@ class SimTest : public QObject {
         table, [] { return std::int64_t{1}; }, PlayerStrategy::Best, 3000);
     QCOMPARE(hand.playerHand, (Hand{20, 15, 13, 4, 39}));
     QCOMPARE(hand.playerDraw, 3);
-    const QJsonObject json = RunWith({"--hands", "60", "--start-time", "5", "--player", "best",
-                                      "--samples", "300", "--json"})
-                                 .Json();
+    const QJsonObject json =
+        RunWith({"--hands=60", "--player=best", "--samples=300", "--json"}).Json();
     QCOMPARE(json.value("player").toString(), "best");
     QCOMPARE(json.value("advice_samples").toInteger(), 300);
     QCOMPARE(Sum(json.value("player_draws")), 60);
