@@ -10,16 +10,15 @@
 #include <QtTest/qtestspontaneevent.h>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
+#include <tuple>
 #include <vector>
 
 using velmora::GameState;
@@ -30,14 +29,8 @@ namespace {
 template <typename T = QWidget>
 T& Child(QWidget& parent, const QString& name) {
   T* child = parent.findChild<T*>(name);
-  if (child == nullptr) {
-    qFatal("no component %s", qPrintable(name));
-  }
+  QTEST_ASSERT_X(child != nullptr, "no component", qPrintable(name));
   return *child;
-}
-
-void Click(QWidget& parent, const QString& name) {
-  QTest::mouseClick(&Child(parent, name), Qt::LeftButton);
 }
 
 // A player's action: a key, a letter typed, the close box, a double click
@@ -52,7 +45,7 @@ void Act(QDialog& dialog, const QString& action) {
   } else if (action.startsWith("2x")) {
     QTest::mouseDClick(&Child(dialog, action.mid(2)), Qt::LeftButton);
   } else {
-    Click(dialog, action);
+    QTest::mouseClick(&Child(dialog, action), Qt::LeftButton);
   }
 }
 
@@ -99,14 +92,12 @@ void DialogsBasicTest::buttonCaptionsFit() {
       }
       QStyleOptionButton option;
       option.initFrom(button);
-      option.text = button->text();
       const QRect room = button->style()->subElementRect(
           radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, button);
       const qreal needed =
           QFontMetricsF(button->font(), button).horizontalAdvance(button->text().trimmed());
       QVERIFY2(needed <= room.width(), qPrintable(button->text()));
     }
-    dialog->hide();
   }
 }
 
@@ -115,12 +106,7 @@ void DialogsBasicTest::welcome() {
   // The name typed or pasted, the player's actions, and what the game is left
   // with; leaving without Enter keeps nothing. Letters beyond the basic plane
   // are two UTF-16 units each, but one character.
-  struct Visit {
-    QString name;
-    QStringList actions;
-    QString outcome;
-  };
-  const Visit visits[] = {
+  const std::tuple<QString, QStringList, QString> visits[] = {
       {"", {"Return"}, "Player $1000 sound:1 back:60 random:0"},
       {" Zoë Ærøs ", {"OK"}, " Zoë Ærøs  $1000 sound:1 back:60 random:0"},
       {"Abcdefghijk", {"OK", "Quit"}, " $0 sound:0 back:60 random:0 refused"},
@@ -147,7 +133,7 @@ void DialogsBasicTest::welcome() {
     GameState state;
     velmora::TIntroDlg dlg(platform, state);
     // Accepted before: the flag must still be cleared by the next showing.
-    platform.onModal = [](QDialog& d) { Click(d, "OK"); };
+    platform.onModal = [](QDialog& d) { Act(d, "OK"); };
     platform.RunModal(dlg);
     state = GameState{};
     platform.onModal = [&](QDialog& d) {
@@ -204,7 +190,7 @@ void DialogsBasicTest::bankrupt() {
       QDir::setCurrent(elsewhere.path());  // as a file dialog might
     });
     // New Game chosen before must not leak into this showing.
-    platform.onModal = [](QDialog& d) { Click(d, "NewGameBtn"); };
+    platform.onModal = [](QDialog& d) { Act(d, "NewGameBtn"); };
     platform.RunModal(dlg);
     state.Statistics.BankruptCount = 2;
     platform.onModal = [&](QDialog& d) {
@@ -227,13 +213,7 @@ void DialogsBasicTest::bankrupt() {
 
 void DialogsBasicTest::decks() {
   // Opened with back 63, ticked or not; the actions; what the game is left with.
-  struct Visit {
-    bool randomOnOpening;
-    QStringList actions;
-    bool randomize;
-    int back;
-  };
-  const Visit visits[] = {
+  const std::tuple<bool, QStringList, bool, int> visits[] = {
       {false, {"Deck9Pic", "OKBtn"}, false, 69},
       {false, {"Deck5Pic", "RandDeckChk", "CancelBtn"}, false, 63},
       {true, {"RandDeckChk", "Deck5Pic", "close"}, true, 63},

@@ -15,6 +15,8 @@
 #include <QTextLayout>
 #include <QtTest>
 
+#include <tuple>
+
 using velmora::TAbout;
 using velmora::THelpBox;
 
@@ -23,9 +25,7 @@ namespace {
 template <typename T = QWidget>
 T& Find(QWidget& window, const QByteArray& name) {
   T* child = window.findChild<T*>(name);
-  if (child == nullptr) {
-    qFatal("no child %s", name.constData());
-  }
+  QTEST_ASSERT_X(child != nullptr, "no child", name.constData());
   return *child;
 }
 
@@ -45,10 +45,6 @@ void ClickRank(THelpBox& help, const QByteArray& name) {
 
 QString Shown(QWidget& window, const QByteArray& view) {
   return Find<QTextEdit>(window, view).toPlainText();
-}
-
-bool ShowsImage(const QLabel& label, int id) {
-  return !label.pixmap().isNull() && label.pixmap().toImage() == velmora::ImageById(id).toImage();
 }
 
 const QByteArrayList TopicLinks{"OverviewLabl", "BetLabl",         "DealLabl",      "DrawLabl",
@@ -99,14 +95,10 @@ class HelpAboutTest : public QObject {
   // Each panel shows the rank its link names, its own description, and an
   // example hand that is what its caption says under the game's own ranking.
   void handRankPanelsShowTheirExamples() {
-    struct Example {
-      const char* link;
-      const char* caption;
-      // The category, the rank its caption names, the second rank when the
-      // caption names one (else -1), and the flush suit (else 0).
-      QList<int> rank;
-    };
-    const Example examples[] = {
+    // The link, the caption, and its rank: the category, the rank its caption
+    // names, the second rank when the caption names one (else -1), and the
+    // flush suit (else 0).
+    const std::tuple<const char*, const char*, QList<int>> examples[] = {
         {"RoyalFlushLabl", "Royal Flush\n(Spades)", {9, 12, 11, 4}},
         {"StraightFlushLabl", " Eight High Straight Flush \n(Diamonds)", {8, 6, -1, 2}},
         {"FourOfAKindLabl", "Four Sevens", {7, 5, -1, 0}},
@@ -139,10 +131,11 @@ class HelpAboutTest : public QObject {
 
       // The example really is what its caption says.
       velmora::Hand shown{};
-      for (int i = 0; i < 5; ++i) {
-        const auto& place = Find<QLabel>(help, "RankCard" + QByteArray::number(i));
-        for (int id = 1; id <= 52 && shown[static_cast<std::size_t>(i)] == 0; ++id) {
-          shown[static_cast<std::size_t>(i)] = ShowsImage(place, id) ? id : 0;
+      for (std::size_t i = 0; i < shown.size(); ++i) {
+        const QImage place =
+            Find<QLabel>(help, "RankCard" + QByteArray::number(i)).pixmap().toImage();
+        for (int id = 1; id <= 52 && shown[i] == 0; ++id) {
+          shown[i] = place == velmora::ImageById(id).toImage() ? id : 0;
         }
       }
       const velmora::HandRank value = velmora::EvaluateHand(shown);

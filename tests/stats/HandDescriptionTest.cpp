@@ -29,13 +29,12 @@ class HandDescriptionTest : public QObject {
   }
 
   void impossibleRanksGiveTheErrorText() {
-    const std::string error("Hand Rank program error.. Please notify the author");
     const HandRank impossible[] = {
         {10, 12, 0, 0, 0, 0, 0}, {-1, 0, 0, 0, 0, 0, 0},  {1, 13, 0, 0, 0, 0, 0},
         {0, 12, -1, 0, 0, 0, 0}, {5, 12, 10, 7, 3, 1, 0}, {6, 11, 13, 0, 0, 0, 0},
     };
     for (const HandRank& rank : impossible) {
-      QVERIFY(DescribeHand(rank) == error);
+      QVERIFY(DescribeHand(rank) == "Hand Rank program error.. Please notify the author");
     }
   }
 };

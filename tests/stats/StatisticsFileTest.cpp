@@ -25,46 +25,13 @@ namespace {
 using Numbers = std::vector<int>;
 const SaveStamp Stamp{3, 5, 7, 1, 12, 31, 99};
 
-// Three hands played, with figures that make every split value non-trivial.
-GameStatistics PlayedRecord() {
-  GameStatistics s;
-  s.HandsPlayed = 3, s.PlayerWins = 2, s.PlayerImprovedCount = 1, s.DealerImprovedCount = 2;
-  s.BankTotal = 4006, s.HighestBank = 1001, s.BetTotal = 70, s.HighestBet = 50;
-  s.BankruptCount = 1, s.PlayerLongestStreak = 2, s.DealerLongestStreak = 1;
-  s.PlayerBestCards = {12, 25, 45, 4, 8};
-  s.PlayerBestRank = EvaluateHand(s.PlayerBestCards);
-  s.DealerBestCards = {1, 14, 27, 9, 10};
-  s.DealerBestRank = EvaluateHand(s.DealerBestCards);
-  s.PlayerCategoryCounts = {1, 2};
-  s.DealerCategoryCounts = {1, 0, 0, 2};
-  s.PlayerDrawCounts = {0, 1, 0, 2, 0};
-  s.DealerDrawCounts = {1, 0, 1, 0, 1};
-  return s;
-}
-
 std::string Format(const GameStatistics& s, std::string_view name = "Player",
                    std::int32_t startingBank = 1000) {
   return FormatStatisticsFile(s, name, startingBank, Stamp);
 }
 
-using Lines = std::vector<std::string>;
-
-Lines LinesOf(const std::string& text) {
-  Lines lines;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find("\r\n", start);
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
-
-std::string Join(const Lines& lines, std::string_view end = "\r\n") {
-  std::string text;
-  for (const std::string& line : lines) {
-    text += line + std::string(end);
-  }
-  return text;
+std::string Join(const QStringList& lines) {
+  return (lines.join("\r\n") + "\r\n").toStdString();
 }
 
 Numbers Rejections(const ReadResult& result) {
@@ -76,20 +43,27 @@ Numbers Rejections(const std::string& contents) {
   return Rejections(ParseStatisticsFile(contents));
 }
 
-const Lines ValidLines = LinesOf(Format(PlayedRecord()));
-const std::string ValidFile = Join(ValidLines);
+std::string Contents(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// Four hands saved by "Zoë Ångstr", a name of 10 characters in 12 bytes.
+const std::string ValidFile = Contents(VELMORA_FUZZ_CORPUS "/valid-played.vlm");
+const QStringList ValidLines = QString::fromStdString(ValidFile).split("\r\n", Qt::SkipEmptyParts);
+const GameStatistics Played = ParseStatisticsFile(ValidFile).Statistics.value().Record;
 
 // The valid file with numbers added to some of its lines (counted from 1).
 std::string Changed(std::initializer_list<std::pair<int, int>> deltas) {
-  Lines lines = ValidLines;
+  QStringList lines = ValidLines;
   for (const auto& [line, delta] : deltas) {
-    lines[line - 1] = std::to_string(std::stoll(lines[line - 1]) + delta);
+    lines[line - 1] = QString::number(lines[line - 1].toLongLong() + delta);
   }
   return Join(lines);
 }
 
-std::string Replaced(int line, const std::string& text) {
-  Lines lines = ValidLines;
+std::string Replaced(int line, const QString& text) {
+  QStringList lines = ValidLines;
   lines[line - 1] = text;
   return Join(lines);
 }
@@ -120,13 +94,10 @@ class StatisticsFileTest : public QObject {
 
   // The fuzz seeds replayed below also write back what they read.
   void roundTrips() {
-    const ReadResult read = ParseStatisticsFile(Format(PlayedRecord(), "  x  ", 100));
-    QVERIFY(read.Valid());
-    QCOMPARE(*read.Statistics, SnapshotOf(PlayedRecord(), "  x  ", 100, Stamp));
+    QCOMPARE(ParseStatisticsFile(Format(Played, "  x  ", 100)).Statistics,
+             std::optional(SnapshotOf(Played, "  x  ", 100, Stamp)));
     // Line ends may be LF alone, and the last one may be missing.
-    std::string bare = Join(ValidLines, "\n");
-    bare.pop_back();
-    QVERIFY(ParseStatisticsFile(bare).Valid());
+    QVERIFY(ParseStatisticsFile(ValidLines.join('\n').toStdString()).Valid());
   }
 
   void reportsWhatIsWrong() {
@@ -144,10 +115,10 @@ class StatisticsFileTest : public QObject {
     const std::pair<std::string, Numbers> cases[] = {
         {ValidFile + "\r\n", {1}},
         {ValidFile + std::string(81, 'x'), {1}},
-        {Join({ValidLines.begin(), ValidLines.end() - 1}), {1}},
-        {Replaced(90, std::string(81, 'x')), {1}},
+        {Join(ValidLines.first(89)), {1}},
+        {Replaced(90, QString(81, u'x')), {1}},
         {Replaced(90, "Plyer"), {18}},
-        {Replaced(90, "Dealer"), {}},
+        {Replaced(90, "Zoe Angstr"), {}},
         {Changed({{88, 1}, {2, 1}}), {12}},  // split tests only run once these pass
         {Changed({{11, 1}, {22, -1}}), {}},  // a count moved between categories
         {Changed({{86, 1}, {87, 1}, {88, 1}}), {19, 20, 21}}};
@@ -155,15 +126,15 @@ class StatisticsFileTest : public QObject {
       QCOMPARE(Rejections(contents), expected);
     }
     // Saved between the player's draw and the showdown; then the dealer draws.
-    GameStatistics record = PlayedRecord();
+    GameStatistics record = Played;
     record.RecordPlayerDraw(2);
     QCOMPARE(Rejections(Format(record)), Numbers{11});
     record.RecordDealerDraw(1);
     QCOMPARE(Rejections(Format(record)), Numbers{12});
     // Written but not accepted: a starting bank that is no multiple of 20, a
     // bank total past 2,147,483,647.
-    QCOMPARE(Rejections(Format(PlayedRecord(), "Player", 1010)), Numbers{19});
-    record = PlayedRecord();
+    QCOMPARE(Rejections(Format(Played, "Player", 1010)), Numbers{19});
+    record = Played;
     record.BankTotal = 3'000'000'000u;
     QCOMPARE(Rejections(Format(record)), Numbers{2});
   }
@@ -176,14 +147,10 @@ class StatisticsFileTest : public QObject {
       QVERIFY2(ParseStatisticsFile(Replaced(76, text)).Valid(), text);
     }
     // 80 characters is the longest line, counted in characters, not bytes.
-    Lines lines = ValidLines;
-    std::string accents;
-    for (int i = 0; i < 80; ++i) {
-      accents += "é";
-    }
-    lines[0] = "80", lines[16] = "82", lines[89] = accents;  // name length, check value 0
+    QStringList lines = ValidLines;
+    lines[0] = "80", lines[16] = "81", lines[89] = QString(80, u'é');  // name length, check value 0
     QVERIFY(ParseStatisticsFile(Join(lines)).Valid());
-    lines[89] += "é";
+    lines[89] += u'é';
     QCOMPARE(Rejections(Join(lines)), Numbers{1});
   }
 
@@ -218,8 +185,7 @@ class StatisticsFileTest : public QObject {
     const QStringList seeds = corpus.entryList(QDir::Files);
     QVERIFY(seeds.size() >= 5);
     for (const QString& seed : seeds) {
-      std::ifstream file(corpus.filePath(seed).toStdString(), std::ios::binary);
-      const std::string contents{std::istreambuf_iterator<char>(file), {}};
+      const std::string contents = Contents(corpus.filePath(seed).toStdString());
       LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(contents.data()),
                              contents.size());
       const ReadResult read = ParseStatisticsFile(contents);
@@ -236,11 +202,12 @@ class StatisticsFileTest : public QObject {
   // The figures the window and velmora-stats print truncate, and a forged
   // file cannot make them divide by zero.
   void summarisesTheShownFigures() {
-    SavedStatistics s = SnapshotOf(PlayedRecord(), "Player", 1000, Stamp);
+    SavedStatistics s = SnapshotOf(Played, "Player", 1000, Stamp);
+    s.Record.HandsPlayed = 6;
     StatisticsSummary summary = SummaryOf(s);
-    // Truncated, not rounded: 2 wins of 3 hands, $70 bet over 3, 2 of 3 improved.
+    // Truncated, not rounded: 1 win of 6 hands, $154 bet over 6, 4 of 6 improved.
     QCOMPARE(summary.WinPercent + summary.AverageBet + summary.Dealer.Improved,
-             std::string("66%$2366%"));
+             std::string("16%$2566%"));
     QCOMPARE(summary.Dealer.LongestStreak, std::string("1 Hand"));
     QVERIFY(summary.ShowsBestCards);
 

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace velmora::testing {
 
 // 1999-12-31 15:05:07 UTC (the tests run in UTC).
@@ -61,12 +63,9 @@ struct Game {
     return label ? label->text() : QStringLiteral("<missing %1>").arg(name);
   }
   QAction* Item(const QString& text) const {
-    for (QAction* action : box.findChildren<QAction*>()) {
-      if (action->text() == text) {
-        return action;
-      }
-    }
-    return nullptr;
+    const QList<QAction*> actions = box.findChildren<QAction*>();
+    const auto found = std::ranges::find(actions, text, &QAction::text);
+    return found == actions.end() ? nullptr : *found;
   }
   QToolButton* Button(const char* name) const { return box.findChild<QToolButton*>(name); }
 

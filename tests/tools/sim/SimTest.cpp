@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <numeric>
+#include <ranges>
 #include <sstream>
 
 using namespace velmora;
@@ -29,9 +30,14 @@ struct Run {
   }
 };
 
-Run RunWith(const std::vector<std::string_view>& arguments, std::int64_t now = 1700000000) {
+// The words of the command line, split at blanks.
+Run RunWith(std::string_view line, std::int64_t now = 1700000000) {
+  std::vector<std::string_view> words;
+  for (const auto word : std::views::split(line, ' ')) {
+    words.emplace_back(word.begin(), word.end());
+  }
   std::ostringstream out, err;
-  const int status = RunSimulator(arguments, now, out, err);
+  const int status = RunSimulator(words, now, out, err);
   return {status, out.str(), err.str()};
 }
 
@@ -49,20 +55,14 @@ class SimTest : public QObject {
 
  private slots:
   void badArgumentsRunNothing() {
-    // Each case's words split at blanks; the last two: samples without advice,
-    // and a start whose seconds run out.
+    // The last two: samples without advice, and a start whose seconds run out.
     for (const char* line :
          {"--hand 5", "5", "--hands", "--hands 12x", "--start-time=", "--hands 0",
           "--player mirror", "--json=yes", "--player best --samples",
           "--player=best --samples=10000001", "--advise 2C,7S,AH,9H", "--advise 2C,7S,AH,9H,2c",
           "--advise 2C,7S,AH,9H,AC --hands 5", "--samples 100",
           "--start-time 9223372036854775807 --hands 2"}) {
-      std::vector<std::string> words;
-      std::istringstream in(line);
-      for (std::string word; in >> word;) {
-        words.push_back(word);
-      }
-      const Run run = RunWith({words.begin(), words.end()});
+      const Run run = RunWith(line);
       // One line of error, then the usage; nothing simulated, nothing reported.
       QVERIFY2(run.status == 2 && run.out.empty() && run.err.starts_with("velmora-sim: ") &&
                    run.err.substr(run.err.find('\n') + 1) == Usage(),
@@ -73,7 +73,7 @@ class SimTest : public QObject {
   void reportsAddUp() {
     for (const std::string_view player : {"house", "pat"}) {
       const QJsonObject json =
-          RunWith({"--hands=3000", "--start-time", "-3", "--player", player, "--json"}).Json();
+          RunWith("--hands=3000 --start-time -3 --json --player " + std::string(player)).Json();
       QCOMPARE(json.value("start_time").toInteger(), -3);
       QCOMPARE(json.value("player").toString().toStdString(), player);
       QVERIFY(json.value("hands_per_second").toDouble() > 0);
@@ -95,11 +95,11 @@ class SimTest : public QObject {
                               : draws.at(3).toInteger() > 1500);
     }
     // Without --start-time the clock gives the start; --help runs nothing.
-    QCOMPARE(RunWith({"--hands", "1", "--json"}, 42).Json().value("start_time").toInteger(), 42);
-    const Run help = RunWith({"--hands", "5", "--help"});
+    QCOMPARE(RunWith("--hands 1 --json", 42).Json().value("start_time").toInteger(), 42);
+    const Run help = RunWith("--hands 5 --help");
     QVERIFY(help.status == 0 && help.out == Usage());
     // Without --json the same figures come as a table.
-    const Run table = RunWith({"--hands", "10", "--start-time", "1"});
+    const Run table = RunWith("--hands 10 --start-time 1");
     QVERIFY(table.status == 0 && table.err.empty());
     for (const char* text : {"Player wins", "Dealer wins", "Pushes", "95% confidence interval",
                              "House's edge: ", "Royal Flush", "Cards drawn", "hands per second"}) {
@@ -108,8 +108,8 @@ class SimTest : public QObject {
   }
 
   void sameStartSameResults() {
-    const auto withoutTimes = [](std::string_view start, std::int64_t now) {
-      QJsonObject json = RunWith({"--hands", "2000", "--start-time", start, "--json"}, now).Json();
+    const auto withoutTimes = [](const std::string& start, std::int64_t now) {
+      QJsonObject json = RunWith("--hands 2000 --json --start-time " + start, now).Json();
       for (const char* key : {"hands_per_second", "processor_seconds", "elapsed_seconds"}) {
         json.remove(key);
       }
@@ -128,9 +128,7 @@ class SimTest : public QObject {
         table, [] { return std::int64_t{1}; }, PlayerStrategy::Best, 3000);
     QCOMPARE(hand.playerHand, (Hand{20, 15, 13, 4, 39}));
     QCOMPARE(hand.playerDraw, 3);
-    const QJsonObject json = RunWith({"--hands", "60", "--start-time", "5", "--player", "best",
-                                      "--samples", "300", "--json"})
-                                 .Json();
+    const QJsonObject json = RunWith("--hands=60 --player=best --samples=300 --json").Json();
     QCOMPARE(json.value("player").toString(), "best");
     QCOMPARE(json.value("advice_samples").toInteger(), 300);
     QCOMPARE(Sum(json.value("player_draws")), 60);
@@ -147,7 +145,7 @@ class SimTest : public QObject {
   }
 
   void adviceTableAndJson() {
-    const Run table = RunWith({"--advise", "2C 7S AH 9H AC", "--samples", "3000"});
+    const Run table = RunWith("--advise 2C,7S,AH,9H,AC --samples 3000");
     QVERIFY(table.status == 0 && table.err.empty());
     for (const char* text :
          {"Hand: 2C 7S AH 9H AC (Deuce of Clubs, Seven of Spades, Ace of Hearts, Nine of Hearts, "
@@ -157,8 +155,7 @@ class SimTest : public QObject {
     }
     // The JSON holds the advisor's own figures, in its order.
     const Hand hand{27, 45, 13, 8, 39};
-    const QJsonObject json =
-        RunWith({"--advise", "2C 7S AH 9H AC", "--samples", "3000", "--json"}).Json();
+    const QJsonObject json = RunWith("--advise 2C,7S,AH,9H,AC --samples 3000 --json").Json();
     QVERIFY(json.value("samples").toInteger() == 3000 &&
             json.value("hand").toArray() == (QJsonArray{"2C", "7S", "AH", "9H", "AC"}));
     const QJsonArray choices = json.value("choices").toArray();
