@@ -89,8 +89,7 @@ void Table::ClickCard(int position) {
 }
 
 void Table::Deal(const QString& bet) {
-  TypeBet(bet);
-  PressDeal();
+  PlaceBet(bet);
   RunChain();
 }
 

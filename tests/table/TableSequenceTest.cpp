@@ -71,8 +71,7 @@ class TableSequenceTest : public QObject {
       QTest::mouseClick(dialog.findChild<QPushButton*>("OK"), Qt::LeftButton);
     };
     table.Step();  // the splash ends, the hatch starts to slide
-    table.TypeBet("10");
-    table.PressDeal();
+    table.PlaceBet("10");
     Fire(form.DealDelay);
     Fire(form.DealDelay);
     const Hand dealt = table.state.PlayerHand;
