@@ -39,9 +39,8 @@ struct ShownMessage {
 class FakePlatform final : public Platform {
  public:
   std::int64_t CalendarSeconds() override { return seconds; }
-  QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon,
-                                          const QString& caption, const QString& text,
-                                          QMessageBox::StandardButtons buttons) override;
+  QMessageBox::StandardButton ShowMessage(QWidget*, QMessageBox::Icon, const QString&,
+                                          const QString&, QMessageBox::StandardButtons) override;
   QString AskSaveFileName(QWidget*, const QString&, const QString&, const QString&) override;
   QString AskOpenFileName(QWidget*, const QString&, const QString&, const QString&) override;
   int RunModal(QDialog& dialog) override;

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QPainter>
-#include <QTest>
 
 using namespace velmora::testing;
 

@@ -85,19 +85,18 @@ class TableAccessTest : public QObject {
     QCOMPARE(table.state.Discards, (DiscardFlags{0, 0, 1, 0, 0}));
 
     // H opens the Hint; its second draw selected, then the window closed with `key`.
-    const Hand hand = table.state.PlayerHand;
+    const Hand& hand = table.state.PlayerHand;
     const DiscardFlags second = AdviseDiscards(hand).at(1).discards;
-    const auto hintClosedWith = [&table, &form](Qt::Key key) {
-      table.platform.onModal = [key](QDialog& dialog) {
-        QListWidget* choices = static_cast<THintWindow&>(dialog).Choices;
-        QTest::keyClick(choices, Qt::Key_Down);
-        QTest::keyClick(choices, key);
-      };
-      QTest::keyClick(form.Draw, Qt::Key_H);
+    Qt::Key closeWith = Qt::Key_Escape;
+    table.platform.onModal = [&closeWith](QDialog& dialog) {
+      QListWidget* choices = static_cast<THintWindow&>(dialog).Choices;
+      QTest::keyClick(choices, Qt::Key_Down);
+      QTest::keyClick(choices, closeWith);
     };
-    hintClosedWith(Qt::Key_Escape);
+    QTest::keyClick(form.Draw, Qt::Key_H);
     QCOMPARE(table.state.Discards, (DiscardFlags{0, 0, 1, 0, 0}));
-    hintClosedWith(Qt::Key_Return);
+    closeWith = Qt::Key_Return;
+    QTest::keyClick(form.Draw, Qt::Key_H);
     QVERIFY(second != (DiscardFlags{0, 0, 1, 0, 0}) && table.state.Discards == second);
     for (std::size_t p = 0; p < 5; ++p) {
       QCOMPARE(ShownId(*PlayerImages(form)[p]), second[p] == 1 ? 60 : hand[p]);
@@ -111,10 +110,9 @@ class TableAccessTest : public QObject {
     form.HintClick();
     table.RunChain();
     QCOMPARE(table.state.Discards, second);
-    const int first = ShownId(*form.PlrCard0);
     PressKey(form, Qt::Key_1);  // betting again
     form.HintClick();
-    QVERIFY(form.BetEdit->text() == "1" && ShownId(*form.PlrCard0) == first);
+    QVERIFY(form.BetEdit->text() == "1" && ShownId(*form.PlrCard0) == hand[0]);
     QCOMPARE(table.platform.modalTitles,
              (std::vector<QString>{"Welcome to Velmora", "Hint", "Hint"}));
     // The king goes on through the showdown and stops when the next bet is accepted.

@@ -50,8 +50,8 @@ class Table {
   ~Table();
 
   // End of the splash with the welcome dialog accepted (bank 0 $100, 1
-  // $1,000, 2 $5,000), then the hatch run open.
-  void Start(int bank = 1, bool sound = true);
+  // $1,000, 2 $5,000), then the hatch run open, or up to `stopAt`.
+  void Start(int bank = 1, bool sound = true, const QTimer* stopAt = nullptr);
 
   void TypeBet(const QString& text) { QTest::keyClicks(form->BetEdit, text); }
   void PressDeal() { QTest::mouseClick(form->Bet, Qt::LeftButton); }
