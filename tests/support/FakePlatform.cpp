@@ -54,15 +54,11 @@ QMessageBox::StandardButton FakePlatform::ShowMessage(QWidget*, QMessageBox::Ico
   return TakeFront(answers).value_or(static_cast<QMessageBox::StandardButton>(first));
 }
 
-QString FakePlatform::AskSaveFileName(QWidget*, const QString& title, const QString& filter,
-                                      const QString& defaultSuffix) {
-  fileDialogs.push_back({title, filter, defaultSuffix});
+QString FakePlatform::AskSaveFileName(QWidget*, const QString&, const QString&, const QString&) {
   return TakeFront(saveAnswers).value_or(QString());  // empty: cancelled
 }
 
-QString FakePlatform::AskOpenFileName(QWidget*, const QString& title, const QString& filter,
-                                      const QString& defaultSuffix) {
-  fileDialogs.push_back({title, filter, defaultSuffix});
+QString FakePlatform::AskOpenFileName(QWidget*, const QString&, const QString&, const QString&) {
   return TakeFront(openAnswers).value_or(QString());
 }
 

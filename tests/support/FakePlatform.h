@@ -39,15 +39,12 @@ struct ShownMessage {
 class FakePlatform final : public Platform {
  public:
   std::int64_t CalendarSeconds() override { return seconds; }
-  QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon,
-                                          const QString& caption, const QString& text,
-                                          QMessageBox::StandardButtons buttons) override;
-  QString AskSaveFileName(QWidget*, const QString& title, const QString& filter,
-                          const QString& defaultSuffix) override;
-  QString AskOpenFileName(QWidget*, const QString& title, const QString& filter,
-                          const QString& defaultSuffix) override;
+  QMessageBox::StandardButton ShowMessage(QWidget*, QMessageBox::Icon, const QString&,
+                                          const QString&, QMessageBox::StandardButtons) override;
+  QString AskSaveFileName(QWidget*, const QString&, const QString&, const QString&) override;
+  QString AskOpenFileName(QWidget*, const QString&, const QString&, const QString&) override;
   int RunModal(QDialog& dialog) override;
-  void Sleep(int milliseconds) override { sleptMilliseconds += milliseconds; }
+  void Sleep(int) override {}
   SoundOutput& Sound() override { return sound; }
   int WriteToFile(int fd, const char* data, std::size_t size) override;
   int SyncToDisk(int fd) override;
@@ -67,10 +64,6 @@ class FakePlatform final : public Platform {
   // File dialogs: answers taken from the front of the queues; empty means cancelled.
   std::deque<QString> saveAnswers;
   std::deque<QString> openAnswers;
-  struct FileDialogRequest {
-    QString title, filter, defaultSuffix;
-  };
-  std::vector<FileDialogRequest> fileDialogs;
 
   // Modal windows: the dialog is shown (not executed); the handler acts on it
   // like a person would and the dialog's result is returned. Without a
@@ -84,7 +77,6 @@ class FakePlatform final : public Platform {
   std::optional<std::size_t> diskRoom;
   int syncError = 0;
 
-  int sleptMilliseconds = 0;
   bool ended = false;
   int exitStatus = 0;
 

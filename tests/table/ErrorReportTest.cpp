@@ -26,8 +26,7 @@ class ErrorReportTest : public QObject {
     QCOMPARE(platform.messages.size(), std::size_t{1});
     const ShownMessage& message = platform.messages.front();
     QVERIFY(message.icon == QMessageBox::Critical && message.buttons == QMessageBox::Ok);
-    QCOMPARE(message.caption, QString("Velmora 2.1"));
-    QCOMPARE(message.text, QString("Disk full"));
+    QCOMPARE(message.caption + '|' + message.text, QString("Velmora 2.1|Disk full"));
     QVERIFY(platform.ended && platform.exitStatus == 1);
     // While the program ends, a second failure is not reported.
     ReportEscapedError(platform, std::make_exception_ptr(std::logic_error("again")));

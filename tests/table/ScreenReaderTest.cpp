@@ -65,7 +65,6 @@ class ScreenReaderTest : public QObject {
       dialog.exec();
       QObject::disconnect(ended);
     };
-    client.setProcessChannelMode(QProcess::SeparateChannels);
     client.start("/usr/bin/python3", {VELMORA_SCREEN_READER_CLIENT, "--pid",
                                       QString::number(QCoreApplication::applicationPid()), "--bet",
                                       "250", "--keys", "2,4"});

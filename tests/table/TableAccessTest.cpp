@@ -25,7 +25,10 @@ class TableAccessTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void keysMarkCardsOnlyWhileChoosingAndTheKingPullsFaces() {
+  // One hand: keys mark cards only while the player chooses, the king of
+  // hearts pulls faces meanwhile, and the Hint window opens only then too;
+  // Enter marks exactly the selected draw's cards, Escape changes nothing.
+  void keysAndTheHintMarkCardsOnlyWhileChoosingAndTheKingPullsFaces() {
     Table table;
     TMainForm& form = *table.form;
     PressKey(form, Qt::Key_1);  // before the splash has ended
@@ -34,6 +37,7 @@ class TableAccessTest : public QObject {
       return state.PlayerHand[4] == KingOfHearts;
     });
     // Betting: the digits go into the bet field, which has the focus.
+    form.HintClick();
     PressKey(form, Qt::Key_1);
     PressKey(form, Qt::Key_5);
     QCOMPARE(form.BetEdit->text(), QString("15"));
@@ -45,6 +49,7 @@ class TableAccessTest : public QObject {
     QVERIFY(form.DealDelay.isActive());
     table.Step();
     PressKey(form, Qt::Key_1);  // dealing
+    form.HintClick();
     // The king's faces start at the first tick, before it shows, and the later
     // ticks do not restart them: the first change comes 1.5 s after that tick.
     QVERIFY(form.kingOhearts.isActive());
@@ -79,62 +84,41 @@ class TableAccessTest : public QObject {
     PressKey(form, Qt::Key_2, Qt::ControlModifier);
     QCOMPARE(table.state.Discards, (DiscardFlags{0, 0, 1, 0, 0}));
 
-    PressKey(form, Qt::Key_Enter, Qt::KeypadModifier);
-    QVERIFY(form.PlrReplATimer.isActive());
-    PressKey(form, Qt::Key_1);  // after the draw
-    table.RunChain();
-    QCOMPARE(table.state.Discards, (DiscardFlags{0, 0, 1, 0, 0}));
-    const int first = ShownId(*form.PlrCard0);
-    PressKey(form, Qt::Key_1);  // betting again
-    QVERIFY(form.BetEdit->text() == "1" && ShownId(*form.PlrCard0) == first);
-    // The king goes on through the showdown and stops when the next bet is accepted.
-    QVERIFY(form.kingOhearts.isActive());
-    table.PressDeal();
-    QVERIFY(!form.kingOhearts.isActive());
-  }
-
-  // H opens the Hint window only while the player chooses (the screen-reader
-  // run reads its list); Enter marks exactly the selected draw's cards,
-  // Escape changes nothing.
-  void hintMarksTheChosenDrawOnly() {
-    Table table;
-    TMainForm& form = *table.form;
-    table.Start();
-    form.HintClick();  // betting
-    table.TypeBet("250");
-    table.PressDeal();
-    form.HintClick();  // dealing
-    table.RunChain();
-
-    // The worked hand at clock 1, with a card marked that the chosen draw keeps.
-    const Hand hand = table.state.PlayerHand;
+    // H opens the Hint; its second draw selected, then the window closed with `key`.
+    const Hand& hand = table.state.PlayerHand;
     const DiscardFlags second = AdviseDiscards(hand).at(1).discards;
-    table.ClickCard(2);
-    // The second draw selected, then the window closed with `key`.
-    const auto hintClosedWith = [&table, &form](Qt::Key key) {
-      table.platform.onModal = [key](QDialog& dialog) {
-        QListWidget* choices = static_cast<THintWindow&>(dialog).Choices;
-        QTest::keyClick(choices, Qt::Key_Down);
-        QTest::keyClick(choices, key);
-      };
-      QTest::keyClick(form.Draw, Qt::Key_H);
+    Qt::Key closeWith = Qt::Key_Escape;
+    table.platform.onModal = [&closeWith](QDialog& dialog) {
+      QListWidget* choices = static_cast<THintWindow&>(dialog).Choices;
+      QTest::keyClick(choices, Qt::Key_Down);
+      QTest::keyClick(choices, closeWith);
     };
-    hintClosedWith(Qt::Key_Escape);
+    QTest::keyClick(form.Draw, Qt::Key_H);
     QCOMPARE(table.state.Discards, (DiscardFlags{0, 0, 1, 0, 0}));
-    hintClosedWith(Qt::Key_Return);
-    QCOMPARE(table.state.Discards, second);
+    closeWith = Qt::Key_Return;
+    QTest::keyClick(form.Draw, Qt::Key_H);
+    QVERIFY(second != (DiscardFlags{0, 0, 1, 0, 0}) && table.state.Discards == second);
     for (std::size_t p = 0; p < 5; ++p) {
       QCOMPARE(ShownId(*PlayerImages(form)[p]), second[p] == 1 ? 60 : hand[p]);
     }
     QCOMPARE(form.focusWidget(), form.Draw);
 
     table.platform.onModal = nullptr;
-    table.PressDraw();
-    form.HintClick();  // after the draw
+    PressKey(form, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(form.PlrReplATimer.isActive());
+    PressKey(form, Qt::Key_1);  // after the draw
+    form.HintClick();
     table.RunChain();
-    form.HintClick();  // betting again
+    QCOMPARE(table.state.Discards, second);
+    PressKey(form, Qt::Key_1);  // betting again
+    form.HintClick();
+    QVERIFY(form.BetEdit->text() == "1" && ShownId(*form.PlrCard0) == hand[0]);
     QCOMPARE(table.platform.modalTitles,
              (std::vector<QString>{"Welcome to Velmora", "Hint", "Hint"}));
+    // The king goes on through the showdown and stops when the next bet is accepted.
+    QVERIFY(form.kingOhearts.isActive());
+    table.PressDeal();
+    QVERIFY(!form.kingOhearts.isActive());
   }
 };
 

@@ -74,13 +74,13 @@ Table::~Table() {
   QDir::setCurrent(previousFolder);
 }
 
-void Table::Start(int bank, bool sound) {
+void Table::Start(int bank, bool sound, const QTimer* stopAt) {
   platform.onModal = [bank, sound](QDialog& dialog) {
     dialog.findChild<QRadioButton*>(QString("RBbank%1").arg(bank))->setChecked(true);
     dialog.findChild<QCheckBox*>("SoundCheck")->setChecked(sound);
     QTest::mouseClick(dialog.findChild<QPushButton*>("OK"), Qt::LeftButton);
   };
-  RunChain();
+  RunChain(stopAt);
   platform.onModal = nullptr;
 }
 
@@ -89,8 +89,7 @@ void Table::ClickCard(int position) {
 }
 
 void Table::Deal(const QString& bet) {
-  TypeBet(bet);
-  PressDeal();
+  PlaceBet(bet);
   RunChain();
 }
 

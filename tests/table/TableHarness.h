@@ -20,7 +20,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -49,15 +48,17 @@ class Table {
  public:
   explicit Table(bool withSounds = true);
   ~Table();
-  Table(const Table&) = delete;
-  Table& operator=(const Table&) = delete;
 
   // End of the splash with the welcome dialog accepted (bank 0 $100, 1
-  // $1,000, 2 $5,000), then the hatch run open.
-  void Start(int bank = 1, bool sound = true);
+  // $1,000, 2 $5,000), then the hatch run open, or up to `stopAt`.
+  void Start(int bank = 1, bool sound = true, const QTimer* stopAt = nullptr);
 
   void TypeBet(const QString& text) { QTest::keyClicks(form->BetEdit, text); }
   void PressDeal() { QTest::mouseClick(form->Bet, Qt::LeftButton); }
+  void PlaceBet(const QString& text) {
+    TypeBet(text);
+    PressDeal();
+  }
   void PressDraw() { QTest::mouseClick(form->Draw, Qt::LeftButton); }
   void ClickCard(int position);
   // Bets and deals to the player's choice of discards.

@@ -67,12 +67,8 @@ class TableSequenceTest : public QObject {
   void aDealDuringTheOpeningHatchCannotBeDealtAgain() {
     Table table;
     TMainForm& form = *table.form;
-    table.platform.onModal = [](QDialog& dialog) {
-      QTest::mouseClick(dialog.findChild<QPushButton*>("OK"), Qt::LeftButton);
-    };
-    table.Step();  // the splash ends, the hatch starts to slide
-    table.TypeBet("10");
-    table.PressDeal();
+    table.Start(1, true, &form.OpenHatch);  // the splash ends, the hatch starts to slide
+    table.PlaceBet("10");
     Fire(form.DealDelay);
     Fire(form.DealDelay);
     const Hand dealt = table.state.PlayerHand;
