@@ -23,16 +23,6 @@ struct FakeStream final : SoundStream {
   const std::string name;
 };
 
-template <typename T>
-std::optional<T> TakeFront(std::deque<T>& queue) {
-  if (queue.empty()) {
-    return std::nullopt;
-  }
-  T front = std::move(queue.front());
-  queue.pop_front();
-  return front;
-}
-
 }  // namespace
 
 std::unique_ptr<SoundStream> FakeSoundOutput::Open(const std::string& path) {
@@ -42,36 +32,23 @@ std::unique_ptr<SoundStream> FakeSoundOutput::Open(const std::string& path) {
   return file.exists() ? std::make_unique<FakeStream>(*this, name) : nullptr;
 }
 
-QMessageBox::StandardButton FakePlatform::ShowMessage(QWidget*, QMessageBox::Icon icon,
+QMessageBox::StandardButton FakePlatform::ShowMessage(QWidget* parent, QMessageBox::Icon icon,
                                                       const QString& caption, const QString& text,
                                                       QMessageBox::StandardButtons buttons) {
   messages.push_back({icon, caption, text, buttons});
-  if (onMessage) {
-    onMessage(messages.back());
+  const QMessageBox::StandardButton first =
+      ScriptedPlatform::ShowMessage(parent, icon, caption, text, buttons);
+  if (answers.empty()) {
+    return first;
   }
-  // Ok, Yes, No and Cancel rise in value: the lowest one offered is the first.
-  const int first = buttons.toInt() & -buttons.toInt();
-  return TakeFront(answers).value_or(static_cast<QMessageBox::StandardButton>(first));
-}
-
-QString FakePlatform::AskSaveFileName(QWidget*, const QString&, const QString&, const QString&) {
-  return TakeFront(saveAnswers).value_or(QString());  // empty: cancelled
-}
-
-QString FakePlatform::AskOpenFileName(QWidget*, const QString&, const QString&, const QString&) {
-  return TakeFront(openAnswers).value_or(QString());
+  const QMessageBox::StandardButton answer = answers.front();
+  answers.pop_front();
+  return answer;
 }
 
 int FakePlatform::RunModal(QDialog& dialog) {
   modalTitles.push_back(dialog.windowTitle());
-  dialog.setResult(QDialog::Rejected);
-  dialog.show();
-  if (onModal) {
-    onModal(dialog);
-  }
-  const int result = dialog.result();
-  dialog.hide();
-  return result;
+  return ScriptedPlatform::RunModal(dialog);
 }
 
 int FakePlatform::WriteToFile(int fd, const char* data, std::size_t size) {
@@ -85,14 +62,7 @@ int FakePlatform::WriteToFile(int fd, const char* data, std::size_t size) {
 }
 
 int FakePlatform::SyncToDisk(int fd) {
-  return syncError != 0 ? syncError : SyncFileToDisk(fd);
-}
-
-void FakePlatform::EndProgram(int status) {
-  if (!ended) {
-    ended = true;
-    exitStatus = status;
-  }
+  return syncError != 0 ? syncError : ScriptedPlatform::SyncToDisk(fd);
 }
 
 }  // namespace velmora::testing

@@ -1,22 +1,20 @@
-// The platform seam as tests drive it: a fixed clock, scripted answers to
-// message boxes and file dialogs, modal windows handed to a callback instead
-// of a nested event loop, no real pauses, and a sound output that records.
+// The platform seam as tests drive it: the scripted platform that the
+// screenshot tool uses too, which also records every message box and modal
+// window, answers message boxes from a queue, can fill the disk, and records
+// the sounds.
 #pragma once
 
-#include "Platform.h"
-#include "SoundOutput.h"
-
-#include <QDialog>
-#include <QString>
+#include "ScriptedPlatform.h"
 
 #include <deque>
-#include <functional>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace velmora::testing {
+
+using velmora::ShownMessage;
 
 // Records every open and play by file name: "open", "play", "fail" (a play
 // that failed) or "fail-open" (a missing file). Files listed in
@@ -29,46 +27,20 @@ class FakeSoundOutput final : public SoundOutput {
   std::set<std::string> failingPlay;
 };
 
-struct ShownMessage {
-  QMessageBox::Icon icon;
-  QString caption;
-  QString text;
-  QMessageBox::StandardButtons buttons;
-};
-
-class FakePlatform final : public Platform {
+class FakePlatform final : public ScriptedPlatform {
  public:
-  std::int64_t CalendarSeconds() override { return seconds; }
   QMessageBox::StandardButton ShowMessage(QWidget*, QMessageBox::Icon, const QString&,
                                           const QString&, QMessageBox::StandardButtons) override;
-  QString AskSaveFileName(QWidget*, const QString&, const QString&, const QString&) override;
-  QString AskOpenFileName(QWidget*, const QString&, const QString&, const QString&) override;
   int RunModal(QDialog& dialog) override;
-  void Sleep(int) override {}
   SoundOutput& Sound() override { return sound; }
   int WriteToFile(int fd, const char* data, std::size_t size) override;
   int SyncToDisk(int fd) override;
-  void EndProgram(int exitStatus) override;
-  bool ProgramEnded() const override { return ended; }
-
-  // The clock.
-  std::int64_t seconds = 1;
 
   // Message boxes: every one shown is recorded; answers are taken from the
   // front of the queue, or the first button offered when it is empty.
   std::vector<ShownMessage> messages;
   std::deque<QMessageBox::StandardButton> answers;
-  // Called while a message box is "open", before it returns (to act during it).
-  std::function<void(const ShownMessage&)> onMessage;
 
-  // File dialogs: answers taken from the front of the queues; empty means cancelled.
-  std::deque<QString> saveAnswers;
-  std::deque<QString> openAnswers;
-
-  // Modal windows: the dialog is shown (not executed); the handler acts on it
-  // like a person would and the dialog's result is returned. Without a
-  // handler the dialog is rejected. The dialog is hidden afterwards.
-  std::function<void(QDialog&)> onModal;
   std::vector<QString> modalTitles;
 
   // Saving writes to the real file, but the disk holds only `diskRoom` more
@@ -76,9 +48,6 @@ class FakePlatform final : public Platform {
   // nonzero `syncError` is what flushing the file to the disk fails with.
   std::optional<std::size_t> diskRoom;
   int syncError = 0;
-
-  bool ended = false;
-  int exitStatus = 0;
 
   FakeSoundOutput sound;
 };

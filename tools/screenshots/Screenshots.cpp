@@ -34,8 +34,6 @@
 namespace velmora {
 namespace {
 
-using screenshots::ScriptedPlatform;
-
 class Shooter {
  public:
   explicit Shooter(QString folder) : folder_(std::move(folder)) { QDir().mkpath(folder_); }
@@ -285,7 +283,7 @@ class Session {
       shoot_.Screen("20-bankrupt-dialog");
       Child<QAbstractButton>(dialog, "NewGameBtn").click();
     };
-    platform_.onMessage = [this](const screenshots::ShownMessage& message) {
+    platform_.onMessage = [this](const ShownMessage& message) {
       QMessageBox box(message.icon, message.caption, message.text, message.buttons, &form_);
       box.show();
       shoot_.Screen("21-new-game-question");
@@ -333,7 +331,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   velmora::Shooter shoot(QString::fromLocal8Bit(argv[1]));
-  velmora::screenshots::ScriptedPlatform platform;
+  velmora::ScriptedPlatform platform;
   velmora::GameState state;
   velmora::ProgramWindows windows(platform, state);
   shoot.Quieten(windows.MainForm());
