@@ -256,18 +256,23 @@ class Session {
     platform_.onModal = nullptr;
   }
 
+  // The statistics window's two pages, ending on the summary again.
+  void ShootBothPages(QDialog& dialog, const QString& summary, const QString& accumulative) {
+    auto& pages = Child<QTabWidget>(dialog, "StatPages");
+    pages.setCurrentIndex(0);
+    shoot_.Widget(dialog, summary);
+    pages.setCurrentIndex(1);
+    shoot_.Widget(dialog, accumulative);
+    pages.setCurrentIndex(0);
+  }
+
   void ShowStatistics() {
     // Saved and opened again in a folder of its own, removed when the session ends.
     const QString saved = scratch_.filePath("velmora-screenshot.vlm");
     platform_.saveAnswers = {saved};
     platform_.openAnswers = {saved};
     platform_.onModal = [this](QDialog& dialog) {
-      auto& pages = Child<QTabWidget>(dialog, "StatPages");
-      pages.setCurrentIndex(0);
-      shoot_.Widget(dialog, "17-statistics-summary");
-      pages.setCurrentIndex(1);
-      shoot_.Widget(dialog, "18-statistics-accumulative");
-      pages.setCurrentIndex(0);
+      ShootBothPages(dialog, "17-statistics-summary", "18-statistics-accumulative");
       Child<QAbstractButton>(dialog, "SaveSpBtn").click();
       Child<QAbstractButton>(dialog, "OpenSpBtn").click();
       shoot_.Widget(dialog, "19-statistics-viewing-saved-file");
@@ -301,11 +306,8 @@ class Session {
     state_.PlayerName = "WWWWWWWWWW";
     platform_.seconds = QDateTime(QDate(2026, 12, 7), QTime(23, 20, 7)).toSecsSinceEpoch();
     platform_.onModal = [this](QDialog& dialog) {
-      auto& pages = Child<QTabWidget>(dialog, "StatPages");
-      pages.setCurrentIndex(0);
-      shoot_.Widget(dialog, "23-statistics-wide-name-late-clock");
-      pages.setCurrentIndex(1);
-      shoot_.Widget(dialog, "24-statistics-accumulative-wide-name");
+      ShootBothPages(dialog, "23-statistics-wide-name-late-clock",
+                     "24-statistics-accumulative-wide-name");
     };
     form_.ViewStatsClick();
     platform_.onModal = nullptr;

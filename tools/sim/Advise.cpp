@@ -3,10 +3,10 @@
 #include "CardCodes.h"
 #include "CardNames.h"
 #include "DiscardAdvice.h"
+#include "PrintfText.h"
 
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -14,12 +14,6 @@
 namespace velmora::sim {
 
 namespace {
-
-std::string Format(const char* format, auto... values) {
-  char buffer[200];
-  std::snprintf(buffer, sizeof buffer, format, values...);
-  return buffer;
-}
 
 std::string Discarded(const Hand& hand, const DiscardFlags& discards) {
   std::string codes;

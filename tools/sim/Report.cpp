@@ -1,21 +1,15 @@
 #include "Report.h"
 
 #include "DiscardAdvice.h"
+#include "PrintfText.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace velmora::sim {
 
 namespace {
-
-std::string Format(const char* format, auto... values) {
-  char buffer[160];
-  std::snprintf(buffer, sizeof buffer, format, values...);
-  return buffer;
-}
 
 double Percent(std::int64_t part, std::int64_t whole) {
   return whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole);
