@@ -2,59 +2,150 @@
 # Installs the Debian packages that Velmora needs, in two sets:
 #   tools/install-deps.sh play   what building and playing the game need
 #   tools/install-deps.sh test   that, and what the tests and the package need
-#   tools/install-deps.sh list play|test   prints the set, one package a line
+#   tools/install-deps.sh check  what tools/check-on-debian.sh needs on the host
+#   tools/install-deps.sh list play|test|check   prints the set, one package a line
 # Only missing packages are installed. When nothing is missing the script
 # prints nothing and neither calls apt-get nor sudo, so a user without sudo
 # can build and play once the packages are there.
+#
+# The release is read from /etc/os-release. On a release the table does not
+# know, the script names the packages it would try and stops; set
+# VELMORA_DEBIAN_RELEASE=bookworm or trixie to try that release's names anyway.
 set -euo pipefail
 
+# The one table of packages. Columns: the set, the name on Debian 12
+# (bookworm), the name on Debian 13 (trixie); "=" repeats the name before it.
 # Every name must be a real package, not a virtual one: dpkg never reports a
 # virtual package as installed, and the script would install on every run.
-play_packages=(
-  # compilers and build tools
-  cmake g++ make pkg-config
-  # Qt 6 (the X11 and offscreen platforms ship in libqt6gui6), sound decoding and output
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  libsndfile1-dev libpulse-dev
-  # the card deck and clip art the pictures are drawn from at build time
-  kdegames-card-data-kf5 openclipart-svg
-  # fonts the windows ask for
-  fonts-liberation fonts-liberation2 fonts-dejavu-core fonts-linuxlibertine
-)
-
-test_packages=(
-  # benchmark, sanitizer runtimes and the fuzzer
-  libbenchmark-dev clang libclang-rt-14-dev
-  # a real X server and a real audio server for the window and sound tests
-  xvfb xauth x11-utils xdotool
-  pulseaudio pulseaudio-utils sox
-  # a hand played through the accessibility bus as a screen reader plays it
-  at-spi2-core dbus dbus-x11 python3-pyatspi python3-gi
-  # the installed program, its menu entry, manuals and the .deb
-  desktop-file-utils appstream man-db dpkg-dev file lintian
-)
+# Compilers are named without a version: each release's default is the one
+# supported and tested there.
+read -r -d '' table <<'TABLE' || true
+# compilers and build tools
+play cmake                   =
+play g++                     =
+play make                    =
+play pkg-config              =
+# Qt 6 (the X11 and offscreen platforms ship in libqt6gui6), sound decoding and output
+play qt6-base-dev            =
+play qt6-base-dev-tools      =
+play qt6-svg-dev             =
+play libgl-dev               =
+play libsndfile1-dev         =
+play libpulse-dev            =
+# the card deck and clip art the pictures are drawn from at build time
+play kdegames-card-data-kf5  kdegames-card-data
+play openclipart-svg         =
+# fonts the windows ask for
+play fonts-liberation        =
+play fonts-liberation2       =
+play fonts-dejavu-core       =
+play fonts-linuxlibertine    =
+# benchmark, sanitizer runtimes and the fuzzer
+test libbenchmark-dev        =
+test clang                   =
+test libclang-rt-dev         =
+# a real X server and a real audio server for the window and sound tests
+test xvfb                    =
+test xauth                   =
+test x11-utils               =
+test xdotool                 =
+test pulseaudio              =
+test pulseaudio-utils        =
+test sox                     =
+# a hand played through the accessibility bus as a screen reader plays it
+test at-spi2-core            =
+test dbus                    =
+test dbus-x11                =
+test python3-pyatspi         =
+test python3-gi              =
+# the installed program, its menu entry, manuals and the .deb
+test desktop-file-utils      =
+test appstream               =
+test man-db                  =
+test dpkg-dev                =
+test file                    =
+test lintian                 =
+# fresh systems of either release for tools/check-on-debian.sh
+check debootstrap            =
+TABLE
 
 usage() {
-  echo "usage: $0 play|test | list play|test" >&2
+  echo "usage: $0 play|test|check | list play|test|check" >&2
   exit 2
 }
 
+# The release whose column applies: bookworm or trixie, or empty when unknown.
+release() {
+  if [ -n "${VELMORA_DEBIAN_RELEASE:-}" ]; then
+    echo "$VELMORA_DEBIAN_RELEASE"
+    return
+  fi
+  local id='' codename=''
+  if [ -r /etc/os-release ]; then
+    id=$(. /etc/os-release && echo "${ID:-}")
+    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+  fi
+  case "$id/$codename" in
+    debian/bookworm | debian/trixie) echo "$codename" ;;
+  esac
+}
+
+# wanted SET COLUMN: the names of the set, COLUMN 2 for bookworm, 3 for trixie.
 wanted() {
-  case $1 in
-    play) printf '%s\n' "${play_packages[@]}" ;;
-    test) printf '%s\n' "${play_packages[@]}" "${test_packages[@]}" ;;
+  local set=$1 column=$2
+  case $set in
+    play) sets='play' ;;
+    test) sets='play test' ;;
+    check) sets='check' ;;
     *) usage ;;
+  esac
+  awk -v sets=" $sets " -v column="$column" '
+    /^#/ || NF == 0 { next }
+    index(sets, " " $1 " ") {
+      name = $2
+      if (column == 3 && $3 != "=") name = $3
+      print name
+    }' <<<"$table"
+}
+
+column_of() {
+  case $1 in
+    bookworm) echo 2 ;;
+    trixie) echo 3 ;;
+    *) return 1 ;;
   esac
 }
 
 [ $# -ge 1 ] || usage
+case $1 in
+  list) [ $# -eq 2 ] || usage; set_name=$2 ;;
+  play | test | check) [ $# -eq 1 ] || usage; set_name=$1 ;;
+  *) usage ;;
+esac
+[[ $set_name == play || $set_name == test || $set_name == check ]] || usage
+
+this_release=$(release)
+if ! column=$(column_of "$this_release"); then
+  if [ -n "${VELMORA_DEBIAN_RELEASE:-}" ]; then
+    echo "install-deps.sh: VELMORA_DEBIAN_RELEASE must be bookworm or trixie" >&2
+    exit 2
+  fi
+  pretty=$( (. /etc/os-release 2>/dev/null && echo "${PRETTY_NAME:-}") || true)
+  {
+    echo "install-deps.sh: ${pretty:-this system} is not a release Velmora is tested on"
+    echo "(Debian 12 bookworm and Debian 13 trixie). On Debian 13 it would install:"
+    wanted "$set_name" 3 | tr '\n' ' ' | fold -s -w 76 | sed 's/^/  /'
+    echo
+    echo "To try these names anyway: VELMORA_DEBIAN_RELEASE=trixie $0 $*"
+    echo "(or VELMORA_DEBIAN_RELEASE=bookworm for Debian 12's names)."
+  } >&2
+  exit 1
+fi
+mapfile -t packages < <(wanted "$set_name" "$column")
 if [ "$1" = list ]; then
-  [ $# -eq 2 ] || usage
-  wanted "$2"
+  printf '%s\n' "${packages[@]}"
   exit 0
 fi
-[ $# -eq 1 ] || usage
-mapfile -t packages < <(wanted "$1")
 
 missing=()
 for p in "${packages[@]}"; do
