@@ -83,6 +83,10 @@ EOF
 
 # "<packages> packages, <MB> MB" of what dpkg has installed in a system.
 installed() {
+  if [ ! -e "$1/var/lib/dpkg/status" ]; then
+    echo 0 0
+    return
+  fi
   in_system "$1" dpkg-query -W -f='${Status} ${Installed-Size}\n' |
     awk '/ installed / { n++; kb += $NF } END { printf "%d %d\n", n, kb / 1024 }'
 }
