@@ -45,6 +45,10 @@ mount_system() {
   mkdir "$system/dev/pts" "$system/dev/shm"
   mount -t devpts -o newinstance,ptmxmode=0666 devpts "$system/dev/pts"
   ln -s pts/ptmx "$system/dev/ptmx"
+  ln -s /proc/self/fd "$system/dev/fd"
+  ln -s /proc/self/fd/0 "$system/dev/stdin"
+  ln -s /proc/self/fd/1 "$system/dev/stdout"
+  ln -s /proc/self/fd/2 "$system/dev/stderr"
   mount -t tmpfs -o mode=1777 tmpfs "$system/dev/shm"
   mount -t tmpfs -o mode=1777 tmpfs "$system/tmp"
   # One package cache for both systems: the second downloads only what the
@@ -105,9 +109,15 @@ step() {
   log "$name: $((SECONDS - start)) s, $((n1 - n0)) packages and $((mb1 - mb0)) MB installed (system: $n1 packages, $mb1 MB)"
 }
 
-install_test_set() {
-  local system=$1
-  in_system "$system" bash -c 'cd /root/velmora && tools/install-deps.sh test'
+# The play set first, so that the figures of the README's two commands are
+# told apart: the game's own, then what the tests add.
+install_set() {
+  local system=$1 set=$2
+  in_system "$system" bash -c 'cd /root/velmora && tools/install-deps.sh "$1"' install-deps "$set" \
+    >"$work/install-$set.log" 2>&1 || {
+    tail -n 30 "$work/install-$set.log" >&2
+    return 1
+  }
 }
 
 run_test_command() {
@@ -168,7 +178,8 @@ inside() {
   step "$first" "debootstrap $release (for the tests)" make_system "$first"
   mkdir -p "$first/root/velmora"
   tar -xf "$work/source.tar" -C "$first/root/velmora"
-  step "$first" "tools/install-deps.sh test" install_test_set "$first"
+  step "$first" "tools/install-deps.sh play" install_set "$first" play
+  step "$first" "tools/install-deps.sh test" install_set "$first" test
   step "$first" "tools/run-tests.sh${mode:+ --$mode}" run_test_command "$first"
   step "$first" "the .deb" build_package "$first"
 
@@ -178,30 +189,7 @@ inside() {
   log "$release: every step passed"
 }
 
-if [ "${1:-}" = --inside ]; then
-  release=$2 mode=$3 work=$4
-  inside
-  exit 0
-fi
-
 # ---- On the host -----------------------------------------------------------
-
-[ $# -ge 1 ] && [ $# -le 2 ] || usage
-release=$1
-case $release in bookworm | trixie) ;; *) usage ;; esac
-mode=
-if [ $# -eq 2 ]; then
-  [ "$2" = --release-only ] || usage
-  mode=release-only
-fi
-
-if [ "$(id -u)" -ne 0 ]; then
-  exec sudo --preserve-env=VELMORA_DEBIAN_MIRROR,VELMORA_CHECK_DIR "$0" "$@"
-fi
-"$root/tools/install-deps.sh" check
-
-parent=${VELMORA_CHECK_DIR:-/var/tmp}
-work=$(mktemp -d "$parent/velmora-check-$release.XXXXXX")
 
 # Removes the scratch folder, but never while anything is mounted below it:
 # rm would then delete what the mount shows, for example the host's /dev.
@@ -215,21 +203,52 @@ cleanup() {
   fi
   rm -rf --one-file-system "$work"
 }
-trap cleanup EXIT
 
-# The working tree as it is, without what git ignores (build folders).
-if git -C "$root" rev-parse --git-dir >/dev/null 2>&1; then
-  (cd "$root" && git ls-files -z --cached --others --exclude-standard |
-    xargs -0 -r sh -c 'for f; do [ -e "$f" ] && printf "%s\0" "$f"; done' sh |
-    tar --null -T - -cf "$work/source.tar")
+host() {
+  [ $# -ge 1 ] && [ $# -le 2 ] || usage
+  local start
+  release=$1
+  case $release in bookworm | trixie) ;; *) usage ;; esac
+  mode=
+  if [ $# -eq 2 ]; then
+    [ "$2" = --release-only ] || usage
+    mode=release-only
+  fi
+
+  if [ "$(id -u)" -ne 0 ]; then
+    exec sudo --preserve-env=VELMORA_DEBIAN_MIRROR,VELMORA_CHECK_DIR "$0" "$@"
+  fi
+  "$root/tools/install-deps.sh" check
+
+  parent=${VELMORA_CHECK_DIR:-/var/tmp}
+  work=$(mktemp -d "$parent/velmora-check-$release.XXXXXX")
+
+  trap cleanup EXIT
+
+  # The working tree as it is, without what git ignores (build folders).
+  if git -C "$root" rev-parse --git-dir >/dev/null 2>&1; then
+    (cd "$root" && git ls-files -z --cached --others --exclude-standard |
+      xargs -0 -r sh -c 'for f; do [ -e "$f" ] && printf "%s\0" "$f"; done' sh |
+      tar --null -T - -cf "$work/source.tar")
+  else
+    tar -C "$root" --exclude='./build*' --exclude=./screenshots -cf "$work/source.tar" .
+  fi
+
+  start=$SECONDS
+  log "checking $release in $work"
+  # --pid --fork: when the script inside ends, every process it started (audio
+  # and X servers included) ends with it, and the namespace's mounts go too.
+  unshare --mount --propagation private --pid --fork --mount-proc \
+    "$root/tools/check-on-debian.sh" --inside "$release" "$mode" "$work"
+  log "$release: all steps took $((SECONDS - start)) s"
+}
+
+# The whole script is read before anything runs, so editing it meanwhile
+# cannot change a check that is under way.
+if [ "${1:-}" = --inside ]; then
+  release=$2 mode=$3 work=$4
+  inside
 else
-  tar -C "$root" --exclude='./build*' --exclude=./screenshots -cf "$work/source.tar" .
+  host "$@"
 fi
-
-start=$SECONDS
-log "checking $release in $work"
-# --pid --fork: when the script inside ends, every process it started (audio
-# and X servers included) ends with it, and the namespace's mounts go too.
-unshare --mount --propagation private --pid --fork --mount-proc \
-  "$root/tools/check-on-debian.sh" --inside "$release" "$mode" "$work"
-log "$release: all steps took $((SECONDS - start)) s"
+exit

@@ -28,7 +28,7 @@ QString WithoutTimeZone(const QString& format) {
 }  // namespace
 
 QDateTime LocalDateTimeAt(std::int64_t calendarSeconds) {
-  return QDateTime::fromSecsSinceEpoch(calendarSeconds, Qt::LocalTime);
+  return QDateTime::fromSecsSinceEpoch(calendarSeconds);
 }
 
 SaveStamp SaveStampAt(std::int64_t calendarSeconds) {

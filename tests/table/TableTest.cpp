@@ -447,7 +447,7 @@ class TableTest : public QObject {
       }
     };
     const QString folder = QDir::currentPath();
-    QApplication::setActiveWindow(&form);
+    form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_F3);
     QVERIFY(!table.state.SoundOn && !form.Sound->isChecked());
