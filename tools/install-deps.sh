@@ -14,7 +14,8 @@
 set -euo pipefail
 
 # The one table of packages. Columns: the set, the name on Debian 12
-# (bookworm), the name on Debian 13 (trixie); "=" repeats the name before it.
+# (bookworm), the name on Debian 13 (trixie); "=" repeats the name before it,
+# "-" means the release needs no package for that line.
 # Every name must be a real package, not a virtual one: dpkg never reports a
 # virtual package as installed, and the script would install on every run.
 # Compilers are named without a version: each release's default is the one
@@ -35,9 +36,12 @@ play libpulse-dev            =
 # the card deck and clip art the pictures are drawn from at build time
 play kdegames-card-data-kf5  kdegames-card-data
 play openclipart-svg         =
-# fonts the windows ask for
+# fonts the windows ask for ("Arial Narrow" is Liberation Sans Narrow, which
+# Debian 13 moved out of fonts-liberation into a package of its own; its
+# fonts-liberation2 is only a transitional name for fonts-liberation)
 play fonts-liberation        =
-play fonts-liberation2       =
+play fonts-liberation2       -
+play -                       fonts-liberation-sans-narrow
 play fonts-dejavu-core       =
 play fonts-linuxlibertine    =
 # benchmark, sanitizer runtimes and the fuzzer
@@ -104,7 +108,7 @@ wanted() {
     index(sets, " " $1 " ") {
       name = $2
       if (column == 3 && $3 != "=") name = $3
-      print name
+      if (name != "-") print name
     }' <<<"$table"
 }
 

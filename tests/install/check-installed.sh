@@ -195,9 +195,10 @@ check_package() {
   local depends
   depends=$(dpkg-deb -f "$deb" Depends)
   local needed
+  # Named alone or as an alternative: the font lines hold on Debian 12 and 13.
   for needed in libqt6gui6 libqt6widgets6 libsndfile1 libpulse0 fonts-liberation fonts-liberation2 \
-    fonts-dejavu-core fonts-linuxlibertine; do
-    grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "the package does not depend on $needed: $depends"
+    fonts-liberation-sans-narrow fonts-dejavu-core fonts-linuxlibertine; do
+    grep -Eq "(^|, |\| )$needed( |,|$)" <<<"$depends" || fail "the package does not depend on $needed: $depends"
   done
 }
 
