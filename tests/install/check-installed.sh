@@ -17,6 +17,8 @@ fail() {
 
 entry_name=io.github.velmora.Velmora
 sounds=(shuffle.wav cardflip.wav plrwin.wav bethatch.wav bust.wav)
+# The sizes of the icon theme the window icon is installed at, besides its SVG.
+icon_sizes=(16 22 24 32 48 64 128 256)
 # Debian's layout for games; the game finds its data from its own folder.
 game=games/velmora
 data=share/games/velmora
@@ -47,9 +49,10 @@ check_layout() {
     share/doc/velmora/copyright share/doc/velmora/changelog.gz share/doc/velmora/CREDITS.md
   )
   local size
-  for size in 32 64 128 256; do
+  for size in "${icon_sizes[@]}"; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/velmora.png")
   done
+  expected+=(share/icons/hicolor/scalable/apps/velmora.svg)
   for sound in "${sounds[@]}"; do
     expected+=("$data/sounds/$sound")
   done
@@ -78,7 +81,7 @@ check_layout() {
     [ "$(od -An -tu1 -j3 -N5 "$compressed" | tr -s ' ')" = " 0 0 0 0 0" ] ||
       fail "$compressed keeps a name or time stamp"
   done
-  for size in 32 64 128 256; do
+  for size in "${icon_sizes[@]}"; do
     local icon=$prefix/share/icons/hicolor/${size}x${size}/apps/velmora.png
     [ -f "$icon" ] || continue
     [ "$(png_size "$icon")" = "${size}x${size}" ] ||
@@ -195,9 +198,10 @@ check_package() {
   local depends
   depends=$(dpkg-deb -f "$deb" Depends)
   local needed
+  # Named alone or as an alternative: the font lines hold on Debian 12 and 13.
   for needed in libqt6gui6 libqt6widgets6 libsndfile1 libpulse0 fonts-liberation fonts-liberation2 \
-    fonts-dejavu-core fonts-linuxlibertine; do
-    grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "the package does not depend on $needed: $depends"
+    fonts-liberation-sans-narrow fonts-dejavu-core fonts-linuxlibertine; do
+    grep -Eq "(^|, |\| )$needed( |,|$)" <<<"$depends" || fail "the package does not depend on $needed: $depends"
   done
 }
 
