@@ -3,7 +3,8 @@
 #   check-installed.sh stage   PREFIX BUILD   install the build into PREFIX
 #   check-installed.sh layout  PREFIX         exactly the expected files, well formed
 #   check-installed.sh desktop PREFIX         menu entry and AppStream data
-#   check-installed.sh tools   PREFIX SOURCE  the command-line tools and their manuals
+#   check-installed.sh tools   PREFIX SOURCE  the command-line tools and their manuals,
+#                                             the game's keys in its manual and AppStream data
 #   check-installed.sh game    PREFIX         the game starts from a folder without sounds
 #   check-installed.sh package PREFIX BUILD   the .deb holds the same files under /usr,
 #                                             and lintian finds no error in it
@@ -151,6 +152,17 @@ check_tools() {
       grep -q -- "$option" <<<"$rendered" || fail "$tool.1 does not describe $option"
     done
   done
+  # Every key of the game's manual is in the AppStream data's list of keys.
+  local keys key
+  keys=$(zcat "$prefix/share/man/man6/velmora.6.gz" |
+    awk '/^\.SH/ { inside = ($2 == "KEYS") } inside && previous == ".TP" { print } { previous = $0 }' |
+    sed 's/^\.BR* //; s/"//g; s/  */ /g')
+  [ -n "$keys" ] || fail "velmora.6 lists no keys"
+  local listed
+  listed=$(sed -n 's|.*<li>Keyboard play: \(.*\)</li>.*|\1|p' "$prefix/share/metainfo/$entry_name.metainfo.xml")
+  while read -r key; do
+    grep -qw -- "$key" <<<"$listed" || fail "the AppStream data's keys lack $key of velmora.6: $listed"
+  done <<<"$keys"
   # And every field of velmora-sim's JSON output.
   rendered=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$prefix/share/man/man1/velmora-sim.1.gz" 2>/dev/null)
   for field in $("$sim" --hands 10 --json | grep -o '"[a-z_0-9]*":' | tr -d '":'); do
@@ -198,10 +210,9 @@ check_package() {
   local depends
   depends=$(dpkg-deb -f "$deb" Depends)
   local needed
-  # Named alone or as an alternative: the font lines hold on Debian 12 and 13.
   for needed in libqt6gui6 libqt6widgets6 libsndfile1 libpulse0 fonts-liberation fonts-liberation2 \
-    fonts-liberation-sans-narrow fonts-dejavu-core fonts-linuxlibertine; do
-    grep -Eq "(^|, |\| )$needed( |,|$)" <<<"$depends" || fail "the package does not depend on $needed: $depends"
+    fonts-dejavu-core fonts-linuxlibertine; do
+    grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "the package does not depend on $needed: $depends"
   done
 }
 
