@@ -5,6 +5,7 @@
 #   check-installed.sh desktop PREFIX         menu entry and AppStream data
 #   check-installed.sh tools   PREFIX SOURCE  the command-line tools and their manuals,
 #                                             the game's keys in its manual and AppStream data
+#   check-installed.sh copyright PREFIX SOURCE the copyright file names files of the source
 #   check-installed.sh game    PREFIX         the game starts from a folder without sounds
 #   check-installed.sh package PREFIX BUILD   the .deb holds the same files under /usr,
 #                                             and lintian finds no error in it
@@ -170,6 +171,24 @@ check_tools() {
   done
 }
 
+# Machine-readable copyright: each Files: pattern names files of the source
+# tree (where a pattern's * also matches /), not installed paths.
+check_copyright() {
+  local source=$1
+  local copyright=$prefix/share/doc/velmora/copyright
+  head -1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' ||
+    fail "the copyright file is not machine-readable"
+  local patterns pattern
+  patterns=$(awk '/^Files:/ { inside = 1; sub(/^Files:/, ""); print; next }
+                  /^[^ \t]/ { inside = 0 }
+                  inside { print }' "$copyright" | tr -s ' \t' '\n\n' | sed '/^$/d')
+  [ -n "$patterns" ] || fail "the copyright file has no Files: paragraph"
+  while read -r pattern; do
+    [ -n "$(find "$source" -path "$source/$pattern" -print -quit)" ] ||
+      fail "Files: $pattern names no file of the source tree"
+  done <<<"$patterns"
+}
+
 check_game() {
   # No window system is needed to see the installed program start and keep
   # running, as the menu entry starts it: in a home folder without sounds.
@@ -217,7 +236,7 @@ check_package() {
 }
 
 [ $# -ge 2 ] || {
-  echo "usage: $0 stage|layout|desktop|tools|game|package PREFIX [BUILD|SOURCE]" >&2
+  echo "usage: $0 stage|layout|desktop|tools|copyright|game|package PREFIX [BUILD|SOURCE]" >&2
   exit 2
 }
 command=$1
@@ -229,6 +248,7 @@ case $command in
   layout) check_layout ;;
   desktop) check_desktop ;;
   tools) check_tools "$3" ;;
+  copyright) check_copyright "$3" ;;
   game) check_game ;;
   package) check_package "$3" ;;
   *)
