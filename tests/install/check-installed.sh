@@ -181,7 +181,7 @@ check_copyright() {
   local patterns pattern
   patterns=$(awk '/^Files:/ { inside = 1; sub(/^Files:/, ""); print; next }
                   /^[^ \t]/ { inside = 0 }
-                  inside { print }' "$copyright" | tr -s ' \t' '\n\n' | sed '/^$/d')
+                  inside { print }' "$copyright" | tr -s ' \t' '\n' | sed '/^$/d')
   [ -n "$patterns" ] || fail "the copyright file has no Files: paragraph"
   while read -r pattern; do
     [ -n "$(find "$source" -path "$source/$pattern" -print -quit)" ] ||
