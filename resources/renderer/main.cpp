@@ -35,9 +35,12 @@ bool WriteDesktopIcons(const Picture& icon, const QDir& output) {
     }
   }
   const QByteArray svg = velmora::art::RenderSvg(icon, QStringLiteral("Velmora"));
+  if (svg.isEmpty()) {
+    std::fprintf(stderr, "cannot record the window icon as vector art\n");
+    return false;
+  }
   QSaveFile file(output.filePath(QStringLiteral("desktop-icon.svg")));
-  if (svg.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(svg) != svg.size() ||
-      !file.commit()) {
+  if (!file.open(QIODevice::WriteOnly) || file.write(svg) != svg.size() || !file.commit()) {
     std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
     return false;
   }
