@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmora::art {
@@ -85,9 +86,12 @@ void PaintTableIcon(QPainter& painter, const Sources& sources) {
   sources.RenderDeckElement(painter, QStringLiteral("king_heart"),
                             QRectF(QPointF(0, 0), catalogue::CardSize));
   painter.restore();
-  painter.setPen(QPen(Qt::black, 1.0));
+  // A frame of one pixel, also where the desktop draws the icon smaller than
+  // 32 pixels: a thinner line would blur into grey.
+  const qreal frame = std::max(1.0, 1.0 / painter.transform().m11());
+  painter.setPen(QPen(Qt::black, frame));
   painter.setBrush(Qt::NoBrush);
-  painter.drawRect(QRectF(0.5, 0.5, 31, 31));
+  painter.drawRect(QRectF(0, 0, 32, 32).adjusted(frame / 2, frame / 2, -frame / 2, -frame / 2));
 }
 
 void PaintStatsIcon(QPainter& painter) {

@@ -1,16 +1,16 @@
 // Draws every picture of the game at its catalogued size and at twice that
-// size, into PNG files and a resource collection file that lists them.
+// size, into PNG files and a resource collection file that lists them, and
+// the window icon for the desktop.
 // Usage: velmora_renderer <output folder> <card deck .svgz> <clip-art folder>
 
 #include "Catalogue.h"
 #include "Pictures.h"
+#include "Render.h"
 #include "Sources.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
 #include <QSaveFile>
 #include <QTextStream>
 
@@ -22,17 +22,29 @@ namespace {
 using velmora::art::Picture;
 using velmora::art::PictureList;
 
-QImage Render(const Picture& picture, int scale) {
-  QImage image(picture.size * scale, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter painter(&image);
-  painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
-                         QPainter::TextAntialiasing);
-  // The same vector code at twice the scale: the 2x picture is drawn, not enlarged.
-  painter.scale(scale, scale);
-  picture.draw(painter);
-  painter.end();
-  return image;
+// The window icon as the desktop's menus, task bars and software centres show
+// it, at each size of the icon theme and as SVG. These are installed with the
+// program, not compiled into it.
+bool WriteDesktopIcons(const Picture& icon, const QDir& output) {
+  for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    const QString file = output.filePath(QStringLiteral("desktop-icon-%1.png").arg(size));
+    const qreal scale = qreal(size) / icon.size.width();
+    if (!velmora::art::RenderImage(icon, scale).save(file, "PNG")) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+      return false;
+    }
+  }
+  const QByteArray svg = velmora::art::RenderSvg(icon, QStringLiteral("Velmora"));
+  if (svg.isEmpty()) {
+    std::fprintf(stderr, "cannot record the window icon as vector art\n");
+    return false;
+  }
+  QSaveFile file(output.filePath(QStringLiteral("desktop-icon.svg")));
+  if (!file.open(QIODevice::WriteOnly) || file.write(svg) != svg.size() || !file.commit()) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+    return false;
+  }
+  return true;
 }
 
 // Every catalogued picture must be drawn, at its catalogued size.
@@ -102,23 +114,16 @@ int main(int argc, char** argv) {
     for (const int scale : {1, 2}) {
       const QString file =
           picture.name + (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
-      if (!Render(picture, scale).save(output.filePath(file), "PNG")) {
+      if (!velmora::art::RenderImage(picture, scale).save(output.filePath(file), "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(output.filePath(file)));
         return 1;
       }
       collection += QStringLiteral("    <file>") + file + QStringLiteral("</file>\n");
     }
-    // Desktop menus and software centres show the window icon larger; these
-    // renderings are installed with the program, not compiled into it.
     if (picture.name ==
-        QLatin1String(velmora::catalogue::FixedPictureName(velmora::FixedPicture::TableIcon))) {
-      for (const int scale : {4, 8}) {
-        const QString file = picture.name + QStringLiteral("@%1x.png").arg(scale);
-        if (!Render(picture, scale).save(output.filePath(file), "PNG")) {
-          std::fprintf(stderr, "cannot write %s\n", qPrintable(output.filePath(file)));
-          return 1;
-        }
-      }
+            QLatin1String(velmora::catalogue::FixedPictureName(velmora::FixedPicture::TableIcon)) &&
+        !WriteDesktopIcons(picture, output)) {
+      return 1;
     }
   }
   collection += QStringLiteral("  </qresource>\n</RCC>\n");

@@ -3,7 +3,9 @@
 #   check-installed.sh stage   PREFIX BUILD   install the build into PREFIX
 #   check-installed.sh layout  PREFIX         exactly the expected files, well formed
 #   check-installed.sh desktop PREFIX         menu entry and AppStream data
-#   check-installed.sh tools   PREFIX SOURCE  the command-line tools and their manuals
+#   check-installed.sh tools   PREFIX SOURCE  the command-line tools and their manuals,
+#                                             the game's keys in its manual and AppStream data
+#   check-installed.sh copyright PREFIX SOURCE the copyright file names files of the source
 #   check-installed.sh game    PREFIX         the game starts from a folder without sounds
 #   check-installed.sh package PREFIX BUILD   the .deb holds the same files under /usr,
 #                                             and lintian finds no error in it
@@ -17,6 +19,8 @@ fail() {
 
 entry_name=io.github.velmora.Velmora
 sounds=(shuffle.wav cardflip.wav plrwin.wav bethatch.wav bust.wav)
+# The sizes of the icon theme the window icon is installed at, besides its SVG.
+icon_sizes=(16 22 24 32 48 64 128 256)
 # Debian's layout for games; the game finds its data from its own folder.
 game=games/velmora
 data=share/games/velmora
@@ -47,9 +51,10 @@ check_layout() {
     share/doc/velmora/copyright share/doc/velmora/changelog.gz share/doc/velmora/CREDITS.md
   )
   local size
-  for size in 32 64 128 256; do
+  for size in "${icon_sizes[@]}"; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/velmora.png")
   done
+  expected+=(share/icons/hicolor/scalable/apps/velmora.svg)
   for sound in "${sounds[@]}"; do
     expected+=("$data/sounds/$sound")
   done
@@ -78,7 +83,7 @@ check_layout() {
     [ "$(od -An -tu1 -j3 -N5 "$compressed" | tr -s ' ')" = " 0 0 0 0 0" ] ||
       fail "$compressed keeps a name or time stamp"
   done
-  for size in 32 64 128 256; do
+  for size in "${icon_sizes[@]}"; do
     local icon=$prefix/share/icons/hicolor/${size}x${size}/apps/velmora.png
     [ -f "$icon" ] || continue
     [ "$(png_size "$icon")" = "${size}x${size}" ] ||
@@ -148,11 +153,40 @@ check_tools() {
       grep -q -- "$option" <<<"$rendered" || fail "$tool.1 does not describe $option"
     done
   done
+  # Every key of the game's manual is in the AppStream data's list of keys.
+  local keys key
+  keys=$(zcat "$prefix/share/man/man6/velmora.6.gz" |
+    awk '/^\.SH/ { inside = ($2 == "KEYS") } inside && previous == ".TP" { print } { previous = $0 }' |
+    sed 's/^\.BR* //; s/"//g; s/  */ /g')
+  [ -n "$keys" ] || fail "velmora.6 lists no keys"
+  local listed
+  listed=$(sed -n 's|.*<li>Keyboard play: \(.*\)</li>.*|\1|p' "$prefix/share/metainfo/$entry_name.metainfo.xml")
+  while read -r key; do
+    grep -qw -- "$key" <<<"$listed" || fail "the AppStream data's keys lack $key of velmora.6: $listed"
+  done <<<"$keys"
   # And every field of velmora-sim's JSON output.
   rendered=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$prefix/share/man/man1/velmora-sim.1.gz" 2>/dev/null)
   for field in $("$sim" --hands 10 --json | grep -o '"[a-z_0-9]*":' | tr -d '":'); do
     grep -q "\\b$field\\b" <<<"$rendered" || fail "velmora-sim.1 does not describe the JSON field $field"
   done
+}
+
+# Machine-readable copyright: each Files: pattern names files of the source
+# tree (where a pattern's * also matches /), not installed paths.
+check_copyright() {
+  local source=$1
+  local copyright=$prefix/share/doc/velmora/copyright
+  head -1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' ||
+    fail "the copyright file is not machine-readable"
+  local patterns pattern
+  patterns=$(awk '/^Files:/ { inside = 1; sub(/^Files:/, ""); print; next }
+                  /^[^ \t]/ { inside = 0 }
+                  inside { print }' "$copyright" | tr -s ' \t' '\n' | sed '/^$/d')
+  [ -n "$patterns" ] || fail "the copyright file has no Files: paragraph"
+  while read -r pattern; do
+    [ -n "$(find "$source" -path "$source/$pattern" -print -quit)" ] ||
+      fail "Files: $pattern names no file of the source tree"
+  done <<<"$patterns"
 }
 
 check_game() {
@@ -203,7 +237,7 @@ check_package() {
 }
 
 [ $# -ge 2 ] || {
-  echo "usage: $0 stage|layout|desktop|tools|game|package PREFIX [BUILD|SOURCE]" >&2
+  echo "usage: $0 stage|layout|desktop|tools|copyright|game|package PREFIX [BUILD|SOURCE]" >&2
   exit 2
 }
 command=$1
@@ -215,6 +249,7 @@ case $command in
   layout) check_layout ;;
   desktop) check_desktop ;;
   tools) check_tools "$3" ;;
+  copyright) check_copyright "$3" ;;
   game) check_game ;;
   package) check_package "$3" ;;
   *)

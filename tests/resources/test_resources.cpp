@@ -6,7 +6,10 @@
 #include "Images.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QtTest>
 
 #include <algorithm>
@@ -222,6 +225,36 @@ class ResourcesTest : public QObject {
     }
     QVERIFY(qAlpha(stack.pixel(0, 0)) == 0 && qAlpha(stack.pixel(76, 99)) == 0);
     QCOMPARE(stack.pixel(40, 50), qRgb(255, 255, 255));
+  }
+
+  // The desktop's scalable icon is the window icon recorded as vector art: no
+  // embedded image, sized like the icon, and drawn by an SVG renderer it shows
+  // what the 32-pixel rendering shows, the king's pixel art square by square.
+  void ScalableDesktopIconIsTheWindowIconInVectors() {
+    const QString folder = QStringLiteral(VELMORA_RENDERED_IMAGES);
+    QFile file(folder + QStringLiteral("/desktop-icon.svg"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray svg = file.readAll();
+    QVERIFY(!svg.contains("<image"));
+    QSvgRenderer renderer(svg);
+    QVERIFY(renderer.isValid());
+    QCOMPARE(renderer.defaultSize(), QSize(32, 32));
+    QImage drawn(32, 32, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    {
+      QPainter painter(&drawn);
+      renderer.render(&painter);
+    }
+    drawn = drawn.convertToFormat(QImage::Format_ARGB32);
+    const QImage rendered = Resource(folder + QStringLiteral("/desktop-icon-32.png"));
+    QCOMPARE(rendered.size(), QSize(32, 32));
+    int differing = 0;
+    for (int y = 0; y < 32; ++y) {
+      for (int x = 0; x < 32; ++x) {
+        differing += Distance(drawn.pixel(x, y), rendered.pixel(x, y)) > 30 ? 1 : 0;
+      }
+    }
+    QVERIFY2(differing <= 8, qPrintable(QString("%1 pixels differ").arg(differing)));
   }
 
   // The bankrupt dialog lays an olive bar over the picture's right-hand
