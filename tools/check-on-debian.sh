@@ -5,7 +5,7 @@
 #    tree (tracked and untracked files, nothing ignored) into it and runs the
 #    README's test command there (with --release-only, only its release build
 #    and tests; the sanitizer build and the fuzzing run are skipped);
-# 2. builds the .deb there;
+# 2. builds the .deb there as tools/build-package.sh does, and runs lintian on it;
 # 3. builds a second minimal system, installs the .deb with apt-get and starts
 #    the installed game under Xvfb until its welcome dialog is mapped.
 # It prints the packages and megabytes each step installed and the time of
@@ -126,16 +126,19 @@ run_test_command() {
   in_system "$system" bash -c 'cd /root/velmora && tools/run-tests.sh "$@"' run-tests "${options[@]}"
 }
 
+# The package as a packager builds it, with Debian's hardening flags, and
+# lintian's every tag on it, information included.
 build_package() {
   local system=$1
-  in_system "$system" bash -c 'cd /root/velmora && cmake --build build --target package -j"$(nproc)"' \
-    >"$work/package.log" 2>&1 || {
+  in_system "$system" bash -c 'cd /root/velmora && tools/build-package.sh' >"$work/package.log" 2>&1 || {
     tail -n 30 "$work/package.log" >&2
     return 1
   }
-  deb=$(cd "$system/root/velmora/build" && ls velmora_*.deb)
-  cp "$system/root/velmora/build/$deb" "$work/"
-  log "built $deb ($(du -k "$work/$deb" | cut -f1) KB)"
+  deb=$(cd "$system/root/velmora/build-package" && ls velmora_*.deb)
+  cp "$system/root/velmora/build-package/$deb" "$work/"
+  log "built $deb ($(du -k "$work/$deb" | cut -f1) KB); lintian -I says:"
+  in_system "$system" bash -c "cd /root/velmora/build-package && lintian -I --tag-display-limit 0 $deb" |
+    sed 's/^/  /' || true
 }
 
 install_package() {
