@@ -17,6 +17,11 @@ bool IsFolder(const QString& path) {
 
 }  // namespace
 
+QString GameSettingsFile() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         QStringLiteral("/velmora/velmora.conf");
+}
+
 QString DialogStartFolder(const QSettings& settings) {
   // A folder removed or unmounted since is passed over.
   const QString last = settings.value(LastFolderKey).toString();

@@ -9,9 +9,9 @@ class QSettings;
 
 namespace velmora {
 
-// Where the game keeps the remembered folder: ~/.config/velmora/velmora.conf.
-inline constexpr const char* SettingsOrganization = "velmora";
-inline constexpr const char* SettingsApplication = "velmora";
+// The game's one settings file, which keeps the remembered folder:
+// velmora/velmora.conf in the user's configuration folder (~/.config).
+QString GameSettingsFile();
 
 QString DialogStartFolder(const QSettings& settings);
 

@@ -1,13 +1,11 @@
 #include "Platform.h"
 
-#include "DialogFolder.h"
 #include "DiskWrites.h"
+#include "FileDialogs.h"
 #include "SoundOutput.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QFileDialog>
-#include <QSettings>
 #include <QThread>
 
 #include <ctime>
@@ -31,29 +29,6 @@ QMessageBox::StandardButton RealPlatform::ShowMessage(QWidget* parent, QMessageB
   QMessageBox box(icon, caption, text, buttons, parent);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
-
-namespace {
-
-QString AskFileName(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title,
-                    const QString& filter, const QString& defaultSuffix) {
-  QSettings settings(QSettings::NativeFormat, QSettings::UserScope, SettingsOrganization,
-                     SettingsApplication);
-  QFileDialog dialog(parent, title, DialogStartFolder(settings), filter);
-  dialog.setAcceptMode(mode);
-  dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
-                                                     : QFileDialog::ExistingFile);
-  dialog.setDefaultSuffix(defaultSuffix);
-  // The game asks its own overwrite question.
-  dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-    return {};
-  }
-  const QString chosen = dialog.selectedFiles().constFirst();
-  RememberDialogFolder(settings, chosen);
-  return chosen;
-}
-
-}  // namespace
 
 QString RealPlatform::AskSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                       const QString& defaultSuffix) {

@@ -22,9 +22,12 @@ namespace {
 
 constexpr std::string_view LineEnd = "\r\n";
 
-// No valid file is longer: 90 lines of 80 four-byte characters with CR LF.
-constexpr std::size_t MaxFileBytes =
-    StatisticsFileLineCount * (StatisticsFileMaxLineCharacters * 4 + 2);
+// The most a reader needs to see: 90 lines of 80 four-byte characters with
+// CR LF, and 81 characters of a 91st line, enough to know it is too long to be
+// read. Whatever follows cannot change the outcome, so it is never loaded.
+constexpr std::size_t MaxBytesRead =
+    StatisticsFileLineCount * (StatisticsFileMaxLineCharacters * 4 + 2) +
+    (StatisticsFileMaxLineCharacters + 1) * 4;
 
 std::uint32_t Wrapped(std::int64_t value) {
   return static_cast<std::uint32_t>(value);
@@ -188,15 +191,14 @@ std::int64_t DerivedValue(Slot slot, const SavedStatistics& s, std::uint32_t nam
   }
 }
 
-// Splits the text into at most 90 lines. Returns nothing when the file is not
-// exactly 90 lines of at most 80 characters: a line end is CR LF or LF alone,
-// and a last line without a line end still counts.
+// The file's lines as the reader counts them: lines of at most 80 characters
+// are read until a read fails, at the end of the file or at a longer line,
+// which ends the reading as the end of the file would. Exactly 90 must have
+// been read. A line end is CR LF or LF alone, and a last line without a line
+// end still counts.
 std::optional<std::vector<std::string_view>> SplitLines(std::string_view contents) {
   std::vector<std::string_view> lines;
   while (!contents.empty()) {
-    if (lines.size() == StatisticsFileLineCount) {
-      return std::nullopt;  // a 91st line
-    }
     const std::size_t feed = contents.find('\n');
     std::string_view line = contents.substr(0, feed);
     contents = feed == std::string_view::npos ? std::string_view{} : contents.substr(feed + 1);
@@ -204,7 +206,10 @@ std::optional<std::vector<std::string_view>> SplitLines(std::string_view content
       line.remove_suffix(1);
     }
     if (CountCharacters(line) > StatisticsFileMaxLineCharacters) {
-      return std::nullopt;
+      break;
+    }
+    if (lines.size() == StatisticsFileLineCount) {
+      return std::nullopt;  // a 91st line
     }
     lines.push_back(line);
   }
@@ -335,26 +340,38 @@ ReadResult ParseStatisticsFile(std::string_view contents) {
 
 namespace {
 
-// Up to `limit` bytes of a regular file, or nothing for anything else. A named
-// pipe, a device or a socket is refused before it is opened: opening or
-// reading one could block until some other program writes to it. The open
-// does not wait either, in case such a thing took the file's place meanwhile.
-std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit) {
+// What reading a path found: its first bytes, nothing at all there, or
+// something that cannot be read as a file.
+struct FileBytes {
+  bool missing = false;
+  std::optional<std::string> contents;
+};
+
+// Up to `limit` bytes of a regular file. A named pipe, a device or a socket
+// is refused before it is opened: opening or reading one could block until
+// some other program writes to it. The open does not wait either, in case
+// such a thing took the file's place meanwhile. A file that vanishes between
+// the look and the open is as missing as one that was never there.
+FileBytes ReadRegularFile(const std::string& path, std::size_t limit) {
   std::error_code error;
-  if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) {
-    return std::nullopt;
+  const auto status = std::filesystem::status(std::filesystem::path(path), error);
+  if (!std::filesystem::exists(status)) {
+    return {true, std::nullopt};
+  }
+  if (!std::filesystem::is_regular_file(status)) {
+    return {};
   }
   const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (descriptor < 0) {
-    return std::nullopt;
+    return {errno == ENOENT, std::nullopt};
   }
-  std::optional<std::string> contents;
-  struct stat status {};
-  if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) {
-    contents.emplace(limit, '\0');
+  FileBytes read;
+  struct stat opened {};
+  if (::fstat(descriptor, &opened) == 0 && S_ISREG(opened.st_mode)) {
+    std::string& contents = read.contents.emplace(limit, '\0');
     std::size_t filled = 0;
     while (filled < limit) {
-      const ssize_t count = ::read(descriptor, contents->data() + filled, limit - filled);
+      const ssize_t count = ::read(descriptor, contents.data() + filled, limit - filled);
       if (count < 0 && errno == EINTR) {
         continue;
       }
@@ -363,27 +380,25 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t 
       }
       filled += static_cast<std::size_t>(count);
     }
-    contents->resize(filled);
+    contents.resize(filled);
   }
   ::close(descriptor);
-  return contents;
+  return read;
 }
 
 }  // namespace
 
 ReadResult ReadStatisticsFile(const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::exists(std::filesystem::path(path), error)) {
+  const FileBytes file = ReadRegularFile(path, MaxBytesRead);
+  if (file.missing) {
     return ReadResult{std::nullopt,
                       {FileOpenReport{0, "File Not Found", path + ". File does not exist."}}};
   }
-  // Reads one byte past the longest valid file, so an endless or huge file
-  // is rejected without being loaded. What cannot be read has no lines.
-  const std::optional<std::string> contents = ReadRegularFile(path, MaxFileBytes + 1);
-  if (!contents || contents->size() > MaxFileBytes) {
+  // What cannot be read has no lines.
+  if (!file.contents) {
     return Rejected(1);
   }
-  return ParseStatisticsFile(*contents);
+  return ParseStatisticsFile(*file.contents);
 }
 
 }  // namespace velmora

@@ -83,7 +83,8 @@ struct ReadResult {
 ReadResult ParseStatisticsFile(std::string_view contents);
 
 // Reports "File Not Found" when nothing exists at `path` (UTF-8 on this
-// platform); otherwise reads it and validates it as ParseStatisticsFile does.
+// platform), also when it vanishes before it can be opened; otherwise reads
+// it and validates it as ParseStatisticsFile does.
 // A file that exists but cannot be read, and anything that is not a regular
 // file (a folder, a named pipe, a device), counts as having no lines (error 1).
 ReadResult ReadStatisticsFile(const std::string& path);

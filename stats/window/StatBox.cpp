@@ -4,6 +4,7 @@
 #include "GameState.h"
 #include "HandDescription.h"
 #include "Images.h"
+#include "IsolatedName.h"
 #include "Look.h"
 #include "Platform.h"
 #include "StatClock.h"
@@ -181,7 +182,7 @@ void TStatBox::BuildPages(QWidget& client) {
 
 void TStatBox::Fill(const SavedStatistics& shown, int backId) {
   const auto text = [](const std::string& figure) { return QString::fromStdString(figure); };
-  const QString name = text(shown.PlayerName);
+  const QString name = statwidgets::IsolatedName(text(shown.PlayerName));
   const StatisticsSummary summary = SummaryOf(shown);
 
   gameTotalLabl->setText(text(summary.HandsPlayed));

@@ -1,9 +1,10 @@
 #include "StatFileWriting.h"
 
 #include "Platform.h"
+#include "ReplacementFile.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <string>
@@ -28,6 +29,19 @@ std::optional<QString> RefusedTarget(const QString& path) {
   return target.isDir() ? SystemReason(EISDIR) : QStringLiteral("Not a regular file");
 }
 
+// The file a save replaces: a link is followed to the file it names, which
+// is replaced while the link stays.
+std::optional<QString> FinalTarget(const QString& path) {
+  QFileInfo target(path);
+  for (int depth = 0; depth < 40 && target.isSymLink(); ++depth) {
+    target.setFile(target.symLinkTarget());
+  }
+  if (target.isSymLink()) {
+    return std::nullopt;
+  }
+  return target.absoluteFilePath();
+}
+
 }  // namespace
 
 std::optional<QString> WriteStatisticsFile(Platform& platform, const QString& path,
@@ -39,25 +53,25 @@ std::optional<QString> WriteStatisticsFile(Platform& platform, const QString& pa
   if (auto refusal = RefusedTarget(path)) {
     return refusal;
   }
-  // QSaveFile writes beside the target and renames over it only on commit.
-  // Its buffered writes report a full disk only in the flush inside commit(),
-  // which still renames the short file over the old one, so the bytes go
-  // straight to the system here and every error cancels the save before the
-  // rename. The data must be on the disk before it replaces the old file.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    return file.errorString();
+  const std::optional<QString> target = FinalTarget(path);
+  if (!target) {
+    return SystemReason(ELOOP);
   }
-  int error = platform.WriteToFile(file.handle(), contents.data(), contents.size());
+  // Every error cancels the save before the rename, and the data must be on
+  // the disk before it replaces the old file.
+  ReplacementFile file(QFile::encodeName(*target).toStdString());
+  int error = file.Error();
   if (error == 0) {
-    error = platform.SyncToDisk(file.handle());
+    error = platform.WriteToFile(file.Descriptor(), contents.data(), contents.size());
+  }
+  if (error == 0) {
+    error = platform.SyncToDisk(file.Descriptor());
+  }
+  if (error == 0) {
+    error = file.Commit();
   }
   if (error != 0) {
-    file.cancelWriting();
     return SystemReason(error);
-  }
-  if (!file.commit()) {
-    return file.errorString();
   }
   return std::nullopt;
 }

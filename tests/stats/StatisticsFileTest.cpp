@@ -111,12 +111,10 @@ class StatisticsFileTest : public QObject {
       QVERIFY2(Rejections(Changed({{line, 1}})) == Numbers{test},
                qPrintable(QString::number(line)));
     }
-    // Shape: lines added, a line too long, a line missing, a name too long.
+    // Shape: a line added, a line missing (the others are below).
     const std::pair<std::string, Numbers> cases[] = {
         {ValidFile + "\r\n", {1}},
-        {ValidFile + std::string(81, 'x'), {1}},
         {Join(ValidLines.first(89)), {1}},
-        {Replaced(90, QString(81, u'x')), {1}},
         {Replaced(90, "Plyer"), {18}},
         {Replaced(90, "Zoe Angstr"), {}},
         {Changed({{88, 1}, {2, 1}}), {12}},  // split tests only run once these pass
@@ -152,6 +150,21 @@ class StatisticsFileTest : public QObject {
     QVERIFY(ParseStatisticsFile(Join(lines)).Valid());
     lines[89] += u'é';
     QCOMPARE(Rejections(Join(lines)), Numbers{1});
+    // Lines are read until one is longer: a long line where the name belongs,
+    // or among the numbers, leaves fewer than 90. After the 90th it ends the
+    // reading like the end of the file, with whatever follows it.
+    const std::string tooLong = std::string(81, 'x');
+    const std::pair<std::string, Numbers> shapes[] = {
+        {Replaced(90, QString(81, u'x')), {1}},
+        {Replaced(50, QString(81, u'1')), {1}},
+        {ValidFile + std::string(80, 'x'), {1}},
+        {ValidFile + tooLong, {}},
+        {ValidFile + QString(81, u'é').toStdString() + "\r\n5\r\n", {}},
+        {Changed({{2, 1}}) + tooLong, {12}},
+    };
+    for (const auto& [contents, expected] : shapes) {
+      QCOMPARE(Rejections(contents), expected);
+    }
   }
 
   void readsFromDisk() {
@@ -172,9 +185,27 @@ class StatisticsFileTest : public QObject {
     // A link to a valid file is read as the file.
     std::filesystem::create_symlink(saved, folder + "/link.vlm");
     QVERIFY(ReadStatisticsFile(folder + "/link.vlm").Valid());
-    // A huge file is turned down without being read to its end.
-    std::ofstream(saved, std::ios::binary | std::ios::app) << std::string(1 << 20, '7');
-    QCOMPARE(Rejections(ReadStatisticsFile(saved)), Numbers{1});
+    // A huge file is judged by its start, never read to its end: a terabyte
+    // (of holes) after the 90 lines is one long line that ends the reading;
+    // short lines after them are a 91st line.
+    const std::string huge = folder + "/huge.vlm";
+    for (const char* after : {"", "0\r\n"}) {
+      std::ofstream(huge, std::ios::binary) << ValidFile << after;
+      std::filesystem::resize_file(huge, std::uintmax_t{1} << 40);
+      QCOMPARE(Rejections(ReadStatisticsFile(huge)), *after ? Numbers{1} : Numbers{});
+    }
+    // Ninety of the longest lines (80 four-byte characters) and a longer
+    // one: enough of the file is read to see where the reading stops.
+    std::string longest;
+    for (int i = 0; i < 80; ++i) {
+      longest += "\xF0\x9F\x82\xA1";
+    }
+    std::ofstream file(huge, std::ios::binary | std::ios::trunc);
+    for (int i = 0; i < 90; ++i) {
+      file << longest << "\r\n";
+    }
+    file << longest << "\xF0\x9F\x82\xA1" << std::flush;
+    QCOMPARE(Rejections(ReadStatisticsFile(huge)), Numbers{2});
   }
 
   // Seeds are named for what the reader makes of them: "valid-..." or

@@ -127,7 +127,8 @@ void PrintBriefHeader(std::ostream& out) {
 
 void PrintBriefRow(std::ostream& out, const std::string& path, const SavedStatistics& s) {
   const StatisticsSummary summary = SummaryOf(s);
-  out << PadRight(ForTerminal(s.PlayerName), 12)
+  // A name written with escapes can outgrow its column; a blank still ends it.
+  out << PadRight(ForTerminal(s.PlayerName), 11) << ' '
       << PadRight(summary.SaveDate + " " + summary.SaveTime, 22) << PadLeft(summary.HandsPlayed, 8)
       << PadLeft(summary.PlayerWins, 8) << PadLeft(summary.WinPercent, 6)
       << PadLeft(summary.StartingBank, 8) << PadLeft(summary.AverageBank, 12)

@@ -65,6 +65,15 @@ bool IsControl(std::uint32_t codePoint) {
   return codePoint < 0x20 || (codePoint >= 0x7f && codePoint <= 0x9f);
 }
 
+// The marks, embeddings, overrides and isolates that set the direction of the
+// text around them: printed as they are, a name could turn the rest of its
+// line around on a terminal that follows them.
+bool IsDirectionControl(std::uint32_t codePoint) {
+  return codePoint == 0x061c || codePoint == 0x200e || codePoint == 0x200f ||
+         (codePoint >= 0x202a && codePoint <= 0x202e) ||
+         (codePoint >= 0x2066 && codePoint <= 0x2069);
+}
+
 }  // namespace
 
 std::string ForTerminal(std::string_view text) {
@@ -78,7 +87,7 @@ std::string ForTerminal(std::string_view text) {
       continue;
     }
     const std::string_view piece = text.substr(0, sequence.length);
-    if (IsControl(sequence.codePoint)) {
+    if (IsControl(sequence.codePoint) || IsDirectionControl(sequence.codePoint)) {
       for (const char byte : piece) {
         AppendEscaped(out, static_cast<unsigned char>(byte));
       }

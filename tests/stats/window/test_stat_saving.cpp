@@ -1,19 +1,25 @@
 // Saving statistics when the disk or the target will not take them: a full
 // disk before or during the write, a disk that fails to flush, targets that
-// are not plain files, and a file the player would not replace. Whatever
-// happens, the file that was there is kept byte for byte, no stray file is
-// left, and the player is told.
+// are not plain files, a file the player would not replace, and a save
+// killed before it could finish. Whatever happens, the file that was there
+// is kept byte for byte, no stray file is left for long, and the player is
+// told.
+#include "StatFileWriting.h"
 #include "StatsWindowGame.h"
 
 #include <QtTest>
 
 #include <cerrno>
+#include <csignal>
 #include <ctime>
 #include <tuple>
 
 #include <sched.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace velmora;
 using namespace velmora::testing;
@@ -57,6 +63,7 @@ class TestStatSaving : public QObject {
  private slots:
   void refusedWritesKeepWhatWasThere();
   void onlyPlainFilesAreReplacedOnlyOnYes();
+  void killedSavesLeaveNothingForLong();
 };
 
 void TestStatSaving::refusedWritesKeepWhatWasThere() {
@@ -151,6 +158,49 @@ void TestStatSaving::onlyPlainFilesAreReplacedOnlyOnYes() {
   QCOMPARE(QFileInfo(toPlain).symLinkTarget(), plain);
   QCOMPARE(Entries(dir.path()), (QStringList{"folder", "other.vlm", "pipe.vlm", "plain.vlm",
                                              "to-pipe.vlm", "to-plain.vlm"}));
+}
+
+// A save killed between its sync and its rename leaves its temporary out of
+// sight beside the intact old file; the next save into the folder removes
+// it, but not the temporary of a save still running, nor anything else.
+void TestStatSaving::killedSavesLeaveNothingForLong() {
+  struct KilledAfterSync final : ScriptedPlatform {
+    int SyncToDisk(int fd) override {
+      ScriptedPlatform::SyncToDisk(fd);
+      return ::raise(SIGKILL);
+    }
+  };
+  QTemporaryDir dir;
+  const QString old = dir.filePath("old.vlm");
+  QVERIFY(WriteFile(old, "old"));
+  Game game;
+  const pid_t save = ::fork();
+  if (save == 0) {
+    KilledAfterSync platform;
+    WriteStatisticsFile(platform, old, game.state.Statistics, "Player", 1000, NewYearsEveStamp);
+    ::_exit(0);
+  }
+  int status = 0;
+  QVERIFY(::waitpid(save, &status, 0) == save && WIFSIGNALED(status));
+  QCOMPARE(ReadFile(old), QByteArray("old"));
+  QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+           QStringList{"old.vlm"});
+  const QStringList left =
+      Entries(dir.path()).filter(QRegularExpression(R"(^\.velmora-save-\w{6}$)"));
+  QCOMPARE(left.size(), 1);
+  QCOMPARE(ReadFile(dir.filePath(left[0])), game.FileFor());
+
+  const QString running = dir.filePath(".velmora-save-Runnin");
+  QFile runningSave(running);
+  QVERIFY(runningSave.open(QIODevice::WriteOnly) && ::flock(runningSave.handle(), LOCK_EX) == 0);
+  QVERIFY(WriteFile(dir.filePath(".velmora-save-short"), "not ours") &&
+          QDir(dir.path()).mkdir(".velmora-save-fold01") &&
+          QFile::link(old, dir.filePath(".velmora-save-link01")));
+  QCOMPARE(SaveAs(game, old), QString());
+  QCOMPARE(ReadFile(old), game.FileFor());
+  QCOMPARE(Entries(dir.path()),
+           (QStringList{".velmora-save-fold01", ".velmora-save-link01", ".velmora-save-Runnin",
+                        ".velmora-save-short", "old.vlm"}));
 }
 
 int main(int argc, char** argv) {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTextLayout>
 #include <QtTest>
 
 #include <ctime>
@@ -96,6 +97,22 @@ void FailToOpen(Game& game, const QString& folder) {
   QCOMPARE(Snapshot(game), before);
 }
 
+// Whether `first` is drawn left of `then` in the label, both found last in
+// its text, laid out as a label lays out plain text: in the direction of the
+// text's first strong character.
+bool DrawnInOrder(const QLabel& label, const QString& first, const QString& then) {
+  const QString text = label.text();
+  QTextLayout layout(text, label.font());
+  QTextOption option;
+  option.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  layout.endLayout();
+  return line.cursorToX(static_cast<int>(text.lastIndexOf(first))) <
+         line.cursorToX(static_cast<int>(text.lastIndexOf(then)));
+}
+
 }  // namespace
 
 class TestStatBox : public QObject {
@@ -104,6 +121,7 @@ class TestStatBox : public QObject {
   void labelsBeforeAndAfterKnownHands();
   void savedGameIsViewedUntilTheCurrentIsAskedFor();
   void clockFitsInCommonLocales();
+  void namesCannotTurnTheirLabelsAround();
 };
 
 // Before the first hand and after three; the window is opened modally, and
@@ -250,6 +268,29 @@ void TestStatBox::clockFitsInCommonLocales() {
             dateMetrics.horizontalAdvance(dateText + ' ') + timeMetrics.horizontalAdvance(timeText);
         QVERIFY2(needed <= date->contentsRect().width(), qPrintable(dateText + ' ' + timeText));
       }
+    }
+  }
+}
+
+// A name that sets its own direction, by letters or by invisible controls,
+// reads as the player wrote it, but the words and figures after it keep
+// their order: "abc won:  2" never reads "2  :now cba".
+void TestStatBox::namesCannotTurnTheirLabelsAround() {
+  // An override to the end of the line, the same behind a closing mark with
+  // nothing to close, and right-to-left letters.
+  for (const char* name : {"\u202eabc", "\u2069\u202eab", "אבג"}) {
+    Game game;
+    game.state.PlayerName = name;
+    game.PlayThreeHands();
+    game.box.show();
+    const std::tuple<const char*, const char*, const char*> orders[] = {
+        {"PlrWinsLabl", "won", "2"},
+        {"PlrDrawImprove", ":", "33%"},
+        {"PlrWinStreakLabl", "2", "Hands"},
+        {"FinStatsLabl", "Financial", "Stats"}};
+    for (const auto& [label, first, then] : orders) {
+      QVERIFY2(DrawnInOrder(*game.box.findChild<QLabel*>(label), first, then),
+               qPrintable(QStringLiteral("%1 %2").arg(label, game.Text(label))));
     }
   }
 }

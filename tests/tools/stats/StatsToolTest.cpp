@@ -82,6 +82,14 @@ class StatsToolTest : public QObject {
                          "1m|\x9b"
                          "1m|\xc0\x80|\xed\xa0\x80|\xe2\x82"),
              std::string("\\xc2\\x9b1m|\\x9b1m|\\xc0\\x80|\\xed\\xa0\\x80|\\xe2\\x82"));
+    // Direction controls that would turn the rest of the line around, and
+    // their neighbours, which are kept: U+202A..U+202E, U+2066..U+2069, the
+    // marks U+200E, U+200F and U+061C; not U+2029, U+202F, U+2065, U+206A.
+    QCOMPARE(ForTerminal("\u202a\u202eabc\u2066\u2069|\u200e\u200f\u061c|"
+                         "\u2029\u202f\u2065\u206a"),
+             std::string("\\xe2\\x80\\xaa\\xe2\\x80\\xaeabc\\xe2\\x81\\xa6\\xe2\\x81\\xa9|"
+                         "\\xe2\\x80\\x8e\\xe2\\x80\\x8f\\xd8\\x9c|"
+                         "\u2029\u202f\u2065\u206a"));
 
     GameStatistics s;
     s.StartGameStatistics(1000);
@@ -101,6 +109,7 @@ class StatsToolTest : public QObject {
     }
     // The escaped name is padded by what it shows, so the columns still line up.
     QVERIFY(Contains(RunTool({path}).out, "  \\x1b]0;x\\x07\\x1b[2J won:   0\n"));
+    QVERIFY(Contains(RunTool({"--brief", path}).out, "\\x1b[2J 12/31/99"));
   }
 
   void refusesBadUsage() {
