@@ -309,12 +309,15 @@ void DialogsBasicTest::decks() {
     QVERIFY2(accepted == (changed || actions.endsWith("OKBtn")), row);
     QVERIFY2(state.RandomizeDeck == randomize && state.DeckBackId == back, row);
     QVERIFY2(randomize || !changed || framed == std::vector<int>{back - 60}, row);
-    // Opened again, the highlight and the tick come from the game, not the last visit.
+    // Opened again, the highlight and the tick come from the game, not the
+    // last visit, and Return means OK whatever was clicked then.
     platform.onModal = [&](QDialog& d) {
       QCOMPARE(RedFrames(d), std::vector<int>{back - 60});
       QCOMPARE(Child<QCheckBox>(d, "RandDeckChk").isChecked(), randomize);
+      Act(d, "Return");
     };
-    platform.RunModal(dlg);
+    QVERIFY2(platform.RunModal(dlg) == QDialog::Accepted, row);
+    QVERIFY2(state.RandomizeDeck == randomize && state.DeckBackId == back, row);
   }
 }
 
