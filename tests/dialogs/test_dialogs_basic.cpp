@@ -84,6 +84,7 @@ class DialogsBasicTest : public QObject {
   void decks();
   void logoBox();
   void buttonCaptionsFit();
+  void placesOverOtherControls();
   void messageBoxes();
 };
 
@@ -111,6 +112,27 @@ void DialogsBasicTest::buttonCaptionsFit() {
       QVERIFY2(needed <= room.width(), qPrintable(button->text()));
     }
   }
+}
+
+// Controls whose place is easily taken from the wrong corner, in the
+// dialog's own coordinates: the bank buttons inside their group, and New
+// Game, which lies over the bankrupt picture without belonging to its panel.
+void DialogsBasicTest::placesOverOtherControls() {
+  FakePlatform platform;
+  GameState state;
+  velmora::TIntroDlg welcome(platform, state);
+  velmora::TExitDlg bankrupt(platform, state, [] {});
+  const std::tuple<QDialog*, QString, QRect> places[] = {
+      {&welcome, "RBbank0", {24, 96, 65, 17}},       {&welcome, "RBbank1", {24, 112, 57, 17}},
+      {&welcome, "RBbank2", {24, 128, 65, 17}},      {&welcome, "RandDeckChk", {296, 144, 80, 17}},
+      {&bankrupt, "NewGameBtn", {133, 124, 75, 25}},
+  };
+  for (const auto& [dialog, name, place] : places) {
+    QWidget& control = Child(*dialog, name);
+    QCOMPARE(QRect(control.mapTo(dialog, QPoint(0, 0)), control.size()), place);
+  }
+  // New Game lies over the picture, not under it.
+  QCOMPARE(bankrupt.childAt(170, 136), &Child(bankrupt, "NewGameBtn"));
 }
 
 // The real message box: a Yes/No question, whose No may cost the game's
