@@ -62,6 +62,10 @@ TDecks::TDecks(GameState& state, QWidget* parent)
   CancelBtn = new QPushButton("&Cancel", this);
   CancelBtn->setObjectName("CancelBtn");
   CancelBtn->setGeometry(346, 253, 75, 25);
+  // Enter always means OK. A button that takes over as the default while it
+  // has the focus would keep it after a click with the mouse, and the dialog,
+  // reused, opens again with Cancel focused.
+  CancelBtn->setAutoDefault(false);
   connect(CancelBtn, &QPushButton::clicked, this, &TDecks::CancelBtnClick);
 }
 

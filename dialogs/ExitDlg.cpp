@@ -40,7 +40,9 @@ TExitDlg::TExitDlg(Platform& /*platform: the dialog asks nothing of its own*/, G
   widgets::MakePanel(*Panel1, {275, 1, 4, 154}, look::Olive);
   widgets::MakePanel(*Panel1, {228, 1, 4, 154}, look::Olive);
 
-  NewGameBtn = new QPushButton("&New Game", Panel1);
+  // A control of the dialog itself that lies over the picture, not one of the
+  // picture's panel: its place counts from the dialog's corner.
+  NewGameBtn = new QPushButton("&New Game", this);
   NewGameBtn->setObjectName("NewGameBtn");
   NewGameBtn->setGeometry(133, 124, 75, 25);
   connect(NewGameBtn, &QPushButton::clicked, this, &TExitDlg::NewGameBtnClick);

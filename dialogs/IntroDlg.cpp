@@ -10,12 +10,15 @@
 
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 #include <string_view>
@@ -38,6 +41,24 @@ void FitWidth(QLabel& label) {
     font.setStretch(stretch);
   }
   label.setFont(font);
+}
+
+// The same for a radio button or check box: its caption narrowed until it
+// fits the room its style leaves beside the indicator, so that the button
+// keeps its defined width.
+void FitCaption(QAbstractButton& button, QStyle::SubElement contents) {
+  QStyleOptionButton option;
+  option.initFrom(&button);
+  const int room = button.style()->subElementRect(contents, &option, &button).width();
+  const QString caption = button.text().trimmed();
+  QFont font = button.font();
+  for (int stretch = 99; stretch >= 50; --stretch) {
+    if (QFontMetricsF(font, &button).horizontalAdvance(caption) <= room) {
+      break;
+    }
+    font.setStretch(stretch);
+  }
+  button.setFont(font);
 }
 
 }  // namespace
@@ -80,12 +101,14 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
   RBbank0->setGeometry(8, 32, 65, 17);
   RBbank1 = new QRadioButton("$1,000", GroupBox1);
   RBbank1->setObjectName("RBbank1");
-  // As wide as its neighbours: at 57 pixels the caption lost its last zero.
-  RBbank1->setGeometry(8, 48, 65, 17);
+  RBbank1->setGeometry(8, 48, 57, 17);
   RBbank1->setChecked(true);
   RBbank2 = new QRadioButton("$5,000", GroupBox1);
   RBbank2->setObjectName("RBbank2");
   RBbank2->setGeometry(8, 64, 65, 17);
+  for (QRadioButton* bank : {RBbank0, RBbank1, RBbank2}) {
+    FitCaption(*bank, QStyle::SE_RadioButtonContents);
+  }
   connect(RBbank0, &QRadioButton::clicked, this, &TIntroDlg::RBbank0Click);
   connect(RBbank1, &QRadioButton::clicked, this, &TIntroDlg::RBbank1Click);
   connect(RBbank2, &QRadioButton::clicked, this, &TIntroDlg::RBbank2Click);
@@ -108,8 +131,8 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
 
   RandDeckChk = new QCheckBox("Randomize", this);
   RandDeckChk->setObjectName("RandDeckChk");
-  // To the window's edge, so that the caption's last letter is not cut.
-  RandDeckChk->setGeometry(296, 144, 84, 17);
+  RandDeckChk->setGeometry(296, 144, 80, 17);
+  FitCaption(*RandDeckChk, QStyle::SE_CheckBoxContents);
   // Reachable by the mouse only: Tab goes from the buttons straight back to the name.
   RandDeckChk->setFocusPolicy(Qt::ClickFocus);
 

@@ -5,12 +5,34 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QWindow>
 
 namespace velmora {
 
-TLogoBox::TLogoBox(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+namespace {
+
+// Wayland compositors place every window themselves, at random or wherever
+// they like, except popups, which stand where their program puts them
+// relative to their parent. So on Wayland the splash is a popup over the
+// table's centre (Qt makes a tool tip with a parent one); elsewhere it is a
+// splash window centred on the screen, where the table stands too.
+bool ShownAsPopup(const QWidget* parent) {
+  return parent != nullptr && parent->windowHandle() != nullptr &&
+         QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+Qt::WindowFlags LogoWindowFlags(const QWidget* parent) {
+  if (ShownAsPopup(parent)) {
+    return Qt::ToolTip | Qt::FramelessWindowHint;
+  }
+  return Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+}
+
+}  // namespace
+
+TLogoBox::TLogoBox(QWidget* parent) : QWidget(parent, LogoWindowFlags(parent)) {
   setObjectName("LogoBox");
   setWindowTitle("Logo Box");
   setFixedSize(432, 291);
@@ -28,7 +50,14 @@ TLogoBox::TLogoBox(QWidget* parent)
   Image1->setAlignment(Qt::AlignCenter);
   Image1->setPixmap(FixedPictureImage(FixedPicture::Logo));
 
-  look::CentreOnScreen(*this);
+  if (ShownAsPopup(parent)) {
+    // Over the table's centre in the coordinates its window has on Wayland,
+    // where a window knows nothing of its place on the screen.
+    const QRect table = parent->windowHandle()->geometry();
+    move(table.x() + (table.width() - width()) / 2, table.y() + (table.height() - height()) / 2);
+  } else {
+    look::CentreOnScreen(*this);
+  }
   show();
 }
 

@@ -1,5 +1,6 @@
-// LogoBox: the borderless splash with the logo, centred on the screen and
-// visible from its creation until the table hides it.
+// LogoBox: the borderless splash with the logo, centred on the screen (on
+// Wayland, over the centre of the table it belongs to) and visible from its
+// creation until the table hides it.
 #pragma once
 
 #include <QWidget>

@@ -2,6 +2,7 @@
 
 #include "DiskWrites.h"
 #include "FileDialogs.h"
+#include "MessageBoxes.h"
 #include "SoundOutput.h"
 
 #include <QApplication>
@@ -26,8 +27,7 @@ std::int64_t RealPlatform::CalendarSeconds() {
 QMessageBox::StandardButton RealPlatform::ShowMessage(QWidget* parent, QMessageBox::Icon icon,
                                                       const QString& caption, const QString& text,
                                                       QMessageBox::StandardButtons buttons) {
-  QMessageBox box(icon, caption, text, buttons, parent);
-  return static_cast<QMessageBox::StandardButton>(box.exec());
+  return RunMessageBox(parent, icon, caption, text, buttons);
 }
 
 QString RealPlatform::AskSaveFileName(QWidget* parent, const QString& title, const QString& filter,

@@ -25,7 +25,9 @@ class Platform {
   // Calendar time in whole seconds; every use of the random generator reseeds from it.
   virtual std::int64_t CalendarSeconds() = 0;
 
-  // A modal message box with the caption as window title; returns the button pressed.
+  // A modal message box with the caption as window title and the text as plain
+  // text; returns the button pressed. A Yes/No question is answered only by
+  // its buttons, never by Escape or the close box (MessageBoxes.h).
   virtual QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon,
                                                   const QString& caption, const QString& text,
                                                   QMessageBox::StandardButtons buttons) = 0;

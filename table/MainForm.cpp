@@ -242,6 +242,9 @@ void TMainForm::BuildTray() {
   // Runs for typing and for every text the program sets; setting the same
   // text again emits nothing, as the handler expects.
   connect(BetEdit, &QLineEdit::textChanged, this, &TMainForm::BetEditChange);
+  // Return in the field deals as Alt+D does: through the Deal button, which
+  // does nothing while it is disabled, and its checks.
+  connect(BetEdit, &QLineEdit::returnPressed, this, [this] { Bet->click(); });
 
   TableHatch = widgets::MakePanel(*MoneyTabl, {0, 0, 115, 400}, look::Green, false, "TableHatch");
   SlidePic = widgets::MakePicture(*TableHatch, "SlidePic", {1, 1, 112, 398});

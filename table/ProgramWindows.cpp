@@ -25,8 +25,9 @@ ProgramWindows::ProgramWindows(Platform& platform, GameState& state) : platform_
       platform, state, [this] { ShowHelp(); }, table);
   exitDlg_ = std::make_unique<TExitDlg>(
       platform, state, [this, &platform] { ShowStatisticsWindow(platform, *statBox_); }, table);
-  // The splash is a window of its own, shown over the table from its creation.
-  logoBox_ = std::make_unique<TLogoBox>();
+  // The splash is a window of its own, shown over the table from its creation;
+  // it belongs to the table, so that the window system keeps it there.
+  logoBox_ = std::make_unique<TLogoBox>(table);
   decks_ = std::make_unique<TDecks>(state, table);
   about_ = std::make_unique<TAbout>(table);
   helpBox_ = std::make_unique<THelpBox>(table);

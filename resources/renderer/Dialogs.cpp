@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QRadialGradient>
 
+#include <utility>
+
 namespace velmora::art {
 
 namespace {
@@ -73,12 +75,12 @@ void PaintBankrupt(QPainter& painter, const Sources& sources) {
   PaintText(painter, QStringLiteral("Game Over"), Font(SerifFamily, 22, true),
             QRectF(4, 44, 220, 26), Qt::AlignCenter, QBrush(QColor(240, 30, 30)),
             QColor(255, 255, 255), 1.1);
-  // The good news, above the New Game button that covers 131..206 x 119..144.
+  // The good news, above the New Game button; its gold runs down each line.
   using namespace bankrupt;
-  PaintText(painter, CreditText, LetteringFont(), CreditBox, Qt::AlignCenter,
-            GoldBrush(QRectF(0, 78, 1, 15)), QColor(0, 30, 0), LetteringOutline);
-  PaintText(painter, ApprovedText, LetteringFont(), ApprovedBox, Qt::AlignCenter,
-            GoldBrush(QRectF(0, 96, 1, 15)), QColor(0, 30, 0), LetteringOutline);
+  for (const auto& [text, box] : {std::pair{CreditText, CreditBox}, {ApprovedText, ApprovedBox}}) {
+    PaintText(painter, text, LetteringFont(), box, Qt::AlignCenter,
+              GoldBrush(QRectF(0, box.top() + 2, 1, 15)), QColor(0, 30, 0), LetteringOutline);
+  }
 }
 
 void PaintStatistics(QPainter& painter, const Sources& sources) {

@@ -63,6 +63,9 @@ QFrame* MakeBestHandPanel(QWidget& page, int top, const QString& titleName, cons
   }
   best = MakeLabel(*panel, bestName, QString(), {4, 58, RightPanelWidth - 8, 44}, look::Aqua,
                    TextFont(), Qt::AlignHCenter | Qt::AlignTop);
+  // A hand's name is two short lines; the text for a rank no hand can have,
+  // read from a damaged file, is one long line and must still be read whole.
+  best->setWordWrap(true);
   return panel;
 }
 

@@ -1,4 +1,5 @@
-// The welcome, logo, bankrupt and deck dialogs driven as a player would.
+// The welcome, logo, bankrupt and deck dialogs and the message boxes driven
+// as a player would.
 #include "Decks.h"
 #include "ExitDlg.h"
 #include "FakePlatform.h"
@@ -6,6 +7,7 @@
 #include "IntroDlg.h"
 #include "LogoBox.h"
 #include "Look.h"
+#include "MessageBoxes.h"
 
 #include <QtTest/qtestspontaneevent.h>
 #include <QCheckBox>
@@ -13,9 +15,11 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTimer>
 #include <QtTest>
 
 #include <tuple>
@@ -33,15 +37,22 @@ T& Child(QWidget& parent, const QString& name) {
   return *child;
 }
 
-// A player's action: a key, a letter typed, the close box, a double click
-// ("2x" before the component's name) or a click.
+// A player's action: a key, a letter typed, closing by the program ("close")
+// or by the window system ("closeBox"), a double click ("2x" before the
+// component's name) or a click.
 void Act(QDialog& dialog, const QString& action) {
+  QWidget* const focused = dialog.focusWidget() != nullptr ? dialog.focusWidget() : &dialog;
   if (action.size() == 1) {
-    QTest::keyClicks(dialog.focusWidget(), action);
+    QTest::keyClicks(focused, action);
   } else if (action == "Return" || action == "Escape") {
-    QTest::keyClick(dialog.focusWidget(), action == "Return" ? Qt::Key_Return : Qt::Key_Escape);
+    QTest::keyClick(focused, action == "Return" ? Qt::Key_Return : Qt::Key_Escape);
   } else if (action == "close") {
     dialog.close();
+  } else if (action == "closeBox") {
+    // The window system's request, which the program's own close() is not.
+    QCloseEvent request;
+    QSpontaneKeyEvent::setSpontaneous(&request);
+    qApp->notify(&dialog, &request);
   } else if (action.startsWith("2x")) {
     QTest::mouseDClick(&Child(dialog, action.mid(2)), Qt::LeftButton);
   } else {
@@ -73,6 +84,8 @@ class DialogsBasicTest : public QObject {
   void decks();
   void logoBox();
   void buttonCaptionsFit();
+  void placesOverOtherControls();
+  void messageBoxes();
 };
 
 // The caption of every radio button and check box fits the room its style
@@ -98,6 +111,74 @@ void DialogsBasicTest::buttonCaptionsFit() {
           QFontMetricsF(button->font(), button).horizontalAdvance(button->text().trimmed());
       QVERIFY2(needed <= room.width(), qPrintable(button->text()));
     }
+  }
+}
+
+// Controls whose place is easily taken from the wrong corner, in the
+// dialog's own coordinates: the bank buttons inside their group, and New
+// Game, which lies over the bankrupt picture without belonging to its panel.
+void DialogsBasicTest::placesOverOtherControls() {
+  FakePlatform platform;
+  GameState state;
+  velmora::TIntroDlg welcome(platform, state);
+  velmora::TExitDlg bankrupt(platform, state, [] {});
+  const std::tuple<QDialog*, QString, QRect> places[] = {
+      {&welcome, "RBbank0", {24, 96, 65, 17}},       {&welcome, "RBbank1", {24, 112, 57, 17}},
+      {&welcome, "RBbank2", {24, 128, 65, 17}},      {&welcome, "RandDeckChk", {296, 144, 80, 17}},
+      {&bankrupt, "NewGameBtn", {133, 124, 75, 25}},
+  };
+  for (const auto& [dialog, name, place] : places) {
+    QWidget& control = Child(*dialog, name);
+    QCOMPARE(QRect(control.mapTo(dialog, QPoint(0, 0)), control.size()), place);
+  }
+  // New Game lies over the picture, not under it.
+  QCOMPARE(bankrupt.childAt(170, 136), &Child(bankrupt, "NewGameBtn"));
+}
+
+// The real message box: a Yes/No question, whose No may cost the game's
+// statistics, is answered only by its buttons; with a Cancel button Escape
+// and the close box mean Cancel; a lone OK takes them. A file's name is
+// shown as written, never as markup that sizes or styles the box.
+void DialogsBasicTest::messageBoxes() {
+  using Box = QMessageBox;
+  // The buttons, the player's tries and what each left: "open" or the answer.
+  const std::tuple<Box::StandardButtons, QStringList, QString> boxes[] = {
+      {Box::Yes | Box::No, {"Escape", "closeBox", "No"}, "open,open,No"},
+      {Box::Yes | Box::No, {"closeBox", "Escape", "Yes"}, "open,open,Yes"},
+      {Box::Yes | Box::No | Box::Cancel, {"Escape"}, "Cancel"},
+      {Box::Yes | Box::No | Box::Cancel, {"closeBox"}, "Cancel"},
+      {Box::Ok, {"Escape"}, "Ok"},
+  };
+  const QString text = "/tmp/<img width=20000 height=20000 src=x><b>k</b>.vlm already exists.";
+  const QMetaEnum names = QMetaEnum::fromType<Box::StandardButtons>();
+  for (const auto& [buttons, tries, outcome] : boxes) {
+    QStringList seen;
+    bool plain = false;
+    QTimer::singleShot(0, [&, &tries = tries] {
+      auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
+      for (const QLabel* label : box->findChildren<QLabel*>()) {
+        plain = plain || (label->text() == text && label->textFormat() == Qt::PlainText);
+      }
+      plain = plain && box->width() < 1000 && box->height() < 400;
+      for (const QString& action : tries) {
+        if (action.front().isUpper() && action != "Escape") {
+          box->button(Box::StandardButton(names.keyToValue(qPrintable(action))))->click();
+        } else {
+          Act(*box, action);
+        }
+        if (box->isVisible()) {
+          seen << "open";
+        }
+      }
+      if (box->isVisible()) {
+        box->done(Box::Abort);  // so that a failing row cannot hang the test
+      }
+    });
+    const Box::StandardButton answer = velmora::RunMessageBox(
+        nullptr, Box::Question, "Overwrite Existing Stat File", text, buttons);
+    seen << names.valueToKey(answer);
+    QCOMPARE(seen.join(','), outcome);
+    QVERIFY(plain);
   }
 }
 
@@ -250,12 +331,15 @@ void DialogsBasicTest::decks() {
     QVERIFY2(accepted == (changed || actions.endsWith("OKBtn")), row);
     QVERIFY2(state.RandomizeDeck == randomize && state.DeckBackId == back, row);
     QVERIFY2(randomize || !changed || framed == std::vector<int>{back - 60}, row);
-    // Opened again, the highlight and the tick come from the game, not the last visit.
+    // Opened again, the highlight and the tick come from the game, not the
+    // last visit, and Return means OK whatever was clicked then.
     platform.onModal = [&](QDialog& d) {
       QCOMPARE(RedFrames(d), std::vector<int>{back - 60});
       QCOMPARE(Child<QCheckBox>(d, "RandDeckChk").isChecked(), randomize);
+      Act(d, "Return");
     };
-    platform.RunModal(dlg);
+    QVERIFY2(platform.RunModal(dlg) == QDialog::Accepted, row);
+    QVERIFY2(state.RandomizeDeck == randomize && state.DeckBackId == back, row);
   }
 }
 

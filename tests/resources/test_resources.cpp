@@ -258,17 +258,21 @@ class ResourcesTest : public QObject {
   }
 
   // The bankrupt dialog lays an olive bar over the picture's right-hand
-  // column; the lettering, outline included, must end left of it.
-  void BankruptLetteringEndsLeftOfTheDialogsBar() {
+  // column and its New Game button under the lettering; the lettering,
+  // outline included, must end left of the one and above the other.
+  void BankruptLetteringClearsTheDialogsBarAndButton() {
     using namespace art::bankrupt;
     for (const auto& [text, box] :
          {std::pair{CreditText, CreditBox}, {ApprovedText, ApprovedBox}}) {
-      const QRectF inked = art::TextPath(text, LetteringFont(), box, Qt::AlignCenter)
-                               .boundingRect()
-                               .adjusted(-LetteringOutline, 0, LetteringOutline, 0);
+      const QRectF inked =
+          art::TextPath(text, LetteringFont(), box, Qt::AlignCenter)
+              .boundingRect()
+              .adjusted(-LetteringOutline, -LetteringOutline, LetteringOutline, LetteringOutline);
       QVERIFY2(inked.right() < DividerLeft - 1,
                qPrintable(QString("%1 reaches x %2").arg(text).arg(inked.right())));
       QVERIFY2(inked.left() > 106, qPrintable(text));  // clear of the gold card at the left
+      QVERIFY2(inked.bottom() < NewGameButton.top(),
+               qPrintable(QString("%1 reaches y %2").arg(text).arg(inked.bottom())));
     }
   }
 };

@@ -1,6 +1,6 @@
-// The player's cards marked by click or by the keys 1 to 5, with the king of
-// hearts that pulls faces meanwhile, and the Hint window that marks the draw
-// the player picks from it.
+// Return in the bet field, the player's cards marked by click or by the keys
+// 1 to 5, with the king of hearts that pulls faces meanwhile, and the Hint
+// window that marks the draw the player picks from it.
 #include "DiscardAdvice.h"
 #include "HintWindow.h"
 #include "TableHarness.h"
@@ -36,17 +36,19 @@ class TableAccessTest : public QObject {
     table.platform.seconds = SecondsFor(table.state, [](HandEngine&, const GameState& state) {
       return state.PlayerHand[4] == KingOfHearts;
     });
-    // Betting: the digits go into the bet field, which has the focus.
+    // Betting: the digits go into the bet field, which has the focus. Return
+    // there deals as the Deal button does, through its checks: with nothing
+    // bet yet it is refused and the field keeps the focus.
     form.HintClick();
+    PressKey(form, Qt::Key_Return);
+    QVERIFY(!form.DealDelay.isActive() && form.focusWidget() == form.BetEdit);
+    const std::vector<ShownMessage>& told = table.platform.messages;
+    QVERIFY(!told.empty() && told.back().text == "You must bet something..");
     PressKey(form, Qt::Key_1);
     PressKey(form, Qt::Key_5);
     QCOMPARE(form.BetEdit->text(), QString("15"));
-    // Return presses Deal or Draw when it has the focus, and only then.
     PressKey(form, Qt::Key_Return);
-    QVERIFY(!form.DealDelay.isActive());
-    form.Bet->setFocus();
-    PressKey(form, Qt::Key_Return);
-    QVERIFY(form.DealDelay.isActive());
+    QVERIFY(form.DealDelay.isActive() && table.state.LastBet == 15);
     table.Step();
     PressKey(form, Qt::Key_1);  // dealing
     form.HintClick();

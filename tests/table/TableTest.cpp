@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFontInfo>
+#include <QWindow>
 
 #include <algorithm>
 #include <iterator>
@@ -203,7 +204,11 @@ class TableTest : public QObject {
     const GameState& state = table.state;
     QString misnamed;
     table.afterStep = [&] { misnamed += NameMismatch(form, state); };
-    QVERIFY(form.isVisible() && table.windows->LogoBox().isVisible());
+    // The logo box is a window of the table's, over the table's centre.
+    const TLogoBox& logo = table.windows->LogoBox();
+    QVERIFY(form.isVisible() && logo.isVisible() && logo.isWindow());
+    QVERIFY(logo.windowHandle()->transientParent() == form.windowHandle());
+    QVERIFY((logo.frameGeometry().center() - form.frameGeometry().center()).manhattanLength() <= 1);
     // Nothing can be pressed yet: the hatch lies over the bills and the bet field.
     QVERIFY(form.Bet->isHidden() && !form.Bet->isEnabled() && form.Draw->isHidden());
     QVERIFY(form.MoneyTabl->isHidden() && form.DeckCard->isHidden() && !form.NewGame->isEnabled());

@@ -9,6 +9,7 @@
 #include "GameState.h"
 #include "HelpBox.h"
 #include "MainForm.h"
+#include "MessageBoxes.h"
 #include "ProgramWindows.h"
 #include "ScriptedPlatform.h"
 
@@ -29,6 +30,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace velmora {
@@ -289,8 +291,9 @@ class Session {
       Child<QAbstractButton>(dialog, "NewGameBtn").click();
     };
     platform_.onMessage = [this](const ShownMessage& message) {
-      QMessageBox box(message.icon, message.caption, message.text, message.buttons, &form_);
-      box.show();
+      const std::unique_ptr<QMessageBox> box =
+          MakeMessageBox(&form_, message.icon, message.caption, message.text, message.buttons);
+      box->show();
       shoot_.Screen("21-new-game-question");
     };
     Deal(QString::number(state_.Bank));

@@ -1,6 +1,7 @@
 // The statistics window driven through the fake platform: what each label
 // shows, the two modes, opening with its error reports, the clock, and the
 // working directory.
+#include "HandDescription.h"
 #include "Images.h"
 #include "StatClock.h"
 #include "StatsWindowGame.h"
@@ -122,6 +123,7 @@ class TestStatBox : public QObject {
   void savedGameIsViewedUntilTheCurrentIsAskedFor();
   void clockFitsInCommonLocales();
   void namesCannotTurnTheirLabelsAround();
+  void bestHandOfNoKnownRankIsReadWhole();
 };
 
 // Before the first hand and after three; the window is opened modally, and
@@ -244,6 +246,33 @@ void TestStatBox::savedGameIsViewedUntilTheCurrentIsAskedFor() {
   QCOMPARE(game.helpCalls, 2);
   game.box.findChild<QPushButton*>("OKBtn")->click();
   QVERIFY(!game.box.isVisible());
+}
+
+// A file whose best hands have categories no hand has: the reader lets it
+// through, and the long text that stands for such a rank is shown whole, on
+// as many lines as it needs, in both best-hand labels.
+void TestStatBox::bestHandOfNoKnownRankIsReadWhole() {
+  QTemporaryDir dir;
+  const QString odd = dir.filePath("odd.vlm");
+  Game game;
+  game.PlayThreeHands();
+  game.state.Statistics.PlayerBestRank[0] = 10;
+  game.state.Statistics.DealerBestRank[0] = -1;
+  QVERIFY(WriteFile(odd, game.FileFor()));
+  game.box.show();
+  game.platform.openAnswers = {odd};
+  game.Button("OpenSpBtn")->click();
+  QCOMPARE(Controls(game), ViewingControls(odd));
+  for (const char* name : {"plrBestLabl", "dlrBestLabl"}) {
+    const auto* label = game.box.findChild<QLabel*>(name);
+    QCOMPARE(label->text(), QString::fromUtf8(HandRankErrorText.data(), HandRankErrorText.size()));
+    // Measured as the label lays its text out.
+    const QRect room = label->contentsRect();
+    const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+    const QRect needed = QFontMetrics(label->font(), label)
+                             .boundingRect(room, int(label->alignment()) | wrap, label->text());
+    QVERIFY2(room.contains(needed), name);
+  }
 }
 
 // The live clock's date and time share one strip from its two ends: in
