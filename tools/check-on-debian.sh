@@ -227,6 +227,7 @@ host() {
   work=$(mktemp -d "$parent/velmora-check-$release.XXXXXX")
 
   trap cleanup EXIT
+  trap 'exit 130' INT TERM
 
   # The working tree as it is, without what git ignores (build folders).
   if git -C "$root" rev-parse --git-dir >/dev/null 2>&1; then
@@ -241,7 +242,9 @@ host() {
   log "checking $release in $work"
   # --pid --fork: when the script inside ends, every process it started (audio
   # and X servers included) ends with it, and the namespace's mounts go too.
-  unshare --mount --propagation private --pid --fork --mount-proc \
+  # --kill-child: and it ends when this script is stopped, since the first
+  # process of a namespace ignores a plain kill.
+  unshare --mount --propagation private --pid --fork --kill-child --mount-proc \
     "$root/tools/check-on-debian.sh" --inside "$release" "$mode" "$work"
   log "$release: all steps took $((SECONDS - start)) s"
 }
