@@ -63,12 +63,12 @@ pa_channel_position_t ServerPosition(int filePosition) {
 pa_channel_map SpeakerLayout(int channels, std::span<const int> filePositions) {
   pa_channel_map layout{};
   const auto count = static_cast<unsigned>(std::clamp(channels, 0, int{PA_CHANNELS_MAX}));
-  if (filePositions.size() != count) {
-    if (count == 1) {
-      pa_channel_map_init_mono(&layout);
-    } else {
-      pa_channel_map_init_extend(&layout, count, PA_CHANNEL_MAP_WAVEEX);
-    }
+  const bool named =
+      filePositions.size() == count && std::ranges::any_of(filePositions, [](int position) {
+        return ServerPosition(position) != PA_CHANNEL_POSITION_INVALID;
+      });
+  if (!named) {
+    pa_channel_map_init_extend(&layout, count, PA_CHANNEL_MAP_DEFAULT);
     return layout;
   }
   layout.channels = static_cast<std::uint8_t>(count);

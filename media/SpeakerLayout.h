@@ -11,10 +11,11 @@
 namespace velmora {
 
 // `filePositions` holds libsndfile's SF_CHANNEL_MAP_ value of each channel as
-// the file names them, or nothing when the file names none: then the channels
-// lie in the usual order of wave files (front left, front right, front
-// centre, low frequency, rear left, rear right, ...). Channels without a
-// speaker of their own, and those beyond the usual order, are auxiliary.
+// the file names them; channels it names no speaker for are auxiliary. When
+// the file names no speaker at all, the channels lie as the server lays out
+// that many by default (as paplay plays such a file): up to six on speakers,
+// the rest auxiliary. Auxiliary channels are not mixed into the speakers
+// there are.
 pa_channel_map SpeakerLayout(int channels, std::span<const int> filePositions);
 
 }  // namespace velmora
