@@ -48,8 +48,14 @@ std::unique_ptr<SoundFile> SoundFile::Open(const std::string& path) {
 SoundFile::SoundFile(std::unique_ptr<SNDFILE, Closer> file, const SF_INFO& info)
     : file_(std::move(file)),
       info_(info),
+      positions_(static_cast<std::size_t>(info.channels)),
       framesLeft_(info.frames),
-      block_(static_cast<std::size_t>(kBlockFrames * info.channels)) {}
+      block_(static_cast<std::size_t>(kBlockFrames * info.channels)) {
+  if (sf_command(file_.get(), SFC_GET_CHANNEL_MAP_INFO, positions_.data(),
+                 static_cast<int>(positions_.size() * sizeof(int))) != SF_TRUE) {
+    positions_.clear();
+  }
+}
 
 std::chrono::milliseconds SoundFile::Length() const {
   return std::chrono::milliseconds(info_.frames * 1000 / info_.samplerate);

@@ -28,6 +28,9 @@ class SoundFile {
 
   int SampleRate() const { return info_.samplerate; }
   int Channels() const { return info_.channels; }
+  // libsndfile's SF_CHANNEL_MAP_ value of each channel, or nothing when the
+  // file does not say which speaker a channel is for.
+  const std::vector<int>& ChannelPositions() const { return positions_; }
   std::chrono::milliseconds Length() const;
 
   // Goes back to the first sample; false when the file cannot.
@@ -45,6 +48,7 @@ class SoundFile {
 
   std::unique_ptr<SNDFILE, Closer> file_;
   SF_INFO info_;
+  std::vector<int> positions_;
   sf_count_t framesLeft_ = 0;
   std::vector<float> block_;
 };

@@ -4,11 +4,12 @@
 // are read and handed to the server a block at a time while the sound plays.
 // Playing blocks the calling thread until the last sample has left the
 // server's buffer and runs no event loop, so none of the table's timers can
-// fire while a sound plays; a server that stops taking samples ends the play
-// as a failure soon after the sound should have ended.
+// fire while a sound plays. A slow server is waited for (PulsePlayback.h):
+// only one that falls silent, or is later than kLongestDelay, fails the play.
 #include "PulsePlayback.h"
 #include "SoundFile.h"
 #include "SoundOutput.h"
+#include "SpeakerLayout.h"
 
 #include <chrono>
 #include <memory>
@@ -26,7 +27,7 @@ class PulseSoundStream final : public SoundStream {
       : file_(std::move(file)), playback_(std::move(playback)) {}
 
   bool Play() override {
-    const auto deadline = std::chrono::steady_clock::now() + file_->Length() + kServerPatience;
+    const auto limit = std::chrono::steady_clock::now() + file_->Length() + kLongestDelay;
     if (!file_->Rewind()) {
       return false;
     }
@@ -37,11 +38,11 @@ class PulseSoundStream final : public SoundStream {
       if (block_.empty()) {
         break;
       }
-      if (!playback_->Write(block_.data(), block_.size(), deadline)) {
+      if (!playback_->Write(block_.data(), block_.size(), limit)) {
         return false;
       }
     }
-    return playback_->Drain(deadline);
+    return playback_->Drain(limit);
   }
 
  private:
@@ -57,8 +58,9 @@ class SystemSoundOutput final : public SoundOutput {
     if (!file) {
       return nullptr;
     }
-    auto playback = PulsePlayback::Connect(file->SampleRate(), file->Channels(),
-                                           std::chrono::steady_clock::now() + kServerPatience);
+    auto playback = PulsePlayback::Connect(
+        file->SampleRate(), SpeakerLayout(file->Channels(), file->ChannelPositions()),
+        std::chrono::steady_clock::now() + kLongestDelay);
     if (!playback) {
       return nullptr;
     }

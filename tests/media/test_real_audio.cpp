@@ -1,7 +1,7 @@
 // Plays through a real PulseAudio server (tools/audio-server.sh starts one
 // with a silent sink) and listens to the sink's monitor to prove that the
 // sound arrived, at its own loudness, and that playing blocked for its length;
-// and what a missing or frozen server costs.
+// what a missing or frozen server costs, and that a slow one is waited for.
 #include "MediaPlayer.h"
 #include "PulsePlayback.h"
 #include "SoundOutput.h"
@@ -15,6 +15,8 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -34,9 +36,11 @@ std::pair<double, double> Measure(const QString& path) {
   return {file ? 1000.0 * static_cast<double>(read) / info.samplerate : 0, peak};
 }
 
-// 0.3 s of a 440 Hz sine at half of full scale.
-bool WriteSine(const QString& path, int format, int rate, int channels) {
-  SF_INFO info{0, rate, channels, SF_FORMAT_WAV | format, 0, 0};
+// 0.3 s of a 440 Hz sine at half of full scale, in every channel. A
+// WAVEFORMATEXTENSIBLE file (SF_FORMAT_WAVEX) names the channels' speakers.
+bool WriteSine(const QString& path, int format, int rate, int channels,
+               int container = SF_FORMAT_WAV) {
+  SF_INFO info{0, rate, channels, container | format, 0, 0};
   SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
   const sf_count_t count = rate * 3 / 10;
   std::vector<float> samples;
@@ -63,6 +67,26 @@ qint64 PlayTimed(velmora::TMediaPlayer& player) {
   const bool firedDuringPlay = fired;
   const bool firedAfterPlay = QTest::qWaitFor([&fired] { return fired; }, 1000);
   return played && !firedDuringPlay && firedAfterPlay ? milliseconds : -1;
+}
+
+// Runs pactl against the server PULSE_SERVER names; its output, or nothing
+// when it failed.
+std::optional<QString> Pactl(const QStringList& arguments) {
+  QProcess pactl;
+  pactl.start(QStandardPaths::findExecutable("pactl"), arguments);
+  if (!pactl.waitForFinished(5000) || pactl.exitStatus() != QProcess::NormalExit ||
+      pactl.exitCode() != 0) {
+    return std::nullopt;
+  }
+  return QString::fromUtf8(pactl.readAllStandardOutput());
+}
+
+bool SinkBecomes(const char* state) {
+  return QTest::qWaitFor(
+      [state] {
+        return Pactl({"list", "sinks", "short"}).value_or("").contains(state);
+      },
+      5000);
 }
 
 }  // namespace
@@ -95,6 +119,15 @@ class TestRealAudio : public QObject {
     for (const auto& [name, format, rate, channels] : formats) {
       const QString path = work_.filePath(QString(name) + ".wav");
       QVERIFY(WriteSine(path, format, rate, channels));
+      QTest::newRow(name) << path;
+    }
+    // More channels than the server has a layout of its own for, with their
+    // speakers named and without.
+    const std::tuple<const char*, int, int> surround[] = {{"7 channels", 7, SF_FORMAT_WAV},
+                                                          {"8 channels named", 8, SF_FORMAT_WAVEX}};
+    for (const auto& [name, channels, container] : surround) {
+      const QString path = work_.filePath(QString(name) + ".wav");
+      QVERIFY(WriteSine(path, SF_FORMAT_PCM_16, 48000, channels, container));
       QTest::newRow(name) << path;
     }
   }
@@ -159,7 +192,7 @@ class TestRealAudio : public QObject {
     QVERIFY(server > 0 && ::kill(server, SIGSTOP) == 0);
     {
       const auto resume = qScopeGuard([server] { ::kill(server, SIGCONT); });
-      // Mid-play: the sound lasts a second; the play fails once the patience is spent after it.
+      // Mid-play: the play fails once the server has been silent for its patience.
       clock.restart();
       QVERIFY(!opened->Play());
       QVERIFY2(clock.elapsed() < 1000 + patience + 1000,
@@ -172,6 +205,67 @@ class TestRealAudio : public QObject {
                qPrintable(QString("opening given up after %1 ms").arg(waited)));
     }
     QVERIFY(output->Open(bust) != nullptr);
+  }
+
+  // A server of its own, with nothing to keep its sink awake: the sink
+  // suspends after a second of quiet, and each new stream wakes it and
+  // starts about two seconds late (the null sink's block), as a hand's first
+  // sounds meet it. A server that answers is waited for, however late its
+  // sink wakes; one whose sink never plays costs the longest delay.
+  void aSinkThatSleepsIsWaitedFor() {
+    QTemporaryDir folder;
+    QProcess server;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", folder.path());
+    server.setProcessEnvironment(environment);
+    const QString socket = folder.filePath("native");
+    server.start(QStandardPaths::findExecutable("pulseaudio"),
+                 {"-n", "--daemonize=no", "--exit-idle-time=-1",
+                  "--load=module-native-protocol-unix socket=" + socket,
+                  "--load=module-null-sink sink_name=sleepy rate=44100 channels=2",
+                  "--load=module-suspend-on-idle timeout=1"});
+    qputenv("PULSE_SERVER", ("unix:" + socket).toUtf8());
+    const auto stop = qScopeGuard([&server] {
+      qunsetenv("PULSE_SERVER");
+      server.terminate();
+      server.waitForFinished(5000);
+    });
+    QVERIFY(QTest::qWaitFor([] { return Pactl({"info"}).has_value(); }, 5000));
+
+    const QDir sounds(QDir(VELMORA_RUN_DIR).filePath("sounds"));
+    const auto output = velmora::CreateSystemSoundOutput();
+    velmora::TMediaPlayer player(*output);
+    // A hand's first sounds, each meeting the sink asleep.
+    QVERIFY(SinkBecomes("SUSPENDED"));
+    player.SetFileName(sounds.filePath("shuffle.wav"));
+    QVERIFY(player.Open() && player.Play());
+    player.Close();
+    QVERIFY(SinkBecomes("SUSPENDED"));
+    player.SetFileName(sounds.filePath("cardflip.wav"));
+    QVERIFY(player.Open());
+    for (int card = 0; card < 3; ++card) {
+      QVERIFY2(player.Play(), qPrintable(QString("card %1").arg(card)));
+    }
+    // Held asleep while a stream is open, the sink wakes three seconds later.
+    QVERIFY(player.Open());
+    QVERIFY(Pactl({"suspend-sink", "sleepy", "1"}) && SinkBecomes("SUSPENDED"));
+    QElapsedTimer clock;
+    clock.start();
+    {
+      const std::jthread wake([] {
+        std::this_thread::sleep_for(std::chrono::seconds(3));
+        Pactl({"suspend-sink", "sleepy", "0"});
+      });
+      QVERIFY(player.Play());
+    }
+    QVERIFY2(clock.elapsed() >= 3000, qPrintable(QString("%1 ms").arg(clock.elapsed())));
+    // Never woken: the play fails once the longest delay has passed.
+    QVERIFY(Pactl({"suspend-sink", "sleepy", "1"}) && SinkBecomes("SUSPENDED"));
+    clock.restart();
+    QVERIFY(!player.Play());
+    const qint64 longest = velmora::kLongestDelay.count();
+    QVERIFY2(clock.elapsed() >= longest && clock.elapsed() < longest + 2000,
+             qPrintable(QString("failed after %1 ms").arg(clock.elapsed())));
   }
 
  private:

@@ -1,9 +1,10 @@
 // What a sound may cost the table: files far longer than the game's own
 // sounds are refused from their header alone, reading takes one block at a
-// time, and only plain files holding samples are opened. None of this needs
-// an audio server.
+// time, only plain files holding samples are opened, and the speakers a file
+// names are kept. None of this needs an audio server.
 #include "SoundFile.h"
 #include "SoundOutput.h"
+#include "SpeakerLayout.h"
 
 #include <QtTest>
 
@@ -113,6 +114,38 @@ class TestSoundLimits : public QObject {
                              "pipe.wav", "missing.wav", "Sounds äöü"}) {
       QVERIFY2(!open(name), name);
     }
+  }
+
+  // The speakers a file names for its channels reach the server: a 7.1
+  // file's side channels are mixed into the speakers there are, not left
+  // over as auxiliary channels that nothing plays.
+  void speakersAreTakenFromTheFile() {
+    QTemporaryDir dir;
+    // WAVE_FORMAT_EXTENSIBLE: front left, right, centre, low frequency,
+    // back left, right, side left, right; 16-bit PCM; one silent frame.
+    QFile file(dir.filePath("7.1.wav"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32{4 + 48 + 8 + 16};
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32{40} << quint16{0xFFFE} << quint16{8} << quint32{kRate} << quint32{kRate * 16}
+        << quint16{16} << quint16{16} << quint16{22} << quint16{16} << quint32{0x63F};
+    out.writeRawData("\x01\x00\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 16);
+    out.writeRawData("data", 4);
+    out << quint32{16} << quint64{0} << quint64{0};
+    file.close();
+
+    const auto sound = SoundFile::Open(QFile::encodeName(file.fileName()).toStdString());
+    QVERIFY(sound != nullptr);
+    const pa_channel_map layout =
+        velmora::SpeakerLayout(sound->Channels(), sound->ChannelPositions());
+    QCOMPARE(std::vector(layout.map, layout.map + layout.channels),
+             (std::vector{PA_CHANNEL_POSITION_FRONT_LEFT, PA_CHANNEL_POSITION_FRONT_RIGHT,
+                          PA_CHANNEL_POSITION_FRONT_CENTER, PA_CHANNEL_POSITION_LFE,
+                          PA_CHANNEL_POSITION_REAR_LEFT, PA_CHANNEL_POSITION_REAR_RIGHT,
+                          PA_CHANNEL_POSITION_SIDE_LEFT, PA_CHANNEL_POSITION_SIDE_RIGHT}));
   }
 };
 

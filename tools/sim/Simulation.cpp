@@ -54,7 +54,9 @@ SimResults Simulate(const SimOptions& options) {
   const Clock clock = [&second] { return second; };
   const auto started = std::chrono::steady_clock::now();
   const std::clock_t processorStarted = std::clock();
-  for (std::int64_t k = 0; k < options.hands; ++k, ++second) {
+  for (std::int64_t k = 0; k < options.hands; ++k) {
+    // Not counted on past the last hand: its second may be the last one there is.
+    second = options.startTime + k;
     const HandResult hand = PlayHand(table, clock, options.player, options.samples);
     ++results.hands;
     switch (hand.outcome) {

@@ -52,7 +52,9 @@ struct SimResults {
   double elapsedSeconds = 0;
 };
 
-// Plays options.hands hands from a fresh table.
+// Plays options.hands hands from a fresh table, hand k at second
+// options.startTime + k; ParseArguments refuses runs whose last second is
+// past the last one an int64 holds.
 SimResults Simulate(const SimOptions& options);
 
 }  // namespace velmora::sim

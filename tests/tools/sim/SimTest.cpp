@@ -107,6 +107,17 @@ class SimTest : public QObject {
     }
   }
 
+  // A run may end on the last second an int64 holds and start on the first
+  // (one hand more than fits is refused above).
+  void runsToTheEdgesOfTime() {
+    const std::pair<int, const char*> runs[] = {
+        {1, "9223372036854775807"}, {3, "9223372036854775805"}, {2, "-9223372036854775808"}};
+    for (const auto& [hands, start] : runs) {
+      const std::string line = "--json --hands " + std::to_string(hands) + " --start-time " + start;
+      QVERIFY2(RunWith(line).Json().value("hands").toInteger() == hands, line.c_str());
+    }
+  }
+
   void sameStartSameResults() {
     const auto withoutTimes = [](const std::string& start, std::int64_t now) {
       QJsonObject json = RunWith("--hands 2000 --json --start-time " + start, now).Json();
