@@ -452,13 +452,14 @@ class TableTest : public QObject {
       }
     };
     const QString folder = QDir::currentPath();
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-    form.activateWindow();
-#else
-    // Qt 6.4's offscreen platform leaves the application's active window
-    // unset after activateWindow(), and the menu's shortcuts need it.
+    // The menu's shortcuts need the application's active window, which the
+    // offscreen platform does not always set from activateWindow() (Qt 6.4
+    // never, Qt 6.8 not every time); Qt 6.5 deprecates the one call that sets
+    // it at once, without a replacement that does.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
     QApplication::setActiveWindow(&form);
-#endif
+    QT_WARNING_POP
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_F3);
     QVERIFY(!table.state.SoundOn && !form.Sound->isChecked());

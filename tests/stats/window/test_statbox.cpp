@@ -8,7 +8,6 @@
 
 #include <QFontMetricsF>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTextLayout>
 #include <QtTest>
@@ -114,6 +113,14 @@ bool DrawnInOrder(const QLabel& label, const QString& first, const QString& then
          line.cursorToX(static_cast<int>(text.lastIndexOf(then)));
 }
 
+// The live clock in the system's long time format: Qt 6.8's locale data
+// writes a narrow no-break space before AM and PM where older data has a blank.
+bool ShowsClock(const QString& shown, const QString& usualText) {
+  QString narrow = usualText;
+  narrow.replace(' ', QChar(0x202F));
+  return shown == usualText || shown == narrow;
+}
+
 }  // namespace
 
 class TestStatBox : public QObject {
@@ -174,10 +181,7 @@ void TestStatBox::savedGameIsViewedUntilTheCurrentIsAskedFor() {
   game.state.PlayerName = "WWWWWWWWWW";
   game.box.show();
   game.platform.seconds = MarchMorning;
-  // The system's own long time: Qt 6.8's locale data writes a narrow no-break
-  // space before "AM", older data a blank.
-  const QRegularExpression morning(QString("^9:08:00[ ") + QChar(0x202F) + "]AM$");
-  QTRY_VERIFY_WITH_TIMEOUT(morning.match(game.Text("TimeLabl")).hasMatch(), 3000);
+  QTRY_VERIFY_WITH_TIMEOUT(ShowsClock(game.Text("TimeLabl"), "9:08:00 AM"), 3000);
   QCOMPARE(game.Text("DateLabl"), QString("3/4/26"));
   game.platform.saveAnswers = {empty};
   game.Button("SaveSpBtn")->click();
@@ -238,7 +242,8 @@ void TestStatBox::savedGameIsViewedUntilTheCurrentIsAskedFor() {
   game.box.hide();
   game.box.show();
   QCOMPARE(Controls(game), CurrentControls);
-  ExpectTexts(game, "gameTotalLabl=4|TimeLabl=3:05:07 PM|DateLabl=12/31/99");
+  ExpectTexts(game, "gameTotalLabl=4|DateLabl=12/31/99");
+  QVERIFY(ShowsClock(game.Text("TimeLabl"), "3:05:07 PM"));
   QCOMPARE(game.box.findChild<QTabWidget*>("StatPages")->currentIndex(), 1);
 
   game.Button("HelpSpBtn")->click();
