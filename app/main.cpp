@@ -1,8 +1,8 @@
 // Velmora: five-card draw poker against the house.
-#include "ErrorReport.h"
-#include "GameState.h"
-#include "Platform.h"
-#include "ProgramWindows.h"
+#include "app/ErrorReport.h"
+#include "app/ProgramWindows.h"
+#include "hand/GameState.h"
+#include "media/Platform.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "CardNames.h"
+#include "cards/CardNames.h"
 
 namespace velmora {
 

@@ -1,7 +1,7 @@
 // The words a listener hears for a card: "Ace of Spades", "Deuce of Clubs".
 #pragma once
 
-#include "Cards.h"
+#include "cards/Cards.h"
 
 #include <string>
 

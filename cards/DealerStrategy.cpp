@@ -1,6 +1,6 @@
 // The house's fixed drawing rule.
-#include "Cards.h"
-#include "Discards.h"
+#include "cards/Cards.h"
+#include "cards/Discards.h"
 
 #include <utility>
 

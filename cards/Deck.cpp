@@ -1,5 +1,5 @@
 // The deck grid, the shuffle, the deal and the taking of replacement cards.
-#include "Cards.h"
+#include "cards/Cards.h"
 
 #include <array>
 #include <cstdint>

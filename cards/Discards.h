@@ -3,7 +3,7 @@
 // seat draw by the same rule.
 #pragma once
 
-#include "Cards.h"
+#include "cards/Cards.h"
 
 namespace velmora {
 

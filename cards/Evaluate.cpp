@@ -10,7 +10,7 @@
 // read off with single bit scans, the kickers come from small tables, and
 // the category follows from how many ranks are paired, tripled and
 // quadrupled. Flushes and straights, rare, are fixed up afterwards.
-#include "Cards.h"
+#include "cards/Cards.h"
 
 #include <bit>
 

@@ -1,10 +1,10 @@
-#include "About.h"
+#include "dialogs/About.h"
 
-#include "Images.h"
-#include "Look.h"
-#include "Widgets.h"
-#include "help/LicenseText.h"
-#include "help/Paragraphs.h"
+#include "dialogs/help/LicenseText.h"
+#include "dialogs/help/Paragraphs.h"
+#include "media/Images.h"
+#include "media/Look.h"
+#include "media/Widgets.h"
 
 #include <QFrame>
 #include <QLabel>

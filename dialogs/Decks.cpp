@@ -1,10 +1,10 @@
-#include "Decks.h"
+#include "dialogs/Decks.h"
 
-#include "ClickableImage.h"
-#include "GameState.h"
-#include "Images.h"
-#include "Look.h"
-#include "Widgets.h"
+#include "hand/GameState.h"
+#include "media/ClickableImage.h"
+#include "media/Images.h"
+#include "media/Look.h"
+#include "media/Widgets.h"
 
 #include <QCheckBox>
 #include <QFrame>

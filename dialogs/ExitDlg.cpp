@@ -1,9 +1,9 @@
-#include "ExitDlg.h"
+#include "dialogs/ExitDlg.h"
 
-#include "GameState.h"
-#include "Images.h"
-#include "Look.h"
-#include "Widgets.h"
+#include "hand/GameState.h"
+#include "media/Images.h"
+#include "media/Look.h"
+#include "media/Widgets.h"
 
 #include <QDir>
 #include <QFrame>

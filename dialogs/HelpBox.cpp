@@ -1,13 +1,13 @@
-#include "HelpBox.h"
+#include "dialogs/HelpBox.h"
 
-#include "ClickableImage.h"
-#include "Images.h"
-#include "Look.h"
-#include "Widgets.h"
-#include "help/HandRankExamples.h"
-#include "help/HelpTopics.h"
-#include "help/LicenseText.h"
-#include "help/Paragraphs.h"
+#include "dialogs/help/HandRankExamples.h"
+#include "dialogs/help/HelpTopics.h"
+#include "dialogs/help/LicenseText.h"
+#include "dialogs/help/Paragraphs.h"
+#include "media/ClickableImage.h"
+#include "media/Images.h"
+#include "media/Look.h"
+#include "media/Widgets.h"
 
 #include <QFrame>
 #include <QPushButton>

@@ -1,12 +1,12 @@
-#include "IntroDlg.h"
+#include "dialogs/IntroDlg.h"
 
-#include "CharacterCount.h"
-#include "ClickableImage.h"
-#include "GameState.h"
-#include "Images.h"
-#include "Look.h"
-#include "Platform.h"
-#include "Widgets.h"
+#include "hand/GameState.h"
+#include "media/ClickableImage.h"
+#include "media/Images.h"
+#include "media/Look.h"
+#include "media/Platform.h"
+#include "media/Widgets.h"
+#include "stats/CharacterCount.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
-#include "LogoBox.h"
+#include "dialogs/LogoBox.h"
 
-#include "Images.h"
-#include "Look.h"
+#include "media/Images.h"
+#include "media/Look.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -1,6 +1,6 @@
-#include "BetRules.h"
+#include "hand/BetRules.h"
 
-#include "BetText.h"
+#include "money/BetText.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "DrawRules.h"
+#include "hand/DrawRules.h"
 
 #include <algorithm>
 

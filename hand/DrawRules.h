@@ -2,7 +2,7 @@
 // one card kept is an ace. Any hand can be asked, not only the one in play.
 #pragma once
 
-#include "Cards.h"
+#include "cards/Cards.h"
 
 namespace velmora {
 

@@ -4,8 +4,8 @@
 // windows convert at their edge.
 #pragma once
 
-#include "Cards.h"
-#include "GameStatistics.h"
+#include "cards/Cards.h"
+#include "stats/GameStatistics.h"
 
 #include <array>
 #include <cstdint>

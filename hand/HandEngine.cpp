@@ -1,6 +1,6 @@
-#include "HandEngine.h"
+#include "hand/HandEngine.h"
 
-#include "Settlement.h"
+#include "money/Settlement.h"
 
 #include <algorithm>
 

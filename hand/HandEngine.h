@@ -6,10 +6,10 @@
 // the steps; the simulator plays them back to back.
 #pragma once
 
-#include "BetRules.h"
-#include "Cards.h"
-#include "DrawRules.h"
-#include "GameState.h"
+#include "cards/Cards.h"
+#include "hand/BetRules.h"
+#include "hand/DrawRules.h"
+#include "hand/GameState.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "ClickableImage.h"
+#include "media/ClickableImage.h"
 
 #include <QMetaMethod>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "DialogFolder.h"
+#include "media/DialogFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

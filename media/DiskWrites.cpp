@@ -1,4 +1,4 @@
-#include "DiskWrites.h"
+#include "media/DiskWrites.h"
 
 #include <cerrno>
 

@@ -1,6 +1,6 @@
-#include "FileDialogs.h"
+#include "media/FileDialogs.h"
 
-#include "DialogFolder.h"
+#include "media/DialogFolder.h"
 
 #include <QApplication>
 #include <QFileIconProvider>

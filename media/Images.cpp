@@ -5,9 +5,9 @@
 // device-independent pixels and a label stretching it shows it crisply.
 // Nothing is cached: each fetch reads the bitmap afresh from the resources.
 
-#include "Images.h"
+#include "media/Images.h"
 
-#include "Catalogue.h"
+#include "resources/Catalogue.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -4,7 +4,7 @@
 // size for dense screens.
 #pragma once
 
-#include "ImageIds.h"
+#include "resources/ImageIds.h"
 
 #include <QPixmap>
 

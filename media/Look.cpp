@@ -1,4 +1,4 @@
-#include "Look.h"
+#include "media/Look.h"
 
 #include <QGuiApplication>
 #include <QPalette>

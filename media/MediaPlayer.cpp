@@ -1,7 +1,7 @@
-#include "MediaPlayer.h"
+#include "media/MediaPlayer.h"
 
-#include "SoundFolder.h"
-#include "SoundOutput.h"
+#include "media/SoundFolder.h"
+#include "media/SoundOutput.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "MessageBoxes.h"
+#include "media/MessageBoxes.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
-#include "Platform.h"
+#include "media/Platform.h"
 
-#include "DiskWrites.h"
-#include "FileDialogs.h"
-#include "MessageBoxes.h"
-#include "SoundOutput.h"
+#include "media/DiskWrites.h"
+#include "media/FileDialogs.h"
+#include "media/MessageBoxes.h"
+#include "media/SoundOutput.h"
 
 #include <QApplication>
 #include <QDialog>

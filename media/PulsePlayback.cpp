@@ -1,4 +1,4 @@
-#include "PulsePlayback.h"
+#include "media/PulsePlayback.h"
 
 #include <pulse/pulseaudio.h>
 

@@ -1,4 +1,4 @@
-#include "ReplacementFile.h"
+#include "media/ReplacementFile.h"
 
 #include <cerrno>
 #include <random>

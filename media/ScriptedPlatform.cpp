@@ -1,6 +1,6 @@
-#include "ScriptedPlatform.h"
+#include "media/ScriptedPlatform.h"
 
-#include "DiskWrites.h"
+#include "media/DiskWrites.h"
 
 #include <QFileInfo>
 

@@ -4,8 +4,8 @@
 // answered from lists, no pauses, and sounds that open but play silently.
 #pragma once
 
-#include "Platform.h"
-#include "SoundOutput.h"
+#include "media/Platform.h"
+#include "media/SoundOutput.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "SoundFile.h"
+#include "media/SoundFile.h"
 
 #include <pulse/sample.h>
 

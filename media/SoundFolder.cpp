@@ -1,4 +1,4 @@
-#include "SoundFolder.h"
+#include "media/SoundFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "SpeakerLayout.h"
+#include "media/SpeakerLayout.h"
 
 #include <sndfile.h>
 

@@ -6,10 +6,10 @@
 // server's buffer and runs no event loop, so none of the table's timers can
 // fire while a sound plays. A slow server is waited for (PulsePlayback.h):
 // only one that falls silent, or is later than kLongestDelay, fails the play.
-#include "PulsePlayback.h"
-#include "SoundFile.h"
-#include "SoundOutput.h"
-#include "SpeakerLayout.h"
+#include "media/PulsePlayback.h"
+#include "media/SoundFile.h"
+#include "media/SoundOutput.h"
+#include "media/SpeakerLayout.h"
 
 #include <chrono>
 #include <memory>

@@ -1,7 +1,7 @@
-#include "Widgets.h"
+#include "media/Widgets.h"
 
-#include "ClickableImage.h"
-#include "Look.h"
+#include "media/ClickableImage.h"
+#include "media/Look.h"
 
 #include <QFrame>
 #include <QLabel>

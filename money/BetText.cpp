@@ -1,6 +1,6 @@
-#include "BetText.h"
+#include "money/BetText.h"
 
-#include "DecimalNumber.h"
+#include "money/DecimalNumber.h"
 
 namespace velmora {
 

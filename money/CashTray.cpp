@@ -1,4 +1,4 @@
-#include "CashTray.h"
+#include "money/CashTray.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "DecimalNumber.h"
+#include "money/DecimalNumber.h"
 
 #include <charconv>
 #include <system_error>

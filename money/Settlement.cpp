@@ -1,4 +1,4 @@
-#include "Settlement.h"
+#include "money/Settlement.h"
 
 #include <algorithm>
 

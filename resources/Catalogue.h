@@ -3,7 +3,7 @@
 // pictures, and the catalogue, which fetches them, so the two cannot disagree.
 #pragma once
 
-#include "ImageIds.h"
+#include "resources/ImageIds.h"
 
 #include <QSize>
 #include <QString>

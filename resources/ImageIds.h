@@ -3,7 +3,7 @@
 // renderer that draws the pictures and the catalogue that fetches them.
 #pragma once
 
-#include "Cards.h"
+#include "cards/Cards.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "CharacterCount.h"
+#include "stats/CharacterCount.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "GameStatistics.h"
+#include "stats/GameStatistics.h"
 
 #include <cstddef>
 

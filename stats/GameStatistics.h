@@ -2,7 +2,7 @@
 // wrap like the saved file expects; array indices are guarded.
 #pragma once
 
-#include "Cards.h"
+#include "cards/Cards.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "HandDescription.h"
+#include "stats/HandDescription.h"
 
 #include <algorithm>
 #include <optional>

@@ -2,7 +2,7 @@
 // hands: "Pair of Queens \n(Nine kicker)".
 #pragma once
 
-#include "Cards.h"
+#include "cards/Cards.h"
 
 #include <string>
 #include <string_view>

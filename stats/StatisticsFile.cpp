@@ -1,8 +1,8 @@
-#include "StatisticsFile.h"
+#include "stats/StatisticsFile.h"
 
-#include "CharacterCount.h"
-#include "DecimalNumber.h"
-#include "StatisticsFileLayout.h"
+#include "money/DecimalNumber.h"
+#include "stats/CharacterCount.h"
+#include "stats/StatisticsFileLayout.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

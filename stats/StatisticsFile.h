@@ -4,8 +4,8 @@
 // here are the exact contents and the validating reader.
 #pragma once
 
-#include "Cards.h"
-#include "GameStatistics.h"
+#include "cards/Cards.h"
+#include "stats/GameStatistics.h"
 
 #include <array>
 #include <cstdint>

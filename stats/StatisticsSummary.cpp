@@ -1,6 +1,6 @@
-#include "StatisticsSummary.h"
+#include "stats/StatisticsSummary.h"
 
-#include "HandDescription.h"
+#include "stats/HandDescription.h"
 
 #include <numeric>
 

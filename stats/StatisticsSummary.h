@@ -4,7 +4,7 @@
 // 32-bit arithmetic.
 #pragma once
 
-#include "StatisticsFile.h"
+#include "stats/StatisticsFile.h"
 
 #include <array>
 #include <string>

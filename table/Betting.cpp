@@ -1,14 +1,14 @@
 // Betting: the New Bet field checked at every change, the Deal button that
 // closes betting and starts the hand, the cash tray with its bills, and the
 // hatch that uncovers the tray once.
-#include "BetText.h"
-#include "CashTray.h"
-#include "ClickableImage.h"
-#include "GameState.h"
-#include "MainForm.h"
-#include "PictureNames.h"
-#include "Platform.h"
-#include "Settlement.h"
+#include "hand/GameState.h"
+#include "media/ClickableImage.h"
+#include "media/Platform.h"
+#include "money/BetText.h"
+#include "money/CashTray.h"
+#include "money/Settlement.h"
+#include "table/MainForm.h"
+#include "table/PictureNames.h"
 
 #include <QAction>
 #include <QFrame>

@@ -1,11 +1,11 @@
 // The game around the hands: the end of the splash and the welcome, New Game.
-#include "ClickableImage.h"
-#include "GameState.h"
-#include "IntroDlg.h"
-#include "LogoBox.h"
-#include "MainForm.h"
-#include "PictureNames.h"
-#include "Platform.h"
+#include "dialogs/IntroDlg.h"
+#include "dialogs/LogoBox.h"
+#include "hand/GameState.h"
+#include "media/ClickableImage.h"
+#include "media/Platform.h"
+#include "table/MainForm.h"
+#include "table/PictureNames.h"
 
 #include <QAction>
 #include <QFrame>

@@ -1,10 +1,10 @@
 // The H key while the player chooses discards: the Hint window, whose
 // choice marks exactly its cards, as clicks on them would.
-#include "DiscardAdvice.h"
-#include "GameState.h"
-#include "HintWindow.h"
-#include "MainForm.h"
-#include "Platform.h"
+#include "advice/DiscardAdvice.h"
+#include "hand/GameState.h"
+#include "media/Platform.h"
+#include "table/HintWindow.h"
+#include "table/MainForm.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
-#include "HintWindow.h"
+#include "table/HintWindow.h"
 
-#include "Look.h"
+#include "media/Look.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -3,8 +3,8 @@
 // best at first), Enter takes it and Escape leaves the hand as it is.
 #pragma once
 
-#include "Cards.h"
-#include "DiscardAdvice.h"
+#include "advice/DiscardAdvice.h"
+#include "cards/Cards.h"
 
 #include <QDialog>
 

@@ -1,20 +1,20 @@
 // The table's construction: components at their places at 96 dpi, the menu,
 // the timers and the start state, and the menu items that open other windows.
-#include "MainForm.h"
+#include "table/MainForm.h"
 
-#include "About.h"
-#include "ClickableImage.h"
-#include "Decks.h"
-#include "GameState.h"
-#include "HelpBox.h"
-#include "HintWindow.h"
-#include "Images.h"
-#include "Look.h"
-#include "PictureNames.h"
-#include "Platform.h"
-#include "SpokenLabel.h"
-#include "StatBox.h"
-#include "Widgets.h"
+#include "dialogs/About.h"
+#include "dialogs/Decks.h"
+#include "dialogs/HelpBox.h"
+#include "hand/GameState.h"
+#include "media/ClickableImage.h"
+#include "media/Images.h"
+#include "media/Look.h"
+#include "media/Platform.h"
+#include "media/Widgets.h"
+#include "statswindow/StatBox.h"
+#include "table/HintWindow.h"
+#include "table/PictureNames.h"
+#include "table/SpokenLabel.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -7,10 +7,10 @@
 // last step and enables the next, so one step of a hand is pending at a time.
 #pragma once
 
-#include "Cards.h"
-#include "HandEngine.h"
-#include "MediaPlayer.h"
-#include "SpokenLabel.h"
+#include "cards/Cards.h"
+#include "hand/HandEngine.h"
+#include "media/MediaPlayer.h"
+#include "table/SpokenLabel.h"
 
 #include <QMainWindow>
 #include <QTimer>

@@ -1,7 +1,7 @@
-#include "PictureNames.h"
+#include "table/PictureNames.h"
 
-#include "CardNames.h"
-#include "Images.h"
+#include "cards/CardNames.h"
+#include "media/Images.h"
 
 #include <QLabel>
 #include <QLocale>

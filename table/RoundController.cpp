@@ -1,12 +1,12 @@
 // One hand from the deal to the reveal of the dealer's cards: the deal
 // animation, the player's discards and draw, the dealer's draw and refill,
 // and the king of hearts that pulls faces while it lies on the table.
-#include "ClickableImage.h"
-#include "GameState.h"
-#include "Images.h"
-#include "MainForm.h"
-#include "PictureNames.h"
-#include "Platform.h"
+#include "hand/GameState.h"
+#include "media/ClickableImage.h"
+#include "media/Images.h"
+#include "media/Platform.h"
+#include "table/MainForm.h"
+#include "table/PictureNames.h"
 
 #include <QAction>
 #include <QKeyEvent>

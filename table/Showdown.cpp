@@ -1,9 +1,9 @@
 // The showdown: both final hands ranked and recorded, the pot settled, the
 // outcome named, then betting reopens or the player is bankrupt.
-#include "ExitDlg.h"
-#include "GameState.h"
-#include "MainForm.h"
-#include "Platform.h"
+#include "dialogs/ExitDlg.h"
+#include "hand/GameState.h"
+#include "media/Platform.h"
+#include "table/MainForm.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "SpokenLabel.h"
+#include "table/SpokenLabel.h"
 
 #include <QAccessibleWidget>
 

@@ -1,9 +1,9 @@
 // What a screen reader meets at the table besides the pictures' names: what
 // each message line and card place is, the status line by its role, and
 // spoken marks.
-#include "ClickableImage.h"
-#include "MainForm.h"
-#include "SpokenLabel.h"
+#include "media/ClickableImage.h"
+#include "table/MainForm.h"
+#include "table/SpokenLabel.h"
 
 #include <array>
 #include <utility>

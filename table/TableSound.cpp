@@ -1,8 +1,8 @@
 // The table's sound requests. Each group of steps that names a file is one
 // protected unit: if opening or playing fails, the file is let go and sound is
 // switched off, and the game goes on silently until the player switches it on.
-#include "GameState.h"
-#include "MainForm.h"
+#include "hand/GameState.h"
+#include "table/MainForm.h"
 
 #include <QAction>
 

@@ -29,7 +29,7 @@ target="$out/fuzz-stats-reader"
 echo "Building $target with $cxx"
 "$cxx" -std=c++20 -g -O1 -Wall -Wextra -Wpedantic -Werror \
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-  -I"$root/stats" -I"$root/cards" -I"$root/money" \
+  -I"$root" \
   "$root/tests/stats/fuzz/StatisticsReaderFuzz.cpp" \
   "$root/stats/StatisticsFile.cpp" \
   "$root/stats/CharacterCount.cpp" \

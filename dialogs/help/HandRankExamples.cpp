@@ -1,4 +1,4 @@
-#include "HandRankExamples.h"
+#include "dialogs/help/HandRankExamples.h"
 
 namespace velmora::help {
 

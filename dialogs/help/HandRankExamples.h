@@ -1,7 +1,7 @@
 // The ten examples of the help window's "Hand Rankings" page, best hand first.
 #pragma once
 
-#include "Cards.h"
+#include "cards/Cards.h"
 
 #include <array>
 #include <string_view>

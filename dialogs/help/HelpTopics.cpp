@@ -1,6 +1,6 @@
-#include "HelpTopics.h"
+#include "dialogs/help/HelpTopics.h"
 
-#include "LicenseText.h"
+#include "dialogs/help/LicenseText.h"
 
 #include <array>
 

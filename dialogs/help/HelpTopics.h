@@ -1,7 +1,7 @@
 // The prose of the help window's ten topics.
 #pragma once
 
-#include "Paragraphs.h"
+#include "dialogs/help/Paragraphs.h"
 
 #include <span>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "LicenseText.h"
+#include "dialogs/help/LicenseText.h"
 
 namespace velmora::help {
 

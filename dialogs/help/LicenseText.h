@@ -2,7 +2,7 @@
 // start panel and licence topic and by the about box.
 #pragma once
 
-#include "Paragraphs.h"
+#include "dialogs/help/Paragraphs.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
-#include "Paragraphs.h"
+#include "dialogs/help/Paragraphs.h"
 
-#include "Look.h"
+#include "media/Look.h"
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>

@@ -6,7 +6,7 @@
 // 2, 10 and the picture 2, 5 inside it): the lettering must end above it.
 #pragma once
 
-#include "Paint.h"
+#include "resources/renderer/Paint.h"
 
 #include <QRectF>
 #include <QString>

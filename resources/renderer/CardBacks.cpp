@@ -1,9 +1,9 @@
 // The ten card backs: a scene inside a white margin, framed like a card.
 
-#include "BackScenes.h"
-#include "Catalogue.h"
-#include "Paint.h"
-#include "Pictures.h"
+#include "resources/Catalogue.h"
+#include "resources/renderer/BackScenes.h"
+#include "resources/renderer/Paint.h"
+#include "resources/renderer/Pictures.h"
 
 #include <QPainter>
 

@@ -1,11 +1,11 @@
 // The 52 faces come from the installed standard deck; the laughing king and
 // the table window's icon are made from its king of hearts.
 
-#include "Catalogue.h"
-#include "KingFace.h"
-#include "Paint.h"
-#include "Pictures.h"
-#include "Sources.h"
+#include "resources/Catalogue.h"
+#include "resources/renderer/KingFace.h"
+#include "resources/renderer/Paint.h"
+#include "resources/renderer/Pictures.h"
+#include "resources/renderer/Sources.h"
 
 #include <QImage>
 #include <QPainter>

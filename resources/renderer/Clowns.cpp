@@ -1,8 +1,8 @@
 // The clown backs: the title back with one big laughing clown, and two clowns
 // in front of a crowd.
 
-#include "BackScenes.h"
-#include "Paint.h"
+#include "resources/renderer/BackScenes.h"
+#include "resources/renderer/Paint.h"
 
 #include <QPainter>
 #include <QRadialGradient>

@@ -1,10 +1,10 @@
 // The pictures of the bankrupt dialog and of the statistics window.
 
-#include "BankruptLettering.h"
-#include "Catalogue.h"
-#include "Paint.h"
-#include "Pictures.h"
-#include "Sources.h"
+#include "resources/Catalogue.h"
+#include "resources/renderer/BankruptLettering.h"
+#include "resources/renderer/Paint.h"
+#include "resources/renderer/Pictures.h"
+#include "resources/renderer/Sources.h"
 
 #include <QLinearGradient>
 #include <QPainter>

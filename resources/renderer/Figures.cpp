@@ -1,9 +1,9 @@
 // The backs with figures and buildings: the cowboy on the bucking horse, the
 // pigs at cards, the church in the storm and the Eiffel Tower.
 
-#include "BackScenes.h"
-#include "Paint.h"
-#include "Sources.h"
+#include "resources/renderer/BackScenes.h"
+#include "resources/renderer/Paint.h"
+#include "resources/renderer/Sources.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>

@@ -1,10 +1,10 @@
 // Small pictures: the help window's topic, hand-rank and heading markers, the
 // window icons, the statistics toolbar glyphs and the dialogs' icons.
 
-#include "Catalogue.h"
-#include "Paint.h"
-#include "Pictures.h"
-#include "Sources.h"
+#include "resources/Catalogue.h"
+#include "resources/renderer/Paint.h"
+#include "resources/renderer/Pictures.h"
+#include "resources/renderer/Sources.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,10 +1,10 @@
 // The logo of the splash and the about box: the title over a baize table with
 // chips and bills, a hand holding a royal flush, and the credits.
 
-#include "Catalogue.h"
-#include "Paint.h"
-#include "Pictures.h"
-#include "Sources.h"
+#include "resources/Catalogue.h"
+#include "resources/renderer/Paint.h"
+#include "resources/renderer/Pictures.h"
+#include "resources/renderer/Sources.h"
 
 #include <QLinearGradient>
 #include <QPainter>

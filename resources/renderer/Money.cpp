@@ -1,9 +1,9 @@
 // The bills of the cash tray: engraved banknotes in grey and green, and
 // strapped bundles of them with coloured paper bands.
 
-#include "Catalogue.h"
-#include "Paint.h"
-#include "Pictures.h"
+#include "resources/Catalogue.h"
+#include "resources/renderer/Paint.h"
+#include "resources/renderer/Pictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "Paint.h"
+#include "resources/renderer/Paint.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>

@@ -1,4 +1,4 @@
-#include "Render.h"
+#include "resources/renderer/Render.h"
 
 #include <QBuffer>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // recorded as an SVG document for the desktop's scalable icons.
 #pragma once
 
-#include "Pictures.h"
+#include "resources/renderer/Pictures.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,9 +1,9 @@
 // The backs with the sea in them: the lighthouse, the crags with the ship and
 // the bridge over the bay; plus the swirl of clouds seen from above.
 
-#include "BackScenes.h"
-#include "Paint.h"
-#include "Sources.h"
+#include "resources/renderer/BackScenes.h"
+#include "resources/renderer/Paint.h"
+#include "resources/renderer/Sources.h"
 
 #include <QImage>
 #include <QLinearGradient>

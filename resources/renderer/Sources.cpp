@@ -1,4 +1,4 @@
-#include "Sources.h"
+#include "resources/renderer/Sources.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

@@ -1,9 +1,9 @@
 // The table's fixed pictures: the deck stack, the mahogany cash tray with its
 // bet caption, the green hatch that covers it, and the frame of the bet field.
 
-#include "Catalogue.h"
-#include "Paint.h"
-#include "Pictures.h"
+#include "resources/Catalogue.h"
+#include "resources/renderer/Paint.h"
+#include "resources/renderer/Pictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>

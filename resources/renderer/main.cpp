@@ -3,10 +3,10 @@
 // the window icon for the desktop.
 // Usage: velmora_renderer <output folder> <card deck .svgz> <clip-art folder>
 
-#include "Catalogue.h"
-#include "Pictures.h"
-#include "Render.h"
-#include "Sources.h"
+#include "resources/Catalogue.h"
+#include "resources/renderer/Pictures.h"
+#include "resources/renderer/Render.h"
+#include "resources/renderer/Sources.h"
 
 #include <QDir>
 #include <QFile>

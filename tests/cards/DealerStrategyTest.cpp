@@ -1,7 +1,7 @@
 // The house's choice of cards to keep, its draw and the ace it shows.
-#include "Cards.h"
-#include "Discards.h"
-#include "HandCodes.h"
+#include "cards/Cards.h"
+#include "cards/Discards.h"
+#include "tests/support/HandCodes.h"
 
 #include <QTest>
 

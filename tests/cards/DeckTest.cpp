@@ -1,6 +1,6 @@
 // The generator, the shuffle, the deal and the draw from the deck, and the
 // whole first hand of the game's second one.
-#include "Cards.h"
+#include "cards/Cards.h"
 
 #include <QTest>
 

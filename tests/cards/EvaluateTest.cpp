@@ -1,6 +1,6 @@
 // Ranking and comparing hands, down to every one of the 2,598,960 hands.
-#include "Cards.h"
-#include "HandCodes.h"
+#include "cards/Cards.h"
+#include "tests/support/HandCodes.h"
 
 #include <QTest>
 

@@ -1,12 +1,12 @@
 // Where the dialogs open: centred on the screen by themselves, wherever their
 // opener stands, and left where they are when they come back from the task bar.
-#include "About.h"
-#include "Decks.h"
-#include "ExitDlg.h"
-#include "FakePlatform.h"
-#include "GameState.h"
-#include "HelpBox.h"
-#include "IntroDlg.h"
+#include "dialogs/About.h"
+#include "dialogs/Decks.h"
+#include "dialogs/ExitDlg.h"
+#include "dialogs/HelpBox.h"
+#include "dialogs/IntroDlg.h"
+#include "hand/GameState.h"
+#include "tests/support/FakePlatform.h"
 
 #include <QtTest/qtestspontaneevent.h>
 #include <QGuiApplication>

@@ -1,13 +1,13 @@
 // The welcome, logo, bankrupt and deck dialogs and the message boxes driven
 // as a player would.
-#include "Decks.h"
-#include "ExitDlg.h"
-#include "FakePlatform.h"
-#include "GameState.h"
-#include "IntroDlg.h"
-#include "LogoBox.h"
-#include "Look.h"
-#include "MessageBoxes.h"
+#include "dialogs/Decks.h"
+#include "dialogs/ExitDlg.h"
+#include "dialogs/IntroDlg.h"
+#include "dialogs/LogoBox.h"
+#include "hand/GameState.h"
+#include "media/Look.h"
+#include "media/MessageBoxes.h"
+#include "tests/support/FakePlatform.h"
 
 #include <QtTest/qtestspontaneevent.h>
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 // The help window and the about box, used the way a reader would: opening,
 // clicking links and icons, switching pages, closing and opening again.
-#include "About.h"
-#include "Cards.h"
-#include "HelpBox.h"
-#include "Images.h"
-#include "Look.h"
+#include "cards/Cards.h"
+#include "dialogs/About.h"
+#include "dialogs/HelpBox.h"
+#include "media/Images.h"
+#include "media/Look.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QLabel>

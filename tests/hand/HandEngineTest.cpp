@@ -2,9 +2,9 @@
 // their messages, a whole hand step by step with steps out of turn and
 // refused draws, the settlement of each outcome, New Game in every phase,
 // and the random card backs.
-#include "HandCodes.h"
-#include "HandEngine.h"
-#include "StatisticsFile.h"
+#include "hand/HandEngine.h"
+#include "stats/StatisticsFile.h"
+#include "tests/support/HandCodes.h"
 
 #include <QTest>
 

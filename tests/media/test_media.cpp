@@ -1,10 +1,10 @@
 // The table's sound player over the recording output, where it looks for
 // the sound files, and the real file dialogs of the statistics window.
-#include "DialogFolder.h"
-#include "FakePlatform.h"
-#include "MediaPlayer.h"
-#include "Platform.h"
-#include "SoundFolder.h"
+#include "media/DialogFolder.h"
+#include "media/MediaPlayer.h"
+#include "media/Platform.h"
+#include "media/SoundFolder.h"
+#include "tests/support/FakePlatform.h"
 
 #include <QApplication>
 #include <QDirIterator>

@@ -2,9 +2,9 @@
 // with a silent sink) and listens to the sink's monitor to prove that the
 // sound arrived, at its own loudness, and that playing blocked for its length;
 // what a missing or frozen server costs, and that a slow one is waited for.
-#include "MediaPlayer.h"
-#include "PulsePlayback.h"
-#include "SoundOutput.h"
+#include "media/MediaPlayer.h"
+#include "media/PulsePlayback.h"
+#include "media/SoundOutput.h"
 
 #include <QtTest>
 

@@ -2,9 +2,9 @@
 // sounds are refused from their header alone, reading takes one block at a
 // time, only plain files holding samples are opened, and the speakers a file
 // names are kept. None of this needs an audio server.
-#include "SoundFile.h"
-#include "SoundOutput.h"
-#include "SpeakerLayout.h"
+#include "media/SoundFile.h"
+#include "media/SoundOutput.h"
+#include "media/SpeakerLayout.h"
 
 #include <QtTest>
 

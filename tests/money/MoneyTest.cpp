@@ -1,8 +1,8 @@
 // The money rules on their own: what the bet field accepts, which bills the
 // tray offers for an amount, and the arithmetic of the pot and the bank.
-#include "BetText.h"
-#include "CashTray.h"
-#include "Settlement.h"
+#include "money/BetText.h"
+#include "money/CashTray.h"
+#include "money/Settlement.h"
 
 #include <QTest>
 

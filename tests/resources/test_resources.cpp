@@ -1,9 +1,9 @@
 // The picture catalogue: every picture present at its size in both
 // renderings, and the pictures telling apart what the game must tell apart.
 
-#include "BankruptLettering.h"
-#include "Catalogue.h"
-#include "Images.h"
+#include "media/Images.h"
+#include "resources/Catalogue.h"
+#include "resources/renderer/BankruptLettering.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The record's update rules over whole hands, as the table drives them.
-#include "GameStatistics.h"
-#include "HandCodes.h"
+#include "stats/GameStatistics.h"
+#include "tests/support/HandCodes.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 // The words of every category, the plural rule and the guarded lookups.
-#include "HandDescription.h"
+#include "stats/HandDescription.h"
 
 #include <QTest>
 

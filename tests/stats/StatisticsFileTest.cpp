@@ -1,8 +1,8 @@
 // The statistics file: the writer's lines, round trips, every rejection the
 // reader reports, reading from disk, and the figures shown for a record.
-#include "CharacterCount.h"
-#include "StatisticsFile.h"
-#include "StatisticsSummary.h"
+#include "stats/CharacterCount.h"
+#include "stats/StatisticsFile.h"
+#include "stats/StatisticsSummary.h"
 
 #include <QDir>
 #include <QTemporaryDir>

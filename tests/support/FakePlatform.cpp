@@ -1,6 +1,6 @@
-#include "FakePlatform.h"
+#include "tests/support/FakePlatform.h"
 
-#include "DiskWrites.h"
+#include "media/DiskWrites.h"
 
 #include <QFileInfo>
 

@@ -4,7 +4,7 @@
 // the sounds.
 #pragma once
 
-#include "ScriptedPlatform.h"
+#include "media/ScriptedPlatform.h"
 
 #include <deque>
 #include <optional>

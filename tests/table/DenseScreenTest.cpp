@@ -1,7 +1,7 @@
 // On a screen of twice the density every picture of the table is drawn from
 // its rendering at twice the size, pixel for pixel, not blown up from the
 // small one.
-#include "TableHarness.h"
+#include "tests/table/TableHarness.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -5,9 +5,9 @@
 //
 // Run through tools/accessibility-bus.sh, which provides the bus and the
 // display; without them the test skips.
-#include "CardNames.h"
-#include "DiscardAdvice.h"
-#include "TableHarness.h"
+#include "advice/DiscardAdvice.h"
+#include "cards/CardNames.h"
+#include "tests/table/TableHarness.h"
 
 #include <QApplication>
 #include <QJsonArray>

@@ -1,9 +1,9 @@
 // Return in the bet field, the player's cards marked by click or by the keys
 // 1 to 5, with the king of hearts that pulls faces meanwhile, and the Hint
 // window that marks the draw the player picks from it.
-#include "DiscardAdvice.h"
-#include "HintWindow.h"
-#include "TableHarness.h"
+#include "advice/DiscardAdvice.h"
+#include "table/HintWindow.h"
+#include "tests/table/TableHarness.h"
 
 #include <QKeyEvent>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "TableHarness.h"
+#include "tests/table/TableHarness.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -4,13 +4,13 @@
 // as the event loop fires them, only without the waiting.
 #pragma once
 
-#include "ClickableImage.h"
-#include "FakePlatform.h"
-#include "GameState.h"
-#include "HandEngine.h"
-#include "Images.h"
-#include "MainForm.h"
-#include "ProgramWindows.h"
+#include "app/ProgramWindows.h"
+#include "hand/GameState.h"
+#include "hand/HandEngine.h"
+#include "media/ClickableImage.h"
+#include "media/Images.h"
+#include "table/MainForm.h"
+#include "tests/support/FakePlatform.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -2,9 +2,9 @@
 // any moment with either answer and bankruptcies included: the statistics
 // saved after every action must read back as a valid file, and Deal must
 // be dead whenever a hand is under way.
-#include "ExitDlg.h"
-#include "StatisticsFile.h"
-#include "TableHarness.h"
+#include "dialogs/ExitDlg.h"
+#include "stats/StatisticsFile.h"
+#include "tests/table/TableHarness.h"
 
 #include <QPushButton>
 

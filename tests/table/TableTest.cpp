@@ -1,10 +1,10 @@
 // The table as a player meets it: start-up and the welcome, betting and the
 // cash tray, one hand step by step, the showdown, New Game, sound and Exit.
 // The rules behind what it shows are the hand engine's, tested there.
-#include "ExitDlg.h"
-#include "LogoBox.h"
-#include "PictureNames.h"
-#include "TableHarness.h"
+#include "dialogs/ExitDlg.h"
+#include "dialogs/LogoBox.h"
+#include "table/PictureNames.h"
+#include "tests/table/TableHarness.h"
 
 #include <QAction>
 #include <QCheckBox>

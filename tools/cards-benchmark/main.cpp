@@ -1,7 +1,7 @@
 // Time per hand of the evaluation over all 2,598,960 hands, counts and full
 // record included. On a shared machine run it with repetitions, e.g.
 // --benchmark_repetitions=5, and read the "_min" line: the least disturbed run.
-#include "Cards.h"
+#include "cards/Cards.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,8 +4,8 @@
 // fetched through the catalogue itself, as the game fetches them.
 // Usage: velmora_contact_sheet <output.png> [all|cards|backs|money|icons|fixed]
 
-#include "Catalogue.h"
-#include "Images.h"
+#include "media/Images.h"
+#include "resources/Catalogue.h"
 
 #include <QFont>
 #include <QGuiApplication>

@@ -5,13 +5,13 @@
 //
 // Usage: velmora-screenshots OUTPUT_FOLDER
 
-#include "Cards.h"
-#include "GameState.h"
-#include "HelpBox.h"
-#include "MainForm.h"
-#include "MessageBoxes.h"
-#include "ProgramWindows.h"
-#include "ScriptedPlatform.h"
+#include "app/ProgramWindows.h"
+#include "cards/Cards.h"
+#include "dialogs/HelpBox.h"
+#include "hand/GameState.h"
+#include "media/MessageBoxes.h"
+#include "media/ScriptedPlatform.h"
+#include "table/MainForm.h"
 
 #include <QAbstractButton>
 #include <QApplication>

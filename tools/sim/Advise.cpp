@@ -1,9 +1,9 @@
-#include "Advise.h"
+#include "tools/sim/Advise.h"
 
-#include "CardCodes.h"
-#include "CardNames.h"
-#include "DiscardAdvice.h"
-#include "PrintfText.h"
+#include "advice/DiscardAdvice.h"
+#include "cards/CardNames.h"
+#include "tools/sim/CardCodes.h"
+#include "tools/sim/PrintfText.h"
 
 #include <chrono>
 #include <cmath>

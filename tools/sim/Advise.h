@@ -2,7 +2,7 @@
 // chances against the house's rule, best first.
 #pragma once
 
-#include "Cards.h"
+#include "cards/Cards.h"
 
 #include <ostream>
 

@@ -1,6 +1,6 @@
-#include "CardCodes.h"
+#include "tools/sim/CardCodes.h"
 
-#include "CardNames.h"
+#include "cards/CardNames.h"
 
 #include <cctype>
 #include <optional>

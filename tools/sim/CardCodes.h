@@ -2,7 +2,7 @@
 // "TD" the ten of diamonds, "2C" the deuce of clubs.
 #pragma once
 
-#include "Cards.h"
+#include "cards/Cards.h"
 
 #include <string>
 #include <string_view>

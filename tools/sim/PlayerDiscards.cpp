@@ -1,7 +1,7 @@
-#include "PlayerDiscards.h"
+#include "tools/sim/PlayerDiscards.h"
 
-#include "DiscardAdvice.h"
-#include "Discards.h"
+#include "advice/DiscardAdvice.h"
+#include "cards/Discards.h"
 
 namespace velmora::sim {
 

@@ -1,8 +1,8 @@
 // How the player's seat chooses its discards under each strategy.
 #pragma once
 
-#include "Cards.h"
-#include "SimOptions.h"
+#include "cards/Cards.h"
+#include "tools/sim/SimOptions.h"
 
 namespace velmora::sim {
 

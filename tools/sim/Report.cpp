@@ -1,7 +1,7 @@
-#include "Report.h"
+#include "tools/sim/Report.h"
 
-#include "DiscardAdvice.h"
-#include "PrintfText.h"
+#include "advice/DiscardAdvice.h"
+#include "tools/sim/PrintfText.h"
 
 #include <algorithm>
 #include <cmath>

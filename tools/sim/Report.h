@@ -1,8 +1,8 @@
 // The simulator's two ways of reporting: a table for people, JSON for tools.
 #pragma once
 
-#include "SimOptions.h"
-#include "Simulation.h"
+#include "tools/sim/SimOptions.h"
+#include "tools/sim/Simulation.h"
 
 #include <ostream>
 #include <utility>

@@ -1,9 +1,9 @@
-#include "SimMain.h"
+#include "tools/sim/SimMain.h"
 
-#include "Advise.h"
-#include "Report.h"
-#include "SimOptions.h"
-#include "Simulation.h"
+#include "tools/sim/Advise.h"
+#include "tools/sim/Report.h"
+#include "tools/sim/SimOptions.h"
+#include "tools/sim/Simulation.h"
 
 namespace velmora::sim {
 

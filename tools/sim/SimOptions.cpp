@@ -1,6 +1,6 @@
-#include "SimOptions.h"
+#include "tools/sim/SimOptions.h"
 
-#include "CardCodes.h"
+#include "tools/sim/CardCodes.h"
 
 #include <charconv>
 #include <limits>

@@ -1,7 +1,7 @@
 // The simulator's command line.
 #pragma once
 
-#include "Cards.h"
+#include "cards/Cards.h"
 
 #include <cstdint>
 #include <optional>

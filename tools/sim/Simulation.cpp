@@ -1,7 +1,7 @@
-#include "Simulation.h"
+#include "tools/sim/Simulation.h"
 
-#include "PlayerDiscards.h"
-#include "Settlement.h"
+#include "money/Settlement.h"
+#include "tools/sim/PlayerDiscards.h"
 
 #include <chrono>
 #include <ctime>

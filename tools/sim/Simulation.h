@@ -1,10 +1,10 @@
 // Playing many hands between a player and the house, as the table deals them.
 #pragma once
 
-#include "Cards.h"
-#include "GameState.h"
-#include "HandEngine.h"
-#include "SimOptions.h"
+#include "cards/Cards.h"
+#include "hand/GameState.h"
+#include "hand/HandEngine.h"
+#include "tools/sim/SimOptions.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // velmora-sim: plays many hands against the house's rule and reports how
 // they went. See --help.
-#include "SimMain.h"
+#include "tools/sim/SimMain.h"
 
 #include <ctime>
 #include <iostream>

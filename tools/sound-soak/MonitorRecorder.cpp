@@ -1,4 +1,4 @@
-#include "MonitorRecorder.h"
+#include "tools/sound-soak/MonitorRecorder.h"
 
 #include <pulse/pulseaudio.h>
 #include <sndfile.h>

@@ -8,11 +8,11 @@
 //
 // Usage: velmora-sound-soak HANDS MONITOR_SOURCE RECORDING.wav
 
-#include "GameState.h"
-#include "MainForm.h"
-#include "MonitorRecorder.h"
-#include "ProgramWindows.h"
-#include "ScriptedPlatform.h"
+#include "app/ProgramWindows.h"
+#include "hand/GameState.h"
+#include "media/ScriptedPlatform.h"
+#include "table/MainForm.h"
+#include "tools/sound-soak/MonitorRecorder.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,9 +1,9 @@
-#include "StatsTool.h"
+#include "tools/stats/StatsTool.h"
 
-#include "CharacterCount.h"
-#include "StatisticsFile.h"
-#include "StatisticsSummary.h"
-#include "TerminalText.h"
+#include "stats/CharacterCount.h"
+#include "stats/StatisticsFile.h"
+#include "stats/StatisticsSummary.h"
+#include "tools/stats/TerminalText.h"
 
 #include <algorithm>
 #include <array>

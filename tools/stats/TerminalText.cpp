@@ -1,4 +1,4 @@
-#include "TerminalText.h"
+#include "tools/stats/TerminalText.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "StatsTool.h"
+#include "tools/stats/StatsTool.h"
 
 #include <iostream>
 

@@ -1,8 +1,8 @@
 // libFuzzer target for the statistics file reader: any bytes must be either
 // rejected with the reports the game can show or read into a record that
 // displays safely and, written out again, reads back the same.
-#include "StatisticsFile.h"
-#include "StatisticsSummary.h"
+#include "stats/StatisticsFile.h"
+#include "stats/StatisticsSummary.h"
 
 #include <cstdint>
 #include <cstdlib>

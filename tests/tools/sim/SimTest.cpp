@@ -1,9 +1,9 @@
 // The simulator's command line, its runs and its JSON report.
-#include "CardCodes.h"
-#include "DiscardAdvice.h"
-#include "SimMain.h"
-#include "SimOptions.h"
-#include "Simulation.h"
+#include "advice/DiscardAdvice.h"
+#include "tools/sim/CardCodes.h"
+#include "tools/sim/SimMain.h"
+#include "tools/sim/SimOptions.h"
+#include "tools/sim/Simulation.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 // velmora-stats over valid, damaged and missing files, and its usage errors.
-#include "StatisticsFile.h"
-#include "StatsTool.h"
-#include "TerminalText.h"
+#include "stats/StatisticsFile.h"
+#include "tools/stats/StatsTool.h"
+#include "tools/stats/TerminalText.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "IsolatedName.h"
+#include "statswindow/IsolatedName.h"
 
 #include <QChar>
 #include <QList>

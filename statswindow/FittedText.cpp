@@ -1,4 +1,4 @@
-#include "FittedText.h"
+#include "statswindow/FittedText.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -7,10 +7,10 @@
 // play it; every choice is played on the same orders (common random
 // numbers), which makes the differences between choices far sharper than
 // the chances themselves.
-#include "DiscardAdvice.h"
+#include "advice/DiscardAdvice.h"
 
-#include "CardNames.h"
-#include "DrawRules.h"
+#include "cards/CardNames.h"
+#include "hand/DrawRules.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,10 +1,10 @@
 // The statistics window driven through the fake platform: what each label
 // shows, the two modes, opening with its error reports, the clock, and the
 // working directory.
-#include "HandDescription.h"
-#include "Images.h"
-#include "StatClock.h"
-#include "StatsWindowGame.h"
+#include "media/Images.h"
+#include "stats/HandDescription.h"
+#include "statswindow/StatClock.h"
+#include "tests/statswindow/StatsWindowGame.h"
 
 #include <QFontMetricsF>
 #include <QPushButton>

@@ -6,8 +6,8 @@
 // The draw is chosen on the first deals and both draws are judged on later
 // ones, so the choice's luck does not flatter it. Playing whole hands
 // (velmora-sim --player best) answers the same question with far more noise.
-#include "DiscardAdvice.h"
-#include "Discards.h"
+#include "advice/DiscardAdvice.h"
+#include "cards/Discards.h"
 
 #include <cmath>
 #include <cstdio>

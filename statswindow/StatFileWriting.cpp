@@ -1,7 +1,7 @@
-#include "StatFileWriting.h"
+#include "statswindow/StatFileWriting.h"
 
-#include "Platform.h"
-#include "ReplacementFile.h"
+#include "media/Platform.h"
+#include "media/ReplacementFile.h"
 
 #include <QFile>
 #include <QFileInfo>

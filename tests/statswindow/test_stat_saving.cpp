@@ -4,8 +4,8 @@
 // killed before it could finish. Whatever happens, the file that was there
 // is kept byte for byte, no stray file is left for long, and the player is
 // told.
-#include "StatFileWriting.h"
-#include "StatsWindowGame.h"
+#include "statswindow/StatFileWriting.h"
+#include "tests/statswindow/StatsWindowGame.h"
 
 #include <QtTest>
 

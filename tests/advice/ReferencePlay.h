@@ -2,7 +2,7 @@
 // deals laid out as the table lays them and played by the table's own steps.
 #pragma once
 
-#include "Cards.h"
+#include "cards/Cards.h"
 
 #include <cstdint>
 

@@ -4,7 +4,7 @@
 // many random orders of the 47 unseen cards through every draw.
 #pragma once
 
-#include "Cards.h"
+#include "cards/Cards.h"
 
 #include <string>
 #include <vector>

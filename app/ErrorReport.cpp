@@ -1,6 +1,6 @@
-#include "ErrorReport.h"
+#include "app/ErrorReport.h"
 
-#include "Platform.h"
+#include "media/Platform.h"
 
 #include <QCoreApplication>
 #include <QString>

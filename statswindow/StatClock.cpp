@@ -1,4 +1,4 @@
-#include "StatClock.h"
+#include "statswindow/StatClock.h"
 
 #include <ctime>
 

@@ -1,7 +1,7 @@
 // Hands written as the cards' short codes ("AH KD 7C 4S 2D"), for tests.
 #pragma once
 
-#include "Cards.h"
+#include "cards/Cards.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "ReferencePlay.h"
+#include "tests/advice/ReferencePlay.h"
 
 #include <algorithm>
 #include <random>

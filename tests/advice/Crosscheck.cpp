@@ -2,9 +2,9 @@
 // every draw of a hand beside those of long runs of whole deals laid out and
 // played as the table does (ReferencePlay), with the gap in standard errors.
 // A tool for checking by hand, too slow for a test.
-#include "CardCodes.h"
-#include "DiscardAdvice.h"
-#include "ReferencePlay.h"
+#include "advice/DiscardAdvice.h"
+#include "tests/advice/ReferencePlay.h"
+#include "tools/sim/CardCodes.h"
 
 #include <chrono>
 #include <cmath>

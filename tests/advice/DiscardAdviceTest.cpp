@@ -1,10 +1,10 @@
 // The discard advisor: which draws it weighs, how it orders them, that its
 // figures repeat, and that they agree with whole deals played as the table
 // plays them.
-#include "DiscardAdvice.h"
-#include "DrawRules.h"
-#include "HandCodes.h"
-#include "ReferencePlay.h"
+#include "advice/DiscardAdvice.h"
+#include "hand/DrawRules.h"
+#include "tests/advice/ReferencePlay.h"
+#include "tests/support/HandCodes.h"
 
 #include <QTest>
 

@@ -2,8 +2,8 @@
 // by a complete new one that is already on the disk.
 #pragma once
 
-#include "GameStatistics.h"
-#include "StatisticsFile.h"
+#include "stats/GameStatistics.h"
+#include "stats/StatisticsFile.h"
 
 #include <QString>
 

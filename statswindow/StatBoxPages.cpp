@@ -1,8 +1,8 @@
 // The two pages of the statistics window: Summary and Accumulative.
-#include "Look.h"
-#include "StatBox.h"
-#include "StatisticsSummary.h"
-#include "Widgets.h"
+#include "media/Look.h"
+#include "media/Widgets.h"
+#include "stats/StatisticsSummary.h"
+#include "statswindow/StatBox.h"
 
 #include <QFontMetrics>
 #include <QFrame>

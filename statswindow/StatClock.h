@@ -1,7 +1,7 @@
 // The clock as the statistics window shows it and as a saved file stamps it.
 #pragma once
 
-#include "StatisticsFile.h"
+#include "stats/StatisticsFile.h"
 
 #include <QDateTime>
 #include <QLocale>

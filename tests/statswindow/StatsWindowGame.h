@@ -2,10 +2,10 @@
 // through the fake platform; and the files the window tests read and write.
 #pragma once
 
-#include "FakePlatform.h"
-#include "GameState.h"
-#include "StatBox.h"
-#include "StatisticsFile.h"
+#include "hand/GameState.h"
+#include "stats/StatisticsFile.h"
+#include "statswindow/StatBox.h"
+#include "tests/support/FakePlatform.h"
 
 #include <QAction>
 #include <QFile>

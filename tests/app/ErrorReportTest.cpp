@@ -1,7 +1,7 @@
 // An error nothing handles reaches the player as a stop box with its own
 // text, and the program ends with status 1; a normal run keeps its status.
-#include "ErrorReport.h"
-#include "FakePlatform.h"
+#include "app/ErrorReport.h"
+#include "tests/support/FakePlatform.h"
 
 #include <QCoreApplication>
 #include <QTest>

@@ -1,15 +1,15 @@
-#include "ProgramWindows.h"
+#include "app/ProgramWindows.h"
 
-#include "About.h"
-#include "Decks.h"
-#include "ExitDlg.h"
-#include "HelpBox.h"
-#include "IntroDlg.h"
-#include "LogoBox.h"
-#include "Look.h"
-#include "MainForm.h"
-#include "Platform.h"
-#include "StatBox.h"
+#include "dialogs/About.h"
+#include "dialogs/Decks.h"
+#include "dialogs/ExitDlg.h"
+#include "dialogs/HelpBox.h"
+#include "dialogs/IntroDlg.h"
+#include "dialogs/LogoBox.h"
+#include "media/Look.h"
+#include "media/Platform.h"
+#include "statswindow/StatBox.h"
+#include "table/MainForm.h"
 
 namespace velmora {
 
