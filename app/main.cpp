@@ -1,6 +1,7 @@
 // Velmora: five-card draw poker against the house.
 #include "app/ErrorReport.h"
 #include "app/ProgramWindows.h"
+#include "app/Version.h"
 #include "hand/GameState.h"
 #include "media/Platform.h"
 
@@ -40,7 +41,7 @@ int main(int argc, char* argv[]) {
   // The program's name in the task bar. Not the display name, which Qt would
   // append to every window title.
   QApplication::setApplicationName(QStringLiteral("Velmora 2.1"));
-  QApplication::setApplicationVersion(QStringLiteral("2.1"));
+  QApplication::setApplicationVersion(QString::fromLatin1(velmora::PackageVersion));
   // Names the menu entry, so that Wayland compositors match the window to it.
   QApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Velmora"));
   // A steady text cursor: a blinking one wakes the program twenty times a second

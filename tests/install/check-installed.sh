@@ -234,6 +234,15 @@ check_package() {
     fonts-liberation-sans-narrow fonts-dejavu-core fonts-linuxlibertine; do
     grep -Eq "(^|, |\| )$needed( |,|$)" <<<"$depends" || fail "the package does not depend on $needed: $depends"
   done
+
+  # The AppStream data and the manual pages name the package's own version.
+  local version page
+  version=$(dpkg-deb -f "$deb" Version)
+  grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$entry_name.metainfo.xml" ||
+    fail "the AppStream data has no release $version"
+  for page in "$prefix"/share/man/man*/*.gz; do
+    zcat "$page" | head -1 | grep -q " \"Velmora $version\" " || fail "$page does not name Velmora $version"
+  done
 }
 
 [ $# -ge 2 ] || {
