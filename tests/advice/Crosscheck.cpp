@@ -3,8 +3,8 @@
 // played as the table does (ReferencePlay), with the gap in standard errors.
 // A tool for checking by hand, too slow for a test.
 #include "advice/DiscardAdvice.h"
+#include "cards/CardCodes.h"
 #include "tests/advice/ReferencePlay.h"
-#include "tools/sim/CardCodes.h"
 
 #include <chrono>
 #include <cmath>
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: advice_crosscheck \"2C 7S AH 9H AC\" [deals per draw]\n");
     return 2;
   }
-  const sim::ParsedHand parsed = sim::ParseHand(argv[1]);
+  const ParsedHand parsed = ParseHand(argv[1]);
   if (!parsed.error.empty()) {
     std::fprintf(stderr, "advice_crosscheck: %s\n", parsed.error.c_str());
     return 2;

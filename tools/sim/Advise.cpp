@@ -1,8 +1,8 @@
 #include "tools/sim/Advise.h"
 
 #include "advice/DiscardAdvice.h"
+#include "cards/CardCodes.h"
 #include "cards/CardNames.h"
-#include "tools/sim/CardCodes.h"
 #include "tools/sim/PrintfText.h"
 
 #include <chrono>

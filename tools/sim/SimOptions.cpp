@@ -1,6 +1,6 @@
 #include "tools/sim/SimOptions.h"
 
-#include "tools/sim/CardCodes.h"
+#include "cards/CardCodes.h"
 
 #include <charconv>
 #include <limits>

@@ -1,5 +1,6 @@
 #include "tools/stats/StatsTool.h"
 
+#include "cards/CardCodes.h"
 #include "stats/CharacterCount.h"
 #include "stats/StatisticsFile.h"
 #include "stats/StatisticsSummary.h"
@@ -40,17 +41,6 @@ std::string PadLeft(const std::string& text, std::size_t width) {
 std::string OneLine(std::string text) {
   std::erase(text, '\n');
   return text;
-}
-
-// "QH" for the queen of hearts.
-std::string CardCode(Card card) {
-  if (card < 1 || card > 52) {
-    return "??";
-  }
-  constexpr std::string_view ranks = "23456789TJQKA";
-  constexpr std::string_view suits = "HDCS";
-  return {ranks[static_cast<std::size_t>(RankIndex(card))],
-          suits[static_cast<std::size_t>(SuitNumber(card) - 1)]};
 }
 
 std::string CardCodes(const Hand& hand) {

@@ -1,6 +1,6 @@
 // The simulator's command line, its runs and its JSON report.
 #include "advice/DiscardAdvice.h"
-#include "tools/sim/CardCodes.h"
+#include "cards/CardCodes.h"
 #include "tools/sim/SimMain.h"
 #include "tools/sim/SimOptions.h"
 #include "tools/sim/Simulation.h"
@@ -153,6 +153,8 @@ class SimTest : public QObject {
     const ParsedHand loose = ParseHand(" ah,10d  9c,ts\tqs ");
     QVERIFY(loose.error.empty());
     QCOMPARE(loose.hand, (Hand{13, 22, 34, 48, 50}));
+    // A damaged statistics file may hold numbers that are no card.
+    QVERIFY(CardCode(0) == "??" && CardCode(53) == "??");
   }
 
   void adviceTableAndJson() {

@@ -1,4 +1,4 @@
-#include "tools/sim/CardCodes.h"
+#include "cards/CardCodes.h"
 
 #include "cards/CardNames.h"
 
@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-namespace velmora::sim {
+namespace velmora {
 
 namespace {
 
@@ -18,16 +18,13 @@ char Upper(char letter) {
   return static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
 }
 
-std::optional<Card> CardOf(std::string_view code) {
-  std::string letters(code);
-  if (letters.size() == 3 && letters.starts_with("10")) {
-    letters = "T" + letters.substr(2);
-  }
-  if (letters.size() != 2) {
+std::optional<Card> CardOfCode(std::string_view code) {
+  const bool ten = code.size() == 3 && code.starts_with("10");
+  if (code.size() != 2 && !ten) {
     return std::nullopt;
   }
-  const auto rank = kRanks.find(Upper(letters[0]));
-  const auto suit = kSuits.find(Upper(letters[1]));
+  const auto rank = kRanks.find(ten ? 'T' : Upper(code.front()));
+  const auto suit = kSuits.find(Upper(code.back()));
   if (rank == kRanks.npos || suit == kSuits.npos) {
     return std::nullopt;
   }
@@ -37,6 +34,9 @@ std::optional<Card> CardOf(std::string_view code) {
 }  // namespace
 
 std::string CardCode(Card card) {
+  if (card < 1 || card > 52) {
+    return "??";
+  }
   return {kRanks[static_cast<std::size_t>(RankIndex(card))],
           kSuits[static_cast<std::size_t>(SuitNumber(card) - 1)]};
 }
@@ -60,20 +60,21 @@ ParsedHand ParseHand(std::string_view text) {
 
   ParsedHand parsed;
   if (codes.size() != 5) {
-    parsed.error = "a hand is five cards, not " + std::to_string(codes.size()) +
-                   " (for example \"2C 7S AH 9H AC\")";
+    parsed.error.append("a hand is five cards, not ")
+        .append(std::to_string(codes.size()))
+        .append(" (for example \"2C 7S AH 9H AC\")");
     return parsed;
   }
   for (std::size_t p = 0; p < 5; ++p) {
-    const std::optional<Card> card = CardOf(codes[p]);
+    const std::optional<Card> card = CardOfCode(codes[p]);
     if (!card) {
-      parsed.error = "'" + std::string(codes[p]) +
-                     "' is not a card (a rank 2-9, T, J, Q, K or A, then a suit C, D, H or S)";
+      parsed.error.append("'").append(codes[p]).append(
+          "' is not a card (a rank 2-9, T, J, Q, K or A, then a suit C, D, H or S)");
       return parsed;
     }
     for (std::size_t q = 0; q < p; ++q) {
       if (parsed.hand[q] == *card) {
-        parsed.error = "the " + CardName(*card) + " is in the hand twice";
+        parsed.error.append("the ").append(CardName(*card)).append(" is in the hand twice");
         return parsed;
       }
     }
@@ -82,4 +83,4 @@ ParsedHand ParseHand(std::string_view text) {
   return parsed;
 }
 
-}  // namespace velmora::sim
+}  // namespace velmora
