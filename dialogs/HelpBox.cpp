@@ -7,6 +7,7 @@
 #include "media/ClickableImage.h"
 #include "media/Images.h"
 #include "media/Look.h"
+#include "media/ToQString.h"
 #include "media/Widgets.h"
 
 #include <QFrame>
@@ -249,8 +250,7 @@ void THelpBox::BuildStartPanel() {
   const QFont legalFont = Underlined(look::MsSansSerif(11));
   for (const auto& [name, text, top] : {std::tuple{"LegalLabl1", help::LegalNotice, 298},
                                         std::tuple{"Label8", help::AllRightsReserved, 316}}) {
-    auto* label =
-        TextLabel<ClickableImage>(HandPanl, name, help::ToQString(text), legalFont, {0, top});
+    auto* label = TextLabel<ClickableImage>(HandPanl, name, ToQString(text), legalFont, {0, top});
     label->move((HandPanl->width() - label->width()) / 2, top);
     look::SetTextColour(*label, look::Purple);
     MakeClickable(*label, *this, &THelpBox::LicenseLablClick);
@@ -356,8 +356,8 @@ void THelpBox::ShowHandRank(int example) {
   ShowHelpRE->clear();
   HandRankRE->clear();
   HandPanl->hide();
-  RankStringLabl->setText(help::ToQString(rank.name));
-  TableLabl->setText(help::ToQString(rank.caption));
+  RankStringLabl->setText(ToQString(rank.name));
+  TableLabl->setText(ToQString(rank.caption));
   HandRankPanl->show();
   for (std::size_t i = 0; i < rankCards_.size(); ++i) {
     ShowImage(*rankCards_[i], CardImageId(rank.cards[i]));

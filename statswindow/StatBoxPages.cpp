@@ -1,5 +1,6 @@
 // The two pages of the statistics window: Summary and Accumulative.
 #include "media/Look.h"
+#include "media/ToQString.h"
 #include "media/Widgets.h"
 #include "stats/StatisticsSummary.h"
 #include "statswindow/StatBox.h"
@@ -38,10 +39,6 @@ constexpr int RightPanelWidth = 176;
 constexpr int CardStep = 17;
 constexpr int CardWidth = 25;
 constexpr int CardHeight = 30;
-
-QString Caption(std::string_view words) {
-  return QString::fromUtf8(words.data(), static_cast<qsizetype>(words.size()));
-}
 
 // One best-hand panel: title, five card corners and the hand's name.
 QFrame* MakeBestHandPanel(QWidget& page, int top, const QString& titleName, const QString& title,
@@ -163,7 +160,7 @@ QWidget* TStatBox::BuildAccumulativePage() {
     const CategoryRow& row = Categories[i];
     const int top = 38 + 16 * static_cast<int>(i);
     const auto index = static_cast<std::size_t>(row.category);
-    MakeLabel(*left, QString(), Caption(CategoryCaptions[index]), {6, top, 100, RowHeight},
+    MakeLabel(*left, QString(), ToQString(CategoryCaptions[index]), {6, top, 100, RowHeight},
               look::Black, text, Left);
     PlrCategoryLabl[index] =
         MakeLabel(*left, row.player, QString(), {96, top, 46, RowHeight}, look::Black, text, Right);
@@ -193,7 +190,7 @@ QWidget* TStatBox::BuildAccumulativePage() {
       "Dlr0CardsLabl", "Dlr1CardLabl", "Dlr2CardsLabl", "Dlr3CardsLabl", "Dlr4CardsLabl"};
   for (std::size_t i = 0; i < DrawCaptions.size(); ++i) {
     const int top = 38 + RowHeight * static_cast<int>(i);
-    MakeLabel(*right, QString(), Caption(DrawCaptions[i]), {12, top, 70, RowHeight}, look::White,
+    MakeLabel(*right, QString(), ToQString(DrawCaptions[i]), {12, top, 70, RowHeight}, look::White,
               text, Left);
     PlrDrawLabl[i] = MakeLabel(*right, PlayerDrawNames[i], QString(), {72, top, 46, RowHeight},
                                look::Aqua, text, Right);

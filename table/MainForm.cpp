@@ -10,6 +10,7 @@
 #include "media/Images.h"
 #include "media/Look.h"
 #include "media/Platform.h"
+#include "media/ToQString.h"
 #include "media/Widgets.h"
 #include "statswindow/StatBox.h"
 #include "table/HintWindow.h"
@@ -406,10 +407,7 @@ void TMainForm::ShowDeckCardBack() {
 }
 
 void TMainForm::ShowMessage(const TableMessage& message) {
-  ShowError(
-      platform_, this,
-      QString::fromUtf8(message.caption.data(), static_cast<qsizetype>(message.caption.size())),
-      QString::fromUtf8(message.text.data(), static_cast<qsizetype>(message.text.size())));
+  ShowError(platform_, this, ToQString(message.caption), ToQString(message.text));
 }
 
 void TMainForm::SetNameLabel(const QString& name) {

@@ -1,6 +1,7 @@
 #include "dialogs/help/Paragraphs.h"
 
 #include "media/Look.h"
+#include "media/ToQString.h"
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -20,10 +21,6 @@ QColor InkColour(Ink ink) {
       break;
   }
   return look::Black;
-}
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void AppendParagraphs(QTextEdit& view, std::span<const Paragraph> paragraphs,

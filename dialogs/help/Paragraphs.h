@@ -3,7 +3,6 @@
 #pragma once
 
 #include <qnamespace.h>
-#include <QString>
 
 #include <span>
 #include <string_view>
@@ -21,7 +20,6 @@ struct Paragraph {
 };
 
 QColor InkColour(Ink ink);
-QString ToQString(std::string_view text);
 
 // Adds each paragraph as a block of its own after what the view already shows.
 // An empty view gets the first paragraph in its one empty block, so a cleared
