@@ -16,12 +16,23 @@ using Card = std::int32_t;
 
 constexpr Card KingOfHearts = 12;
 
-constexpr int RankIndex(Card card) { return (card - 1) % 13; }
-constexpr int SuitNumber(Card card) { return (card - 1) / 13 + 1; }
-constexpr bool IsAce(Card card) { return card == 13 || card == 26 || card == 39 || card == 52; }
+// The ten card backs are the pictures FirstBackId .. FirstBackId + 9; the
+// first is the back in use when the program starts.
+inline constexpr int FirstBackId = 60;
+inline constexpr int BackCount = 10;
+
+constexpr int RankIndex(Card card) {
+  return (card - 1) % 13;
+}
+constexpr int SuitNumber(Card card) {
+  return (card - 1) / 13 + 1;
+}
+constexpr bool IsAce(Card card) {
+  return card == 13 || card == 26 || card == 39 || card == 52;
+}
 
 inline constexpr std::array<std::string_view, 13> RankNames{
-    "Deuce", "Three", "Four", "Five", "Six", "Seven", "Eight",
+    "Deuce", "Three", "Four", "Five",  "Six",  "Seven", "Eight",
     "Nine",  "Ten",   "Jack", "Queen", "King", "Ace"};
 // Indexed by SuitNumber - 1.
 inline constexpr std::array<std::string_view, 4> SuitNames{"Heart", "Diamond", "Club", "Spade"};
@@ -103,6 +114,15 @@ HandRank EvaluateHand(const Hand& hand);
 // 0 equal, 1 when a is better, 2 when b is better; the suit field never counts.
 int CompareRanks(const HandRank& a, const HandRank& b);
 
+// The result of CompareRanks by name, for the code that acts on it. The
+// values are CompareRanks' own. The showdown compares the player's hand
+// (first) with the house's (second).
+enum class RankOrder : std::int32_t { Equal = 0, FirstBetter = 1, SecondBetter = 2 };
+
+inline RankOrder RankOrderOf(const HandRank& a, const HandRank& b) {
+  return static_cast<RankOrder>(CompareRanks(a, b));
+}
+
 // Writes the singly occurring ranks, highest first, from field `start` (1..5) on.
 void FillKickers(const RankCounts& counts, HandRank& rank, int start);
 
@@ -119,7 +139,8 @@ HeldRanks ChooseHeldRanks(const HandRank& rank);
 int ChooseDealerDraw(const DeckGrid& grid, const DeckPositions& positions, Hand& dealerHand,
                      RankCounts& counts, HandRank& rank, std::int32_t& nextCardNumber);
 
-// A random card back: reseeds from the clock and returns image id 60 + next() mod 10.
+// A random card back: reseeds from the clock and returns image id
+// FirstBackId + next() mod BackCount.
 int DrawRandomBackId(RandomSource& random, const Clock& clock);
 
 }  // namespace velmora

@@ -132,7 +132,7 @@ void ReplaceDiscards(const DeckGrid& grid, const DeckPositions& positions,
 
 int DrawRandomBackId(RandomSource& random, const Clock& clock) {
   random.seedFromClock(clock);
-  return 60 + random.next() % 10;
+  return FirstBackId + random.next() % BackCount;
 }
 
 }  // namespace velmora

@@ -2,6 +2,8 @@
 // random-back option to the game state; Cancel and the close box change nothing.
 #pragma once
 
+#include "cards/Cards.h"
+
 #include <QDialog>
 
 #include <array>
@@ -36,8 +38,8 @@ class TDecks : public QDialog {
   void CancelBtnClick();
 
   GameState& state_;
-  // Image id of the highlighted back, 60..69.
-  int DeckDialogSelection = 60;
+  // Image id of the highlighted back, one of the BackCount from FirstBackId.
+  int DeckDialogSelection = FirstBackId;
 
   QFrame* Panel1;
   QFrame* Panel2;

@@ -37,7 +37,7 @@ struct GameState {
   int KingFacePhase = 0;
 
   // Card backs.
-  int DeckBackId = 60;
+  int DeckBackId = FirstBackId;
   bool RandomizeDeck = false;
   bool DeckJustChosen = false;
 

@@ -17,9 +17,6 @@ inline constexpr QSize CardSize{71, 96};
 inline constexpr QSize BillSize{117, 50};
 inline constexpr QSize BundleSize{119, 51};
 
-inline constexpr int FirstBackId = 60;
-inline constexpr int BackCount = 10;
-
 // Single bills of $1 .. $1,000 and the banded bundles of $5,000 .. $500,000.
 inline constexpr std::array<int, 8> BillIds{1001, 1005, 1010, 1020, 1050, 1100, 1500, 2000};
 inline constexpr std::array<int, 6> BundleIds{100, 200, 500, 1000, 5000, 6000};

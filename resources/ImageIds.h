@@ -14,7 +14,7 @@ constexpr int CardImageId(Card card) {
 }
 constexpr int KingOfHeartsAltImageId = 53;
 constexpr int BackImageId(int deckIndex) {
-  return 60 + deckIndex;
+  return FirstBackId + deckIndex;
 }
 constexpr int DenominationImageId(std::int32_t denomination) {
   return denomination < 10000 ? 1000 + denomination : denomination / 100;

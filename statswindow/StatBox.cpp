@@ -40,7 +40,7 @@ const QString SaveTip = QStringLiteral("Save Stats...");
 const QString CurrentTip = QStringLiteral("Current Game Stats");
 
 // The first card back stands in for best cards a saved file does not have.
-constexpr int SavedFileBackId = 60;
+constexpr int SavedFileBackId = FirstBackId;
 
 // A best-hand card from a file can hold any number the checksums allow;
 // only real cards are drawn, anything else leaves the place empty.

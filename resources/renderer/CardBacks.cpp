@@ -34,7 +34,7 @@ void PaintBack(QPainter& painter, const std::function<void(QPainter&, QSizeF)>& 
 }  // namespace
 
 void AddCardBacks(PictureList& pictures, const Sources& sources) {
-  const std::array<std::function<void(QPainter&, QSizeF)>, catalogue::BackCount> scenes{
+  const std::array<std::function<void(QPainter&, QSizeF)>, BackCount> scenes{
       [](QPainter& p, QSizeF s) { PaintClownScene(p, s); },
       [&sources](QPainter& p, QSizeF s) { PaintLighthouseScene(p, s, sources); },
       [&sources](QPainter& p, QSizeF s) { PaintBuckingHorseScene(p, s, sources); },
@@ -46,7 +46,7 @@ void AddCardBacks(PictureList& pictures, const Sources& sources) {
       [](QPainter& p, QSizeF s) { PaintTwoClownsScene(p, s); },
       [](QPainter& p, QSizeF s) { PaintBridgeScene(p, s); },
   };
-  for (int back = 0; back < catalogue::BackCount; ++back) {
+  for (int back = 0; back < BackCount; ++back) {
     const auto& scene = scenes[static_cast<std::size_t>(back)];
     pictures.push_back({QString::number(BackImageId(back)), catalogue::CardSize,
                         [scene](QPainter& painter) { PaintBack(painter, scene); }});

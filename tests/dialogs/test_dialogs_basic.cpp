@@ -25,6 +25,7 @@
 #include <tuple>
 #include <vector>
 
+using velmora::FirstBackId;
 using velmora::GameState;
 using velmora::testing::FakePlatform;
 
@@ -330,11 +331,11 @@ void DialogsBasicTest::decks() {
     const bool accepted = platform.RunModal(dlg) == QDialog::Accepted;
     QVERIFY2(accepted == (changed || actions.endsWith("OKBtn")), row);
     QVERIFY2(state.RandomizeDeck == randomize && state.DeckBackId == back, row);
-    QVERIFY2(randomize || !changed || framed == std::vector<int>{back - 60}, row);
+    QVERIFY2(randomize || !changed || framed == std::vector<int>{back - FirstBackId}, row);
     // Opened again, the highlight and the tick come from the game, not the
     // last visit, and Return means OK whatever was clicked then.
     platform.onModal = [&](QDialog& d) {
-      QCOMPARE(RedFrames(d), std::vector<int>{back - 60});
+      QCOMPARE(RedFrames(d), std::vector<int>{back - FirstBackId});
       QCOMPARE(Child<QCheckBox>(d, "RandDeckChk").isChecked(), randomize);
       Act(d, "Return");
     };

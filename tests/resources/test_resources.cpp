@@ -114,7 +114,7 @@ class ResourcesTest : public QObject {
                qPrintable(QString::number(id)));
       // Backs: rounded corners let the table show through; the margin inside
       // the thin border is white all the way down; the scene itself is not.
-      QVERIFY2(id < 60 || id > 69 ||
+      QVERIFY2(id < FirstBackId || id >= FirstBackId + BackCount ||
                    (qAlpha(image.pixel(0, 0)) == 0 && qAlpha(image.pixel(35, 0)) == 255 &&
                     qGray(image.pixel(35, 0)) < 80 && !white(image.pixel(35, 48)) &&
                     Count(image, QRect(2, 6, 1, 84), white) == 84 &&

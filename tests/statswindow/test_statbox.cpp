@@ -2,6 +2,7 @@
 // shows, the two modes, opening with its error reports, the clock, and the
 // working directory.
 #include "media/Images.h"
+#include "media/ToQString.h"
 #include "stats/HandDescription.h"
 #include "statswindow/StatClock.h"
 #include "tests/statswindow/StatsWindowGame.h"
@@ -231,7 +232,7 @@ void TestStatBox::savedGameIsViewedUntilTheCurrentIsAskedFor() {
   game.Item("&Open...")->trigger();
   QCOMPARE(Controls(game), ViewingControls(empty));
   ExpectTexts(game, "gameTotalLabl=0|TimeLabl=9:08:00 AM|DateLabl=3/4/26");
-  ExpectPictures(game, QList<int>(10, 60));
+  ExpectPictures(game, QList<int>(10, FirstBackId));
   game.Item("Current &Game")->trigger();
   QCOMPARE(Controls(game), CurrentControls);
   QCOMPARE(game.Text("gameTotalLabl"), QString("4"));
@@ -270,7 +271,7 @@ void TestStatBox::bestHandOfNoKnownRankIsReadWhole() {
   QCOMPARE(Controls(game), ViewingControls(odd));
   for (const char* name : {"plrBestLabl", "dlrBestLabl"}) {
     const auto* label = game.box.findChild<QLabel*>(name);
-    QCOMPARE(label->text(), QString::fromUtf8(HandRankErrorText.data(), HandRankErrorText.size()));
+    QCOMPARE(label->text(), ToQString(HandRankErrorText));
     // Measured as the label lays its text out.
     const QRect room = label->contentsRect();
     const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;

@@ -65,12 +65,12 @@ class TableAccessTest : public QObject {
     PressKey(form, Qt::Key_1);
     PressKey(form, Qt::Key_3, Qt::KeypadModifier);
     QCOMPARE(table.state.Discards, (DiscardFlags{1, 0, 1, 0, 0}));
-    QVERIFY(ShownId(*form.PlrCard0) == 60 && form.focusWidget() == form.Draw);
+    QVERIFY(ShownId(*form.PlrCard0) == FirstBackId && form.focusWidget() == form.Draw);
     PressKey(form, Qt::Key_1);
     QCOMPARE(ShownId(*form.PlrCard0), table.state.PlayerHand[0]);
     // Marking the king stops its faces and shows a back; unmarking starts them again.
     PressKey(form, Qt::Key_5);
-    QVERIFY(!form.kingOhearts.isActive() && ShownId(*form.PlrCard4) == 60);
+    QVERIFY(!form.kingOhearts.isActive() && ShownId(*form.PlrCard4) == FirstBackId);
     table.ClickCard(4);
     QVERIFY(form.kingOhearts.isActive());
     Fire(form.kingOhearts);
@@ -101,7 +101,7 @@ class TableAccessTest : public QObject {
     QTest::keyClick(form.Draw, Qt::Key_H);
     QVERIFY(second != (DiscardFlags{0, 0, 1, 0, 0}) && table.state.Discards == second);
     for (std::size_t p = 0; p < 5; ++p) {
-      QCOMPARE(ShownId(*PlayerImages(form)[p]), second[p] == 1 ? 60 : hand[p]);
+      QCOMPARE(ShownId(*PlayerImages(form)[p]), second[p] == 1 ? FirstBackId : hand[p]);
     }
     QCOMPARE(form.focusWidget(), form.Draw);
 

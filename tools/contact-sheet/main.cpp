@@ -31,7 +31,7 @@ bool InGroup(int id, const QString& group) {
     return id >= 1 && id <= 53;
   }
   if (group == QLatin1String("backs")) {
-    return id >= 60 && id <= 69;
+    return id >= velmora::FirstBackId && id < velmora::FirstBackId + velmora::BackCount;
   }
   if (group == QLatin1String("icons")) {
     return id >= 90 && id <= 92;
