@@ -165,14 +165,14 @@ void PlaySamples(const Hand& hand, const std::array<Card, kUnseen>& unseen, std:
         ReplaceDiscards(grid, positions, nextCardNumber, player, candidate.discards, replaced);
         EvaluateHand(player, rank, counts);
       }
-      switch (CompareRanks(rank, house[candidate.drawn])) {
-        case 0:
+      switch (RankOrderOf(rank, house[candidate.drawn])) {
+        case RankOrder::Equal:
           ++tally.pushes[c];
           break;
-        case 1:
+        case RankOrder::FirstBetter:
           ++tally.wins[c];
           break;
-        default:
+        case RankOrder::SecondBetter:
           break;
       }
     }

@@ -157,11 +157,11 @@ std::optional<SettlementResult> HandEngine::Settle() {
                               state_.DealerHand, state_.DealerFinalRank, state_.DealerDealtRank);
 
   SettlementResult result;
-  result.outcome = CompareRanks(state_.PlayerFinalRank, state_.DealerFinalRank);
-  if (result.outcome == 2) {
+  result.outcome = RankOrderOf(state_.PlayerFinalRank, state_.DealerFinalRank);
+  if (result.outcome == RankOrder::SecondBetter) {
     state_.Bank = BankAfterLoss(state_.Bank, state_.LastBet);
     result.outcomeText = "Dealer wins!";
-  } else if (result.outcome == 1) {
+  } else if (result.outcome == RankOrder::FirstBetter) {
     state_.Bank = BankAfterWin(state_.Bank, state_.LastBet);
     result.outcomeText = "You're a winner!";
   } else {

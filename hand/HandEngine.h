@@ -47,7 +47,7 @@ struct HouseDrawResult {
 };
 
 struct SettlementResult {
-  int outcome = 0;  // CompareRanks(player, dealer): 1 player wins, 2 house wins, 0 push
+  RankOrder outcome = RankOrder::Equal;  // of the player's hand (first) against the house's
   std::string_view outcomeText;
   std::string_view playerHandName;  // empty for a high card
   std::string_view dealerHandName;

@@ -17,12 +17,12 @@ void CountAt(std::array<std::uint32_t, N>& counts, std::int64_t index) {
 void RecordSeat(const Hand& hand, const HandRank& finalRank, const HandRank& dealtRank,
                 std::uint32_t& improvedCount, HandRank& bestRank, Hand& bestCards,
                 std::array<std::uint32_t, 10>& categoryCounts) {
-  if (CompareRanks(finalRank, dealtRank) == 1) {
+  if (RankOrderOf(finalRank, dealtRank) == RankOrder::FirstBetter) {
     improvedCount += 1;
   }
   // Only a strictly better hand replaces the best, so of two equal hands the
   // earlier one keeps its cards.
-  if (CompareRanks(finalRank, bestRank) == 1) {
+  if (RankOrderOf(finalRank, bestRank) == RankOrder::FirstBetter) {
     bestRank = finalRank;
     bestCards = hand;
   }
@@ -49,14 +49,14 @@ void GameStatistics::RecordFinalHands(const Hand& playerHand, const HandRank& pl
              DealerBestCards, DealerCategoryCounts);
 }
 
-void GameStatistics::RecordOutcome(int outcome, std::uint32_t bank) {
-  if (outcome == 2) {
+void GameStatistics::RecordOutcome(RankOrder outcome, std::uint32_t bank) {
+  if (outcome == RankOrder::SecondBetter) {
     PlayerStreak = 0;
     DealerStreak += 1;
     if (DealerStreak > DealerLongestStreak) {
       DealerLongestStreak = DealerStreak;
     }
-  } else if (outcome == 1) {
+  } else if (outcome == RankOrder::FirstBetter) {
     // Only a win raises the bank, so only a win can raise the highest bank.
     if (bank > HighestBank) {
       HighestBank = bank;

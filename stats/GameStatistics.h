@@ -37,8 +37,9 @@ struct GameStatistics {
   void RecordFinalHands(const Hand& playerHand, const HandRank& playerFinalRank,
                         const HandRank& playerDealtRank, const Hand& dealerHand,
                         const HandRank& dealerFinalRank, const HandRank& dealerDealtRank);
-  // outcome as CompareRanks(player, dealer): 1 player wins, 2 dealer wins, 0 push.
-  void RecordOutcome(int outcome, std::uint32_t bank);
+  // outcome of the player's hand against the dealer's: first better, the
+  // player wins; second better, the dealer wins; equal, a push.
+  void RecordOutcome(RankOrder outcome, std::uint32_t bank);
   void RecordHandTotals(std::uint32_t bet, std::uint32_t bank);
   void StartGameStatistics(std::uint32_t bank);
   void ResetStatistics(std::uint32_t bank);

@@ -3,21 +3,12 @@
 #include "dialogs/ExitDlg.h"
 #include "hand/GameState.h"
 #include "media/Platform.h"
+#include "media/ToQString.h"
 #include "table/MainForm.h"
 
 #include <QLabel>
 
-#include <string_view>
-
 namespace velmora {
-
-namespace {
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 void TMainForm::pickAwinnerTimer() {
   pickAwinner.stop();
@@ -25,12 +16,12 @@ void TMainForm::pickAwinnerTimer() {
   if (!settled) {
     return;
   }
-  MainLabl->setText(Text(settled->outcomeText));
-  if (settled->outcome == 1) {
+  MainLabl->setText(ToQString(settled->outcomeText));
+  if (settled->outcome == RankOrder::FirstBetter) {
     PlaySoundEffect("plrwin.wav");
   }
-  DlrLabl->setText(Text(settled->dealerHandName));
-  PlrLabl->setText(Text(settled->playerHandName));
+  DlrLabl->setText(ToQString(settled->dealerHandName));
+  PlrLabl->setText(ToQString(settled->playerHandName));
 
   if (settled->bankrupt) {
     DeclareBankrupt();

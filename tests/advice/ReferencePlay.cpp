@@ -36,14 +36,14 @@ Outcomes PlayAtTheTable(const Hand& hand, const DiscardFlags& discards, std::int
     if (ChooseDealerDraw(grid, positions, dealer, counts, dealerRank, nextCardNumber) > 0) {
       EvaluateHand(dealer, dealerRank, counts);
     }
-    switch (CompareRanks(EvaluateHand(player), dealerRank)) {
-      case 0:
+    switch (RankOrderOf(EvaluateHand(player), dealerRank)) {
+      case RankOrder::Equal:
         ++outcomes.pushes;
         break;
-      case 1:
+      case RankOrder::FirstBetter:
         ++outcomes.wins;
         break;
-      default:
+      case RankOrder::SecondBetter:
         ++outcomes.losses;
         break;
     }

@@ -142,7 +142,7 @@ class HandEngineTest : public QObject {
     QCOMPARE(game.state.Statistics.PlayerDrawCounts[3], 0u);
 
     const std::optional<SettlementResult> settled = game.engine.Settle();
-    QCOMPARE(settled->outcome, 1);
+    QCOMPARE(settled->outcome, RankOrder::FirstBetter);
     QCOMPARE(settled->outcomeText, std::string_view("You're a winner!"));
     QCOMPARE(settled->playerHandName, std::string_view("Pair"));
     QCOMPARE(game.state.Bank, 1250);

@@ -23,8 +23,10 @@ void PlayHand(GameStatistics& stats, const Hand& playerDealt, const Hand& player
   const HandRank dealerRank = EvaluateHand(dealerFinal);
   stats.RecordFinalHands(playerFinal, playerRank, EvaluateHand(playerDealt), dealerFinal,
                          dealerRank, dealerRank);
-  const int outcome = CompareRanks(playerRank, dealerRank);
-  bank = outcome == 1 ? bank + bet : outcome == 2 ? bank - bet : bank;
+  const RankOrder outcome = RankOrderOf(playerRank, dealerRank);
+  bank = outcome == RankOrder::FirstBetter    ? bank + bet
+         : outcome == RankOrder::SecondBetter ? bank - bet
+                                              : bank;
   stats.RecordOutcome(outcome, bank);
   stats.RecordHandTotals(bet, bank);
 }

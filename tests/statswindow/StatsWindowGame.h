@@ -45,8 +45,10 @@ struct Game {
     const HandRank p = EvaluateHand(player);
     const HandRank d = EvaluateHand(dealer);
     s.RecordFinalHands(player, p, playerImproved ? HandRank{} : p, dealer, d, d);
-    const int outcome = CompareRanks(p, d);
-    state.Bank += outcome == 1 ? bet : outcome == 2 ? -bet : 0;
+    const RankOrder outcome = RankOrderOf(p, d);
+    state.Bank += outcome == RankOrder::FirstBetter    ? bet
+                  : outcome == RankOrder::SecondBetter ? -bet
+                                                       : 0;
     s.RecordOutcome(outcome, state.Bank);
     s.RecordHandTotals(static_cast<std::uint32_t>(bet), static_cast<std::uint32_t>(state.Bank));
   }

@@ -99,7 +99,7 @@ void CheckMessage(const FakePlatform& platform, const QString& caption, const QS
 // The next deal is one the player, standing pat, settles with `outcome`
 // holding `playerHand`, the house drawing `houseDraws` (any number when
 // negative); played up to `stopAt`, which is pending.
-void PatHandTo(Table& table, const QTimer* stopAt, int outcome, const QString& bet,
+void PatHandTo(Table& table, const QTimer* stopAt, RankOrder outcome, const QString& bet,
                std::string_view playerHand, int houseDraws = -1) {
   table.platform.seconds = SecondsFor(table.state, [&](HandEngine& engine, const GameState&) {
     engine.DealShown();
@@ -229,7 +229,7 @@ class TableTest : public QObject {
     QVERIFY(closedDuringWelcome && !form.SplashTime.isActive());
     QVERIFY(table.windows->LogoBox().isHidden() && table.platform.messages.empty());
     QCOMPARE(table.TakeSoundEvents(), Events{"open shuffle.wav"});
-    QCOMPARE(ShownId(*form.DeckCard), 60);
+    QCOMPARE(ShownId(*form.DeckCard), FirstBackId);
     // The hatch slides one pixel a tick to 112 and stops on the 114th tick.
     QCOMPARE(form.CaptionBar->text(), QString("Welcome to Velmora!"));
     QCOMPARE(table.RunChain(), (Ticks{{&form.OpenHatch, 114}}));
@@ -281,7 +281,7 @@ class TableTest : public QObject {
     for (std::size_t step = 0; step < 10; ++step) {
       QCOMPARE(table.Step(), &form.DealDelay);
       QCOMPARE(ShownId(*PlayerImages(form)[step / 2]), state.PlayerHand[step / 2]);
-      QCOMPARE(ShownId(*DealerImages(form)[step / 2]), step % 2 == 0 ? 0 : 60);
+      QCOMPARE(ShownId(*DealerImages(form)[step / 2]), step % 2 == 0 ? 0 : FirstBackId);
     }
     QVERIFY(table.Pending() == nullptr && state.Discards == DiscardFlags{});
     QVERIFY(form.Bet->isHidden() && !form.Draw->isHidden() && form.Draw->isEnabled());
@@ -304,7 +304,7 @@ class TableTest : public QObject {
     table.PressDraw();
     CheckMessage(table.platform, "Illegal Draw", "You Can't draw 5!");
     QVERIFY(form.Draw->isEnabled() && table.Pending() == nullptr);
-    QCOMPARE(Shown(PlayerImages(form)), Ids(5, 60));
+    QCOMPARE(Shown(PlayerImages(form)), Ids(5, FirstBackId));
     misnamed += NameMismatch(form, state);
     table.ClickCard(2);
     form.PlrCard4BtnClick();  // the hidden marker button shares the handler
@@ -319,9 +319,9 @@ class TableTest : public QObject {
 
     table.RunChain(&form.DlrReplA);
     QCOMPARE(spoken.Take(), QStringList{"Dealer takes 3"});
-    QCOMPARE(Shown(DealerImages(form)), (Ids{60, 60, 0, 0, 0}));
+    QCOMPARE(Shown(DealerImages(form)), (Ids{FirstBackId, FirstBackId, 0, 0, 0}));
     QCOMPARE(table.RunChain(&form.DlrShow), (Ticks{{&form.DlrReplA, 4}}));
-    QCOMPARE(Shown(DealerImages(form)), Ids(5, 60));
+    QCOMPARE(Shown(DealerImages(form)), Ids(5, FirstBackId));
     table.RunChain(&form.pickAwinner);
     QVERIFY(form.MainLabl->text().isEmpty());
     QCOMPARE(Shown(DealerImages(form)), Ids(state.DealerHand.begin(), state.DealerHand.end()));
@@ -334,7 +334,7 @@ class TableTest : public QObject {
     QCOMPARE(misnamed, QString());
 
     // The next hand's names are heard again though they are the same as the last one's.
-    PatHandTo(table, &form.pickAwinner, 0, "100", "Pair");
+    PatHandTo(table, &form.pickAwinner, RankOrder::Equal, "100", "Pair");
     spoken.Take();
     table.TakeSoundEvents();
     table.Step();
@@ -354,7 +354,7 @@ class TableTest : public QObject {
       TMainForm& form = *table.form;
       // A hand lost holds a high card, which names no hand; the house keeping
       // an ace draws four and shows the ace as it draws.
-      PatHandTo(table, &form.DlrDraw, 2, "60", "", 4);
+      PatHandTo(table, &form.DlrDraw, RankOrder::SecondBetter, "60", "", 4);
       table.Step();
       const Card ace = table.state.DealerHand[0];
       QVERIFY(form.MainLabl->text() == "Dealer takes 4" && IsAce(ace));
@@ -383,7 +383,7 @@ class TableTest : public QObject {
       };
       table.platform.messages.clear();
       form.BetEdit->clear();
-      PatHandTo(table, &form.pickAwinner, 2, "40", "");
+      PatHandTo(table, &form.pickAwinner, RankOrder::SecondBetter, "40", "");
       table.TakeSoundEvents();
       table.Step();
       QCOMPARE(handsWhenAsked, 2u);
@@ -469,7 +469,7 @@ class TableTest : public QObject {
     QTest::keyClick(&form, Qt::Key_F7);
     QCOMPARE(table.platform.modalTitles.back(), QString("Select a Deck"));
     const int drawn = ShownId(*form.DeckCard);
-    QVERIFY(drawn == table.state.DeckBackId && drawn != 60);
+    QVERIFY(drawn == table.state.DeckBackId && drawn != FirstBackId);
     QTest::keyClick(&form, Qt::Key_F5);
     QCOMPARE(table.platform.modalTitles.back(), QString("Current Game Statistics"));
     QCOMPARE(QDir::currentPath(), folder);

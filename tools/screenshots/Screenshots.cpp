@@ -96,7 +96,7 @@ T& Child(QWidget& root, const QString& name) {
 }
 
 // The outcome of the next hand if the player stands pat, dealt at `seconds`.
-int OutcomeStandingPat(const GameState& state, std::int64_t seconds) {
+RankOrder OutcomeStandingPat(const GameState& state, std::int64_t seconds) {
   DeckGrid deck = state.Deck;
   RandomSource random;
   Shuffle(deck, random, [seconds] { return seconds; });
@@ -107,11 +107,11 @@ int OutcomeStandingPat(const GameState& state, std::int64_t seconds) {
   RankCounts counts{};
   HandRank dealerRank{};
   ChooseDealerDraw(deck, state.Positions, dealer, counts, dealerRank, next);
-  return CompareRanks(EvaluateHand(player), EvaluateHand(dealer));
+  return RankOrderOf(EvaluateHand(player), EvaluateHand(dealer));
 }
 
 // A clock second from which the next hand, stood pat, ends with `outcome`.
-std::int64_t SecondsFor(const GameState& state, int outcome, std::int64_t from) {
+std::int64_t SecondsFor(const GameState& state, RankOrder outcome, std::int64_t from) {
   for (std::int64_t seconds = from;; ++seconds) {
     if (OutcomeStandingPat(state, seconds) == outcome) {
       return seconds;
@@ -137,9 +137,9 @@ class Session {
     PlayHandToReveal("250", {1, 3}, 1);
     form_.pickAwinnerTimer();
     shoot_.Widget(form_, "08-after-first-hand");
-    PlayHandStandingPat(1);
+    PlayHandStandingPat(RankOrder::FirstBetter);
     shoot_.Widget(form_, "09-after-a-won-hand");
-    PlayHandStandingPat(0);
+    PlayHandStandingPat(RankOrder::Equal);
     shoot_.Widget(form_, "10-after-a-push");
     ShowDecks();
     ShowHelp();
@@ -217,7 +217,7 @@ class Session {
     form_.pickAwinnerTimer();
   }
 
-  void PlayHandStandingPat(int outcome) {
+  void PlayHandStandingPat(RankOrder outcome) {
     nextSeconds_ = SecondsFor(state_, outcome, nextSeconds_);
     platform_.seconds = nextSeconds_++;
     Deal("100");
@@ -284,7 +284,7 @@ class Session {
   }
 
   void GoBankrupt() {
-    nextSeconds_ = SecondsFor(state_, 2, nextSeconds_);
+    nextSeconds_ = SecondsFor(state_, RankOrder::SecondBetter, nextSeconds_);
     platform_.seconds = nextSeconds_;
     platform_.onModal = [this](QDialog& dialog) {
       shoot_.Screen("20-bankrupt-dialog");

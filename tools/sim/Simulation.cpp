@@ -36,7 +36,7 @@ HandResult PlayHand(Table& table, const Clock& clock, PlayerStrategy player, int
   result.dealerDraw = house ? house->cardsDrawn : 0;
   engine.Reveal();
   const std::optional<SettlementResult> settled = engine.Settle();
-  result.outcome = settled ? settled->outcome : 0;
+  result.outcome = settled ? settled->outcome : RankOrder::Equal;
   if (settled && settled->bankrupt) {
     engine.NewGame(true, clock);
   }
@@ -60,13 +60,13 @@ SimResults Simulate(const SimOptions& options) {
     const HandResult hand = PlayHand(table, clock, options.player, options.samples);
     ++results.hands;
     switch (hand.outcome) {
-      case 1:
+      case RankOrder::FirstBetter:
         ++results.playerWins;
         break;
-      case 2:
+      case RankOrder::SecondBetter:
         ++results.dealerWins;
         break;
-      default:
+      case RankOrder::Equal:
         ++results.pushes;
         break;
     }

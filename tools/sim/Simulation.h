@@ -28,7 +28,7 @@ struct HandResult {
   HandRank dealerRank{};
   int playerDraw = 0;
   int dealerDraw = 0;
-  int outcome = 0;  // CompareRanks(player, dealer): 0 push, 1 player wins, 2 house wins
+  RankOrder outcome = RankOrder::Equal;  // of the player's hand (first) against the house's
 };
 
 // Deals one hand, shuffling with the given clock, and plays it to the
