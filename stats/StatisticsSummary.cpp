@@ -12,12 +12,8 @@ std::string Count(std::uint32_t value) {
   return std::to_string(value);
 }
 
-// Texts are built by appending: GCC 12 at -O3 mistakes the prepending form
-// ("$" + text) for an overlapping copy and warns (-Wrestrict).
 std::string Money(std::int64_t dollars) {
-  std::string text = "$";
-  text += std::to_string(dollars);
-  return text;
+  return "$" + std::to_string(dollars);
 }
 
 // (count × 100) div hands, or 0 before the first hand.
@@ -57,9 +53,7 @@ SeatSummary SeatOf(std::uint32_t longestStreak, std::uint32_t improved, const Ha
 }
 
 std::string TwoDigits(std::int32_t value) {
-  std::string text = value <= 9 ? "0" : "";
-  text += std::to_string(value);
-  return text;
+  return (value <= 9 ? "0" : "") + std::to_string(value);
 }
 
 }  // namespace
