@@ -21,8 +21,8 @@ ProgramWindows::ProgramWindows(Platform& platform, GameState& state) : platform_
 
   introDlg_ = std::make_unique<TIntroDlg>(platform, state, table);
   // The help window is created last; the statistics window reaches it when asked.
-  statBox_ = std::make_unique<TStatBox>(
-      platform, state, [this] { ShowHelp(); }, table);
+  const auto showHelp = [this] { ShowHelp(); };
+  statBox_ = std::make_unique<TStatBox>(platform, state, showHelp, table);
   exitDlg_ = std::make_unique<TExitDlg>(
       platform, state, [this, &platform] { ShowStatisticsWindow(platform, *statBox_); }, table);
   // The splash is a window of its own, shown over the table from its creation;

@@ -156,12 +156,12 @@ std::unique_ptr<PulsePlayback> PulsePlayback::Connect(int sampleRate,
     return nullptr;
   }
   pa_stream* stream = playback->stream_;
-  pa_stream_set_state_callback(
-      stream, [](pa_stream*, void* me) { Answered(me); }, self);
-  pa_stream_set_write_callback(
-      stream, [](pa_stream*, std::size_t, void* me) { Answered(me); }, self);
-  pa_stream_set_latency_update_callback(
-      stream, [](pa_stream*, void* me) { Answered(me); }, self);
+  // Any word from the server about the stream shows that it is alive.
+  const auto answered = [](pa_stream*, void* me) { Answered(me); };
+  const auto wantsData = [](pa_stream*, std::size_t, void* me) { Answered(me); };
+  pa_stream_set_state_callback(stream, answered, self);
+  pa_stream_set_write_callback(stream, wantsData, self);
+  pa_stream_set_latency_update_callback(stream, answered, self);
   pa_buffer_attr attr{};
   attr.maxlength = static_cast<std::uint32_t>(-1);
   attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetLatencyUsec, &sampleFormat));

@@ -50,7 +50,7 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 
 // Removes one entry of the open folder if it is an abandoned temporary.
 void RemoveIfAbandoned(int folder, const char* name) {
-  struct stat named {};
+  struct stat named = {};
   if (::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode) ||
       named.st_uid != ::geteuid()) {
     return;
@@ -62,7 +62,7 @@ void RemoveIfAbandoned(int folder, const char* name) {
   // A running save holds its temporary locked; the lock ends with the
   // process, however it ends. The name must still be the file that was
   // opened when it goes.
-  struct stat opened {};
+  struct stat opened = {};
   if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0 && ::fstat(descriptor, &opened) == 0 &&
       SameFile(opened, named) && ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
       SameFile(opened, named)) {
@@ -87,7 +87,7 @@ void RemoveAbandonedReplacements(const std::string& folder) {
 }
 
 ReplacementFile::ReplacementFile(const std::string& target) : target_(target) {
-  struct stat existing {};
+  struct stat existing = {};
   const bool replaces = ::stat(target.c_str(), &existing) == 0;
   // Renaming would replace a file even where the player may not write it.
   if (replaces && ::access(target.c_str(), W_OK) != 0) {

@@ -23,7 +23,7 @@ std::int16_t ToSample(float value) {
 
 // A named pipe would block the opening until something writes to it.
 bool IsPlainFile(const std::string& path) {
-  struct stat info {};
+  struct stat info = {};
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 

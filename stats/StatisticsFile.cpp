@@ -366,7 +366,7 @@ FileBytes ReadRegularFile(const std::string& path, std::size_t limit) {
     return {errno == ENOENT, std::nullopt};
   }
   FileBytes read;
-  struct stat opened {};
+  struct stat opened = {};
   if (::fstat(descriptor, &opened) == 0 && S_ISREG(opened.st_mode)) {
     std::string& contents = read.contents.emplace(limit, '\0');
     std::size_t filled = 0;

@@ -19,10 +19,10 @@ export DEB_BUILD_MAINT_OPTIONS=${DEB_BUILD_MAINT_OPTIONS:-hardening=+all}
 cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 ldflags=$(dpkg-buildflags --get LDFLAGS)
 
-# No build type: the flags are dpkg-buildflags' alone (optimisation and debug
-# information included), given again on every run so that they stay current.
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE= -DVELMORA_BUILD_TESTS=OFF -DVELMORA_BUILD_BENCHMARKS=OFF \
-  -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
+# The build type "None": the flags are dpkg-buildflags' alone (optimisation
+# and debug information included), given again on every run so that they
+# stay current.
+cmake --preset package -B "$build" -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
   -DCMAKE_SHARED_LINKER_FLAGS="$ldflags" -DCMAKE_MODULE_LINKER_FLAGS="$ldflags"
 cmake --build "$build" --target package -j"$(nproc)"
 ls "$build"/velmora_*.deb

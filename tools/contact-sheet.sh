@@ -9,7 +9,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 out="${1:-/tmp/velmora-contact-sheets}"
 build="${2:-/tmp/build-velmora-contact-sheet}"
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --preset play -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --target velmora_contact_sheet -j2
 mkdir -p "$out"
 sheet="$(find "$build" -type f -name velmora_contact_sheet -perm -u+x | head -n 1)"

@@ -24,7 +24,7 @@ for tool in Xvfb xdpyinfo xdotool pulseaudio pactl; do
 done
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --preset play -S "$root" -B "$build" >/dev/null
 fi
 # Only what is installed, so that a test in progress elsewhere cannot stop it.
 targets=(velmora velmora-sim velmora-stats velmora_sounds)

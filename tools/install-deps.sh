@@ -48,6 +48,8 @@ play fonts-linuxlibertine    =
 test libbenchmark-dev        =
 test clang                   =
 test libclang-rt-dev         =
+# the formatting check of the sources
+test clang-format            =
 # a real X server and a real audio server for the window and sound tests
 test xvfb                    =
 test xauth                   =

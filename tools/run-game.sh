@@ -6,12 +6,10 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 tools/install-deps.sh play
 # A first build leaves the tests out: they need the packages of the test set.
-# A build folder that tools/run-tests.sh configured keeps its tests.
-options=()
+# A build folder that tools/run-tests.sh configured keeps its settings.
 if [ ! -f build/CMakeCache.txt ]; then
-  options=(-DVELMORA_BUILD_TESTS=OFF -DVELMORA_BUILD_BENCHMARKS=OFF)
+  cmake --preset play
 fi
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
 cmake --build build --target velmora velmora_sounds -j"$(nproc)"
 cd build/run
 exec ./velmora "$@"

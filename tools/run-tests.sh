@@ -28,21 +28,20 @@ audio_server_start
 trap audio_server_stop EXIT
 
 echo "== Release build and tests"
-# Tests on, also in a build folder that tools/run-game.sh made without them.
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_BUILD_TESTS=ON \
-  -DVELMORA_BUILD_BENCHMARKS=ON
-cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+# The builds are CMakePresets.json's, warnings as errors. Tests on, also in a
+# build folder that tools/run-game.sh made without them.
+cmake --preset release
+cmake --build --preset release -j"$jobs"
+ctest --preset release -j"$jobs"
 if $release_only; then
   echo "Release tests passed."
   exit 0
 fi
 
 echo "== Sanitizer build and tests"
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON -DVELMORA_BUILD_TESTS=ON \
-  -DVELMORA_BUILD_BENCHMARKS=OFF
-cmake --build build-sanitize -j"$jobs"
-ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+cmake --preset sanitize
+cmake --build --preset sanitize -j"$jobs"
+ctest --preset sanitize -j"$jobs"
 
 if [ -x tools/fuzz-stats-reader.sh ]; then
   echo "== Fuzzing the statistics file reader"

@@ -164,9 +164,8 @@ class TestMedia : public QObject {
     const QString missing = Answer(open, Typed(folder.path(), "missing"), boxes);
     QCOMPARE(boxes.join('/'), QString());
     QCOMPARE(missing, folder.filePath("missing.vlm"));
-    QCOMPARE(Answer(
-                 open, [](QFileDialog&) { return true; }, boxes),
-             QString());
+    const auto acceptAsItIs = [](QFileDialog&) { return true; };
+    QCOMPARE(Answer(open, acceptAsItIs, boxes), QString());
 
     const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     QStringList kept;

@@ -82,11 +82,10 @@ std::optional<QString> Pactl(const QStringList& arguments) {
 }
 
 bool SinkBecomes(const char* state) {
-  return QTest::qWaitFor(
-      [state] {
-        return Pactl({"list", "sinks", "short"}).value_or("").contains(state);
-      },
-      5000);
+  const auto listed = [state] {
+    return Pactl({"list", "sinks", "short"}).value_or("").contains(state);
+  };
+  return QTest::qWaitFor(listed, 5000);
 }
 
 }  // namespace

@@ -148,7 +148,7 @@ void TestStatSaving::onlyPlainFilesAreReplacedOnlyOnYes() {
   }
   QCOMPARE(ReadFile(dir.filePath("folder/inside.vlm")), QByteArray("kept"));
   QCOMPARE(ReadFile(plain), QByteArray("old"));
-  struct stat info {};
+  struct stat info = {};
   QVERIFY(::stat(QFile::encodeName(pipe).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
   QCOMPARE(QFileInfo(toPipe).symLinkTarget(), pipe);
 

@@ -18,13 +18,14 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextStream>
 #include <QThread>
 #include <QTimer>
@@ -35,6 +36,30 @@
 
 namespace velmora {
 namespace {
+
+// Typing and clicking as the player would, through the widgets' own event
+// handlers: the tool is built without Qt Test, so that a build for playing can
+// take the screenshots the game installs.
+void TypeText(QWidget& widget, const QString& text) {
+  for (const QChar character : text) {
+    const int key = character.toUpper().unicode();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(character));
+    QApplication::sendEvent(&widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(character));
+    QApplication::sendEvent(&widget, &release);
+  }
+}
+
+void Click(QWidget& widget) {
+  const QPointF centre = QRectF(widget.rect()).center();
+  const QPointF global = widget.mapToGlobal(centre);
+  QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(&widget, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(&widget, &release);
+}
 
 class Shooter {
  public:
@@ -153,7 +178,7 @@ class Session {
   void AcceptWelcome() {
     platform_.onModal = [this](QDialog& dialog) {
       auto& name = Child<QLineEdit>(dialog, "PlrNameEdit");
-      QTest::keyClicks(&name, "Ada");
+      TypeText(name, "Ada");
       Child<QCheckBox>(dialog, "SoundCheck").setChecked(false);
       shoot_.Screen("03-welcome-dialog");
       Child<QAbstractButton>(dialog, "OK").click();
@@ -170,7 +195,7 @@ class Session {
 
   void Deal(const QString& bet) {
     form_.BetEdit->clear();
-    QTest::keyClicks(form_.BetEdit, bet);
+    TypeText(*form_.BetEdit, bet);
     form_.BetClick();
     for (int step = 0; step < 10; ++step) {
       form_.DealDelayTimer();
@@ -226,7 +251,7 @@ class Session {
 
   void ShowDecks() {
     platform_.onModal = [this](QDialog& dialog) {
-      QTest::mouseClick(&Child<QLabel>(dialog, "Deck7Pic"), Qt::LeftButton);
+      Click(Child<QLabel>(dialog, "Deck7Pic"));
       shoot_.Widget(dialog, "11-deck-selection");
       Child<QAbstractButton>(dialog, "CancelBtn").click();
     };
