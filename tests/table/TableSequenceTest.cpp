@@ -1,7 +1,8 @@
 // The table driven by random sequences of a player's actions, New Game at
 // any moment with either answer and bankruptcies included: the statistics
-// saved after every action must read back as a valid file, and Deal must
-// be dead whenever a hand is under way.
+// saved after every action must read back as a valid file, Deal must be
+// dead whenever a hand is under way, and at most one step of a hand may be
+// pending.
 #include "dialogs/ExitDlg.h"
 #include "stats/StatisticsFile.h"
 #include "tests/table/TableHarness.h"
@@ -49,6 +50,8 @@ class TableSequenceTest : public QObject {
            {"card", [&] { table.ClickCard(pick(5)); }},
            {"Draw", [&] { table.PressDraw(); }},
            {"a timer", [&] { table.Step(); }}}};
+      const std::array handTimers{&form.DealDelay, &form.DlrDraw, &form.PlrReplATimer,
+                                  &form.DlrReplA,  &form.DlrShow, &form.pickAwinner};
       for (int step = 0; step < 400; ++step) {
         table.platform.answers = {pick(2) == 0 ? QMessageBox::Yes : QMessageBox::No};
         table.platform.seconds = step;
@@ -60,6 +63,8 @@ class TableSequenceTest : public QObject {
         const std::string problem = read.Valid() ? "" : read.Reports.front().Caption;
         QVERIFY2(read.Valid(), qPrintable(where + ": " + problem.c_str()));
         QVERIFY2(!form.Bet->isEnabled() || form.Engine().BettingOpen(), qPrintable(where));
+        // One step of a hand pending at a time, whatever came in between.
+        QVERIFY2(std::ranges::count_if(handTimers, &QTimer::isActive) <= 1, qPrintable(where));
       }
     }
   }

@@ -435,6 +435,36 @@ class TableTest : public QObject {
     QCOMPARE(table.RunChain(), (Ticks{{&form.DealDelay, 10}}));
   }
 
+  void theHouseRevealingTheKingOfHearts() {
+    Table table;
+    table.Start(1, false);
+    TMainForm& form = *table.form;
+    // A hand the player stands pat on and the house ends holding the king.
+    table.platform.seconds = SecondsFor(table.state, [](HandEngine& engine, const GameState& next) {
+      engine.DealShown();
+      engine.Draw();
+      engine.HouseDraw();
+      return HoldsKingOfHearts(next.DealerHand);
+    });
+    table.Deal("10");
+    table.PressDraw();
+    table.RunChain(&form.DlrShow);
+    QVERIFY(!form.kingOhearts.isActive());
+    table.Step();  // the reveal
+    const Hand& house = table.state.DealerHand;
+    QLabel& king = *DealerImages(form).at(
+        static_cast<std::size_t>(std::ranges::find(house, KingOfHearts) - house.begin()));
+    QVERIFY(form.kingOhearts.isActive() && ShownId(king) == KingOfHearts);
+    // The king pulls faces in the house's row, through the showdown, until the next bet.
+    Fire(form.kingOhearts);
+    QCOMPARE(ShownId(king), KingOfHeartsAltImageId);
+    table.RunChain();
+    Fire(form.kingOhearts);
+    QCOMPARE(ShownId(king), KingOfHearts);
+    table.PressDeal();
+    QVERIFY(!form.kingOhearts.isActive() && !table.state.DealerHasKingOfHearts);
+  }
+
   void functionKeysDeckBacksAndTheWorkingFolder() {
     Table table;
     table.Start();
@@ -482,8 +512,17 @@ class TableTest : public QObject {
 
   void wholeHandRunsAtItsPaceOnRealTimers() {
     Table table;
-    table.Start(1, false);
     TMainForm& form = *table.form;
+    // The splash; the cards laid one by one; the pauses before the house
+    // draws and before it shows its hand; the showdown; the king's faces.
+    const std::vector<std::pair<const QTimer*, int>> paces{
+        {&form.SplashTime, 6000}, {&form.DealDelay, 100},   {&form.PlrReplATimer, 100},
+        {&form.DlrDraw, 1000},    {&form.DlrReplA, 100},    {&form.DlrShow, 1000},
+        {&form.pickAwinner, 750}, {&form.kingOhearts, 1500}};
+    for (const auto& [timer, interval] : paces) {
+      QCOMPARE(timer->interval(), interval);
+    }
+    table.Start(1, false);
     QElapsedTimer clock;
     clock.start();
     table.PlaceBet("10");
