@@ -101,14 +101,9 @@ void CheckMessage(const FakePlatform& platform, const QString& caption, const QS
 // negative); played up to `stopAt`, which is pending.
 void PatHandTo(Table& table, const QTimer* stopAt, int outcome, const QString& bet,
                std::string_view playerHand, int houseDraws = -1) {
-  table.platform.seconds = SecondsFor(table.state, [&](HandEngine& engine, const GameState&) {
-    engine.DealShown();
-    engine.Draw();
-    const int drawn = engine.HouseDraw()->cardsDrawn;
-    engine.Reveal();
-    const std::optional<SettlementResult> settled = engine.Settle();
-    return settled->outcome == outcome && settled->playerHandName == playerHand &&
-           (houseDraws < 0 || drawn == houseDraws);
+  table.platform.seconds = SecondsFor(table.state, [&](const auto& settled, const auto& next) {
+    return settled.outcome == outcome && settled.playerHandName == playerHand &&
+           (houseDraws < 0 || next.DealerDrawCount == houseDraws);
   });
   table.Deal(bet);
   table.PressDraw();
@@ -440,10 +435,7 @@ class TableTest : public QObject {
     table.Start(1, false);
     TMainForm& form = *table.form;
     // A hand the player stands pat on and the house ends holding the king.
-    table.platform.seconds = SecondsFor(table.state, [](HandEngine& engine, const GameState& next) {
-      engine.DealShown();
-      engine.Draw();
-      engine.HouseDraw();
+    table.platform.seconds = SecondsFor(table.state, [](auto&, const GameState& next) {
       return HoldsKingOfHearts(next.DealerHand);
     });
     table.Deal("10");
