@@ -3,6 +3,7 @@
 // Plain integers throughout: the encodings are part of the saved statistics.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -49,6 +50,10 @@ DeckPositions InitialDeckPositions();
 using Hand = std::array<Card, 5>;
 using DiscardFlags = std::array<std::int32_t, 5>;
 using ReplacedFlags = std::array<std::int32_t, 5>;
+
+constexpr bool HoldsKingOfHearts(const Hand& hand) {
+  return std::find(hand.begin(), hand.end(), KingOfHearts) != hand.end();
+}
 
 // Calendar time in whole seconds. The game passes the real clock; tests and
 // the simulator pass their own so that deals repeat.

@@ -5,7 +5,6 @@
 #include "media/Look.h"
 #include "media/Widgets.h"
 
-#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -91,13 +90,9 @@ void TExitDlg::ViewStatsBtnClick() {
   // The statistics shown, and any file saved from them, count the bankruptcy
   // that New Game is about to count for good.
   state_.Statistics.BankruptCount += 1;
-  const QString workingDirectory = QDir::currentPath();
   if (showStatistics_) {
     showStatistics_();
   }
-  // The sounds are found relative to the working directory, which the
-  // statistics window's file dialogs may have moved.
-  QDir::setCurrent(workingDirectory);
   state_.Statistics.BankruptCount -= 1;
   NewGameBtn->setFocus();
 }

@@ -1,6 +1,6 @@
 #include "dialogs/IntroDlg.h"
 
-#include "hand/GameState.h"
+#include "hand/GameStart.h"
 #include "media/ClickableImage.h"
 #include "media/Images.h"
 #include "media/Look.h"
@@ -216,21 +216,12 @@ void TIntroDlg::OKClick() {
     PlrNameEdit->setFocus();
     return;
   }
-  state_.PlayerName = name.isEmpty() ? std::string("Player") : name.toStdString();
-
-  state_.StartingBank = RBbank0->isChecked() ? 100 : RBbank1->isChecked() ? 1000 : 5000;
-  state_.Bank = state_.StartingBank;
-  state_.Statistics.StartGameStatistics(static_cast<std::uint32_t>(state_.Bank));
-
-  state_.SoundOn = SoundCheck->isChecked();
-
-  if (RandDeckChk->isChecked()) {
-    state_.RandomizeDeck = true;
-  } else {
-    state_.DeckBackId = BackImageId(WelcomeDeckIndex);
-    state_.RandomizeDeck = false;
-  }
-
+  const int startingBank = RBbank0->isChecked() ? 100 : RBbank1->isChecked() ? 1000 : 5000;
+  StartGame(state_, {.playerName = name.toStdString(),
+                     .startingBank = startingBank,
+                     .soundOn = SoundCheck->isChecked(),
+                     .randomBacks = RandDeckChk->isChecked(),
+                     .backId = BackImageId(WelcomeDeckIndex)});
   welcomeAccepted_ = true;
   accept();
 }

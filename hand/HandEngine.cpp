@@ -2,15 +2,9 @@
 
 #include "money/Settlement.h"
 
-#include <algorithm>
-
 namespace velmora {
 
 namespace {
-
-bool HoldsKingOfHearts(const Hand& hand) {
-  return std::find(hand.begin(), hand.end(), KingOfHearts) != hand.end();
-}
 
 std::string_view CategoryName(const HandRank& rank) {
   const auto category = static_cast<std::size_t>(rank[0]);

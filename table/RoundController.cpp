@@ -13,17 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <algorithm>
-
 namespace velmora {
-
-namespace {
-
-bool HoldsKingOfHearts(const Hand& hand) {
-  return std::find(hand.begin(), hand.end(), KingOfHearts) != hand.end();
-}
-
-}  // namespace
 
 void TMainForm::DealClick() {
   const std::optional<DealResult> deal = engine_.Deal(CalendarClock());

@@ -2,8 +2,8 @@
 // their messages, a whole hand step by step with steps out of turn and
 // refused draws, the settlement of each outcome, New Game in every phase,
 // and the random card backs.
-#include "hand/HandEngine.h"
 #include "stats/StatisticsFile.h"
+#include "tests/support/EngineGame.h"
 #include "tests/support/HandCodes.h"
 
 #include <QTest>
@@ -20,36 +20,7 @@ Clock At(std::int64_t seconds) {
   return [seconds] { return seconds; };
 }
 
-// A run after the welcome, with the bank of its choice.
-struct Game {
-  explicit Game(std::int32_t bank = 1000) {
-    state.StartingBank = bank;
-    state.Bank = bank;
-    state.Statistics.StartGameStatistics(static_cast<std::uint32_t>(bank));
-    engine.StartPlay();
-  }
-  GameState state;
-  HandEngine engine{state};
-
-  void DealAndShow(std::string_view bet, std::int64_t seconds = 1) {
-    QVERIFY(engine.AcceptBet(bet).accepted);
-    QVERIFY(engine.Deal(At(seconds)).has_value());
-    QVERIFY(engine.DealShown());
-  }
-  // Stands pat to the reveal, then lays these hands on the table for the showdown.
-  std::optional<SettlementResult> Showdown(std::string_view bet, const Hand& player,
-                                           const Hand& dealer) {
-    DealAndShow(bet);
-    engine.Draw();
-    engine.HouseDraw();
-    engine.Reveal();
-    state.PlayerHand = player;
-    state.DealerHand = dealer;
-    state.PlayerDealtRank = EvaluateHand(player);
-    state.DealerDealtRank = EvaluateHand(dealer);
-    return engine.Settle();
-  }
-};
+using Game = velmora::testing::EngineGame;
 
 const Hand PairOfAces = HandOf("AH AD 9C 6S 4H");
 const Hand PairOfKings = HandOf("KH KD 9H 6H 4D");
@@ -119,6 +90,9 @@ class HandEngineTest : public QObject {
     const HandEngine::BetVerdict again = game.engine.AcceptBet("20");
     QVERIFY(!again.accepted && !again.refusal && !game.engine.Deal(At(5)));
     game.engine.DealShown();
+    // Only the row's five places can be marked.
+    QVERIFY(!game.engine.ToggleDiscard(-1) && !game.engine.ToggleDiscard(5));
+    QCOMPARE(game.state.Discards, DiscardFlags{});
     // Refused draws keep the marks: all five, then four with the nine held.
     for (int p = 0; p < 5; ++p) {
       game.engine.ToggleDiscard(p);
@@ -156,8 +130,32 @@ class HandEngineTest : public QObject {
     QVERIFY(!game.engine.Deal(At(2))->firstDealOfGame);
   }
 
+  void houseStandingPat() {
+    // The first deal at which the house holds a straight, a flush or a full
+    // house: it takes no card, and the deck does not move on.
+    for (std::int64_t seconds = 1;; ++seconds) {
+      Game game;
+      QVERIFY(game.DealAndShow("10", seconds));
+      const std::int32_t category = game.state.DealerDealtRank[0];
+      if (category < Straight || category == FourOfAKind) {
+        continue;
+      }
+      const Hand dealt = game.state.DealerHand;
+      game.engine.Draw();
+      const std::optional<HouseDrawResult> house = game.engine.HouseDraw();
+      QVERIFY(house->cardsDrawn == 0 && !house->showsAce);
+      QCOMPARE(house->announcement, std::string("Dealer takes 0"));
+      QVERIFY(game.state.DealerHand == dealt && game.state.NextCardNumber == 11);
+      game.engine.Reveal();
+      game.engine.Settle();
+      const GameStatistics& statistics = game.state.Statistics;
+      QVERIFY(statistics.DealerDrawCounts[0] == 1 && statistics.DealerImprovedCount == 0);
+      return;
+    }
+  }
+
   void settlementOfEachOutcome() {
-    Game game(100);
+    Game game({.startingBank = 100});
     std::optional<SettlementResult> settled = game.Showdown("100", PairOfKings, PairOfKings);
     QCOMPARE(settled->outcomeText, std::string_view("Push.. Split the Pot!"));
     QCOMPARE(game.state.Bank, 100);
@@ -207,16 +205,15 @@ class HandEngineTest : public QObject {
       RandomSource random;
       return DrawRandomBackId(random, At(seconds));
     };
-    Game game;
-    game.state.RandomizeDeck = true;
+    Game game({.randomBacks = true});
     game.engine.ChooseDeckPictureBack(At(7));
     game.Showdown("10", PairOfAces, PairOfKings);  // its deal keeps the back on the table
     QCOMPARE(game.state.DeckBackId, backAt(7));
-    game.DealAndShow("", 12);  // later deals draw afresh
+    QVERIFY(game.DealAndShow("", 12));  // later deals draw afresh
     QCOMPARE(game.state.DeckBackId, backAt(12));
     game.engine.NewGame(true, At(3));  // draws for the deck picture
     QCOMPARE(game.state.DeckBackId, backAt(3));
-    game.DealAndShow("10", 4);
+    QVERIFY(game.DealAndShow("10", 4));
     QCOMPARE(game.state.DeckBackId, backAt(3));
   }
 };

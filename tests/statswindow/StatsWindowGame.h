@@ -1,10 +1,10 @@
-// One game as the table keeps it and the statistics window over it, driven
+// One game played through the engine and the statistics window over it, driven
 // through the fake platform; and the files the window tests read and write.
 #pragma once
 
-#include "hand/GameState.h"
 #include "stats/StatisticsFile.h"
 #include "statswindow/StatBox.h"
+#include "tests/support/EngineGame.h"
 #include "tests/support/FakePlatform.h"
 
 #include <QAction>
@@ -21,43 +21,18 @@ inline constexpr std::int64_t NewYearsEve = 946652707;
 // What a save at that moment stamps into its file.
 inline constexpr SaveStamp NewYearsEveStamp{3, 5, 7, 1, 12, 31, 99};
 
-struct Game {
-  GameState state;
+struct Game : EngineGame {
   FakePlatform platform;
   int helpCalls = 0;
   TStatBox box{platform, state, [this] { ++helpCalls; }};
 
-  Game() {
-    state.PlayerName = "Player";
-    state.StartingBank = 1000;
-    state.Bank = 1000;
-    state.DeckBackId = 63;
-    state.Statistics.StartGameStatistics(1000);
-    platform.seconds = NewYearsEve;
-  }
-
-  // One hand from draw to showdown; the player's hand counts as improved when asked.
-  void Play(const Hand& player, const Hand& dealer, int playerDraw, int dealerDraw,
-            std::int32_t bet, bool playerImproved = false) {
-    GameStatistics& s = state.Statistics;
-    s.RecordPlayerDraw(playerDraw);
-    s.RecordDealerDraw(dealerDraw);
-    const HandRank p = EvaluateHand(player);
-    const HandRank d = EvaluateHand(dealer);
-    s.RecordFinalHands(player, p, playerImproved ? HandRank{} : p, dealer, d, d);
-    const RankOrder outcome = RankOrderOf(p, d);
-    state.Bank += outcome == RankOrder::FirstBetter    ? bet
-                  : outcome == RankOrder::SecondBetter ? -bet
-                                                       : 0;
-    s.RecordOutcome(outcome, state.Bank);
-    s.RecordHandTotals(static_cast<std::uint32_t>(bet), static_cast<std::uint32_t>(state.Bank));
-  }
+  Game() : EngineGame({.playerName = "Player", .backId = 63}) { platform.seconds = NewYearsEve; }
 
   // Win with a pair of queens, win with three sevens (drawn into), lose to a heart flush.
   void PlayThreeHands() {
-    Play({11, 24, 34, 43, 14}, {51, 8, 19, 29, 2}, 3, 2, 10);
-    Play({6, 19, 32, 40, 15}, {1, 14, 8, 23, 50}, 1, 3, 20, true);
-    Play({13, 3, 31, 47, 24}, {1, 3, 5, 7, 9}, 0, 0, 30);
+    Showdown("10", {11, 24, 34, 43, 14}, {51, 8, 19, 29, 2}, 3, 2);
+    Showdown("20", {6, 19, 32, 40, 15}, {1, 14, 8, 23, 50}, 1, 3, true);
+    Showdown("30", {13, 3, 31, 47, 24}, {1, 3, 5, 7, 9}, 0, 0);
   }
 
   QString Text(const char* name) const {

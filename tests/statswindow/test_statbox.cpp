@@ -194,7 +194,7 @@ void TestStatBox::savedGameIsViewedUntilTheCurrentIsAskedFor() {
   game.Item("&Save...")->trigger();
   QCOMPARE(ReadFile(played), game.FileFor(SaveStamp{11, 20, 7, 1, 12, 31, 99}));
   QVERIFY(game.platform.messages.empty());
-  game.Play({11, 24, 34, 43, 14}, {51, 8, 19, 29, 2}, 3, 2, 10);
+  game.Showdown("10", {11, 24, 34, 43, 14}, {51, 8, 19, 29, 2}, 3, 2);
 
   game.box.findChild<QTabWidget*>("StatPages")->setCurrentIndex(1);
   game.platform.openAnswers = {played};

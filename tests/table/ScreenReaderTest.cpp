@@ -44,13 +44,10 @@ class ScreenReaderTest : public QObject {
     table.Start(1, false);
     // A deal after which the house draws, so that its announcement has a count to say.
     Hand dealt{};
-    table.platform.seconds =
-        SecondsFor(table.state, [&dealt](HandEngine& engine, const GameState& state) {
-          engine.DealShown();
-          dealt = state.PlayerHand;
-          engine.Draw();
-          return engine.HouseDraw()->cardsDrawn > 0;
-        });
+    table.platform.seconds = SecondsFor(table.state, [&dealt](auto&, const GameState& state) {
+      dealt = state.PlayerHand;  // as dealt: the search stands pat
+      return state.DealerDrawCount > 0;
+    });
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(form.focusWidget(), form.BetEdit);

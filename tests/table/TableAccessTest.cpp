@@ -33,7 +33,7 @@ class TableAccessTest : public QObject {
     TMainForm& form = *table.form;
     PressKey(form, Qt::Key_1);  // before the splash has ended
     table.Start();
-    table.platform.seconds = SecondsFor(table.state, [](HandEngine&, const GameState& state) {
+    table.platform.seconds = SecondsFor(table.state, [](auto&, const GameState& state) {
       return state.PlayerHand[4] == KingOfHearts;
     });
     // Betting: the digits go into the bet field, which has the focus. Return

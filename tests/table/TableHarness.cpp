@@ -10,15 +10,21 @@
 
 namespace velmora::testing {
 
-std::int64_t SecondsFor(const GameState& state,
-                        const std::function<bool(HandEngine&, const GameState&)>& wanted) {
+std::int64_t SecondsFor(
+    const GameState& state,
+    const std::function<bool(const SettlementResult&, const GameState&)>& wanted) {
   for (std::int64_t seconds = 1; seconds < 1000000; ++seconds) {
     GameState next = state;
     HandEngine engine(next);
     engine.StartPlay();
     engine.AcceptBet("1");
     engine.Deal([seconds] { return seconds; });
-    if (wanted(engine, next)) {
+    engine.DealShown();
+    engine.Draw();
+    engine.HouseDraw();
+    engine.Reveal();
+    const std::optional<SettlementResult> settled = engine.Settle();
+    if (settled && wanted(*settled, next)) {
       return seconds;
     }
   }

@@ -26,10 +26,11 @@
 
 namespace velmora::testing {
 
-// The first clock value from 1 on at which the next hand dealt from `state`
-// is what `wanted` looks for; it may play the hand on with the engine.
-std::int64_t SecondsFor(const GameState& state,
-                        const std::function<bool(HandEngine&, const GameState&)>& wanted);
+// The first clock value from 1 on at which the next hand dealt from `state`,
+// the player standing pat, is settled as `wanted` looks for.
+std::int64_t SecondsFor(
+    const GameState& state,
+    const std::function<bool(const SettlementResult&, const GameState&)>& wanted);
 
 std::array<QLabel*, 5> PlayerImages(const TMainForm& form);
 

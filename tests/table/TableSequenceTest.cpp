@@ -1,7 +1,8 @@
 // The table driven by random sequences of a player's actions, New Game at
 // any moment with either answer and bankruptcies included: the statistics
-// saved after every action must read back as a valid file, and Deal must
-// be dead whenever a hand is under way.
+// saved after every action must read back as a valid file, Deal must be
+// dead whenever a hand is under way, and at most one step of a hand may be
+// pending, none while betting is open.
 #include "dialogs/ExitDlg.h"
 #include "stats/StatisticsFile.h"
 #include "tests/table/TableHarness.h"
@@ -49,10 +50,15 @@ class TableSequenceTest : public QObject {
            {"card", [&] { table.ClickCard(pick(5)); }},
            {"Draw", [&] { table.PressDraw(); }},
            {"a timer", [&] { table.Step(); }}}};
+      const std::array handTimers{&form.DealDelay, &form.DlrDraw, &form.PlrReplATimer,
+                                  &form.DlrReplA,  &form.DlrShow, &form.pickAwinner};
+      // Mostly a timer and seldom New Game, so that hands get as far as the
+      // house's steps and the showdown.
+      std::discrete_distribution<int> weighted{1, 2, 1, 2, 2, 24};
       for (int step = 0; step < 400; ++step) {
         table.platform.answers = {pick(2) == 0 ? QMessageBox::Yes : QMessageBox::No};
         table.platform.seconds = step;
-        const auto& [action, act] = actions.at(static_cast<std::size_t>(std::min(pick(8), 5)));
+        const auto& [action, act] = actions.at(static_cast<std::size_t>(weighted(random)));
         act();
         const QString where = QString("run %1 step %2 after %3").arg(run).arg(step).arg(action);
         const ReadResult read = ParseStatisticsFile(FormatStatisticsFile(
@@ -60,6 +66,9 @@ class TableSequenceTest : public QObject {
         const std::string problem = read.Valid() ? "" : read.Reports.front().Caption;
         QVERIFY2(read.Valid(), qPrintable(where + ": " + problem.c_str()));
         QVERIFY2(!form.Bet->isEnabled() || form.Engine().BettingOpen(), qPrintable(where));
+        // One step of a hand pending at a time, and none while betting is open.
+        const auto pending = std::ranges::count_if(handTimers, &QTimer::isActive);
+        QVERIFY2(pending <= (form.Engine().BettingOpen() ? 0 : 1), qPrintable(where));
       }
     }
   }

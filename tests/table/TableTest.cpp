@@ -101,14 +101,9 @@ void CheckMessage(const FakePlatform& platform, const QString& caption, const QS
 // negative); played up to `stopAt`, which is pending.
 void PatHandTo(Table& table, const QTimer* stopAt, RankOrder outcome, const QString& bet,
                std::string_view playerHand, int houseDraws = -1) {
-  table.platform.seconds = SecondsFor(table.state, [&](HandEngine& engine, const GameState&) {
-    engine.DealShown();
-    engine.Draw();
-    const int drawn = engine.HouseDraw()->cardsDrawn;
-    engine.Reveal();
-    const std::optional<SettlementResult> settled = engine.Settle();
-    return settled->outcome == outcome && settled->playerHandName == playerHand &&
-           (houseDraws < 0 || drawn == houseDraws);
+  table.platform.seconds = SecondsFor(table.state, [&](const auto& settled, const auto& next) {
+    return settled.outcome == outcome && settled.playerHandName == playerHand &&
+           (houseDraws < 0 || next.DealerDrawCount == houseDraws);
   });
   table.Deal(bet);
   table.PressDraw();
@@ -435,6 +430,33 @@ class TableTest : public QObject {
     QCOMPARE(table.RunChain(), (Ticks{{&form.DealDelay, 10}}));
   }
 
+  void theHouseRevealingTheKingOfHearts() {
+    Table table;
+    table.Start(1, false);
+    TMainForm& form = *table.form;
+    // A hand the player stands pat on and the house ends holding the king.
+    table.platform.seconds = SecondsFor(table.state, [](auto&, const GameState& next) {
+      return HoldsKingOfHearts(next.DealerHand);
+    });
+    table.Deal("10");
+    table.PressDraw();
+    table.RunChain(&form.DlrShow);
+    QVERIFY(!form.kingOhearts.isActive());
+    table.Step();  // the reveal
+    const Hand& house = table.state.DealerHand;
+    QLabel& king = *DealerImages(form).at(
+        static_cast<std::size_t>(std::ranges::find(house, KingOfHearts) - house.begin()));
+    QVERIFY(form.kingOhearts.isActive() && ShownId(king) == KingOfHearts);
+    // The king pulls faces in the house's row, through the showdown, until the next bet.
+    Fire(form.kingOhearts);
+    QCOMPARE(ShownId(king), KingOfHeartsAltImageId);
+    table.RunChain();
+    Fire(form.kingOhearts);
+    QCOMPARE(ShownId(king), KingOfHearts);
+    table.PressDeal();
+    QVERIFY(!form.kingOhearts.isActive() && !table.state.DealerHasKingOfHearts);
+  }
+
   void functionKeysDeckBacksAndTheWorkingFolder() {
     Table table;
     table.Start();
@@ -482,8 +504,17 @@ class TableTest : public QObject {
 
   void wholeHandRunsAtItsPaceOnRealTimers() {
     Table table;
-    table.Start(1, false);
     TMainForm& form = *table.form;
+    // The splash; the cards laid one by one; the pauses before the house
+    // draws and before it shows its hand; the showdown; the king's faces.
+    const std::vector<std::pair<const QTimer*, int>> paces{
+        {&form.SplashTime, 6000}, {&form.DealDelay, 100},   {&form.PlrReplATimer, 100},
+        {&form.DlrDraw, 1000},    {&form.DlrReplA, 100},    {&form.DlrShow, 1000},
+        {&form.pickAwinner, 750}, {&form.kingOhearts, 1500}};
+    for (const auto& [timer, interval] : paces) {
+      QCOMPARE(timer->interval(), interval);
+    }
+    table.Start(1, false);
     QElapsedTimer clock;
     clock.start();
     table.PlaceBet("10");

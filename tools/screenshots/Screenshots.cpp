@@ -6,9 +6,9 @@
 // Usage: velmora-screenshots OUTPUT_FOLDER
 
 #include "app/ProgramWindows.h"
-#include "cards/Cards.h"
 #include "dialogs/HelpBox.h"
 #include "hand/GameState.h"
+#include "hand/HandEngine.h"
 #include "media/MessageBoxes.h"
 #include "media/ScriptedPlatform.h"
 #include "table/MainForm.h"
@@ -120,19 +120,23 @@ T& Child(QWidget& root, const QString& name) {
   return *child;
 }
 
-// The outcome of the next hand if the player stands pat, dealt at `seconds`.
-RankOrder OutcomeStandingPat(const GameState& state, std::int64_t seconds) {
-  DeckGrid deck = state.Deck;
-  RandomSource random;
-  Shuffle(deck, random, [seconds] { return seconds; });
-  std::int32_t next = 1;
-  Hand player{};
-  Hand dealer{};
-  DealHands(deck, next, player, dealer);
-  RankCounts counts{};
-  HandRank dealerRank{};
-  ChooseDealerDraw(deck, state.Positions, dealer, counts, dealerRank, next);
-  return RankOrderOf(EvaluateHand(player), EvaluateHand(dealer));
+// The outcome of the next hand if the player stands pat, dealt at `seconds`:
+// played by the engine on a copy of the game, which the table never sees.
+std::optional<RankOrder> OutcomeStandingPat(const GameState& state, std::int64_t seconds) {
+  GameState copy = state;
+  HandEngine engine(copy);
+  engine.StartPlay();
+  engine.AcceptBet("1");
+  engine.Deal([seconds] { return seconds; });
+  engine.DealShown();
+  engine.Draw();
+  engine.HouseDraw();
+  engine.Reveal();
+  const std::optional<SettlementResult> settled = engine.Settle();
+  if (!settled) {
+    return std::nullopt;
+  }
+  return settled->outcome;
 }
 
 // A clock second from which the next hand, stood pat, ends with `outcome`.

@@ -1,5 +1,6 @@
 #include "tools/sim/Simulation.h"
 
+#include "hand/GameStart.h"
 #include "money/Settlement.h"
 #include "tools/sim/PlayerDiscards.h"
 
@@ -9,9 +10,7 @@
 namespace velmora::sim {
 
 Table::Table() {
-  state.StartingBank = HighestBank;
-  state.Bank = HighestBank;
-  state.Statistics.StartGameStatistics(static_cast<std::uint32_t>(state.Bank));
+  StartGame(state, {.startingBank = HighestBank});
   engine.StartPlay();
 }
 
