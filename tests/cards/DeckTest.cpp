@@ -73,6 +73,24 @@ class DeckTest : public QObject {
     QCOMPARE(next, 53);
   }
 
+  // A card's place in the deck is wherever the positions grid says, not
+  // only where the table's fixed grid puts it. Numbered column by column
+  // from the last cell back, position 1 is the bottom right cell and
+  // position 2 the one above it.
+  void takesTheCardThePositionsGridNames() {
+    DeckPositions backwards{};
+    for (int n = 0; n < 52; ++n) {
+      backwards[n % 4][n / 4] = 52 - n;
+    }
+    std::int32_t next = 1;
+    Hand taken{};
+    for (Card& card : taken) {
+      card = TakeNextCard(InitialDeckGrid(), backwards, next);
+    }
+    QCOMPARE(taken, (Hand{52, 39, 26, 13, 51}));
+    QCOMPARE(next, 6);
+  }
+
   // The shuffle computes its draws side by side; they must be next()'s, all
   // 104 of them and no more, whatever the clock reads. The side-by-side draws
   // are the generator's steps composed, the same for every seed, so a handful

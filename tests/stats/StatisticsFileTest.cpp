@@ -74,12 +74,25 @@ class StatisticsFileTest : public QObject {
   Q_OBJECT
  private slots:
   void countsCharactersNotBytes() {
-    QCOMPARE(CountCharacters("\xF0\x9F\x82\xA1"), 1u);  // one four-byte character
-    // Bytes outside well-formed UTF-8 count one each: Latin-1 "Zoë", a cut
-    // sequence, stray continuation bytes.
-    QCOMPARE(CountCharacters("Zo\xEB"), 3u);
-    QCOMPARE(CountCharacters("\xE2\x82"), 2u);
-    QCOMPARE(CountCharacters("\x80\xBF\xFF"), 3u);
+    const std::pair<std::string_view, std::size_t> names[] = {
+        // Sequences of two, three and four bytes, with the lowest and the
+        // highest lead byte of each length.
+        {"\xC2\x80\xDF\xBF", 2},
+        {"\xE0\xA0\x80\xE2\x82\xAC\xEF\xBF\xBD", 3},
+        {"\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", 2},
+        // Bytes outside well-formed UTF-8 count one each: Latin-1 "Zoë", a
+        // sequence cut short at the end or by a plain byte, bytes that never
+        // lead a sequence, stray continuation bytes.
+        {"Zo\xEB", 3},
+        {std::string_view("\xF0\x9F\x82\xA1", 3), 3},  // the view ends before the buffer
+        {"\xE2\x41\x82\xE2\x82\x41", 6},
+        {"\xC0\x80\xC1\xBF\xF5\x80\x80\x80", 8},
+        {"\x80\xBF\xFF", 3},
+    };
+    for (const auto& [name, characters] : names) {
+      QVERIFY2(CountCharacters(name) == characters,
+               qPrintable(QByteArray(name.data(), name.size()).toHex(' ')));
+    }
   }
 
   void stampsUseTheUsTwelveHourFields() {
@@ -244,12 +257,12 @@ class StatisticsFileTest : public QObject {
 
     s.Record = GameStatistics{};
     s.Record.BetTotal = 70, s.Record.BankTotal = 1000, s.Record.PlayerLongestStreak = 0;
-    s.Stamp = {12, 10, 59, 0, 1, 2, 5};
+    s.Stamp = {12, 9, 10, 0, 1, 2, 5};
     summary = SummaryOf(s);
     QCOMPARE(summary.WinPercent + summary.AverageBank + summary.AverageBet,
              std::string("0%$1000$70"));
     QCOMPARE(summary.Player.LongestStreak, std::string("0 Hands"));
-    QCOMPARE(summary.SaveDate + " " + summary.SaveTime, std::string("1/2/5 12:10:59 AM"));
+    QCOMPARE(summary.SaveDate + " " + summary.SaveTime, std::string("1/2/5 12:09:10 AM"));
     QVERIFY(!summary.ShowsBestCards);
     s.Record.HandsPlayed = 0xFFFFFFFFu, s.Record.BankTotal = 4'000'000'000u;
     QCOMPARE(SummaryOf(s).AverageBank, std::string("$0"));
