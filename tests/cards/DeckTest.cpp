@@ -21,6 +21,12 @@ class DeckTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void acesAreTheCardsOfTheHighestRank() {
+    for (Card card = 1; card <= 52; ++card) {
+      QVERIFY2(IsAce(card) == (RankIndex(card) == 12), qPrintable(QString::number(card)));
+    }
+  }
+
   void generatorSequences() {
     RandomSource random;
     random.seed(1);

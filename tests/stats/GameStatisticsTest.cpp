@@ -55,7 +55,9 @@ class GameStatisticsTest : public QObject {
     PlayHand(stats, SevenHigh, SevenHigh, 0, KingsAceKicker, 20, bank);
     QCOMPARE(std::tuple(stats.PlayerStreak, stats.PlayerLongestStreak, stats.DealerStreak),
              std::tuple(0u, 3u, 1u));
-    QCOMPARE(stats.HighestBank, 1040u);  // not lowered by the loss
+    // Highest bank and bet not lowered by the loss and the smaller bets.
+    QCOMPARE(std::tuple(stats.HighestBank, stats.HighestBet, stats.BetTotal),
+             std::tuple(1040u, 50u, 50u + 4 * 30 + 20));
     QCOMPARE(stats.BankTotal, 1950u + 980 + 1010 + 1010 + 1040 + 1020);
     // A reset keeps nothing but the bank it starts from.
     stats.BankruptCount += 1;

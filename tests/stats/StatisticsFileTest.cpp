@@ -62,6 +62,27 @@ std::string Changed(std::initializer_list<std::pair<int, int>> deltas) {
   return Join(lines);
 }
 
+// Figures as the window lists them, divided by "|".
+std::string Joined(std::initializer_list<std::string> texts) {
+  std::string joined;
+  for (const std::string& text : texts) {
+    joined += (joined.empty() ? "" : "|") + text;
+  }
+  return joined;
+}
+
+std::string Shown(const SeatSummary& seat) {
+  std::string text = Joined({seat.LongestStreak, seat.Improved, seat.BestHand});
+  for (const std::string& count : seat.Categories) {
+    text += "|" + count;
+  }
+  text += "|" + seat.CategoryTotal;
+  for (const std::string& count : seat.Draws) {
+    text += "|" + count;
+  }
+  return text + "|" + seat.DrawTotal;
+}
+
 std::string Replaced(int line, const QString& text) {
   QStringList lines = ValidLines;
   lines[line - 1] = text;
@@ -247,12 +268,22 @@ class StatisticsFileTest : public QObject {
   // file cannot make them divide by zero.
   void summarisesTheShownFigures() {
     SavedStatistics s = SnapshotOf(Played, "Player", 1000, Stamp);
-    s.Record.HandsPlayed = 6;
+    // Made to differ between the seats and between the figures.
+    s.Record.HandsPlayed = 6, s.Record.BankruptCount = 2, s.Record.DealerLongestStreak = 3;
+    s.Record.DealerDrawCounts = {2, 0, 3, 0, 1};
     StatisticsSummary summary = SummaryOf(s);
-    // Truncated, not rounded: 1 win of 6 hands, $154 bet over 6, 4 of 6 improved.
-    QCOMPARE(summary.WinPercent + summary.AverageBet + summary.Dealer.Improved,
-             std::string("16%$2566%"));
-    QCOMPARE(summary.Dealer.LongestStreak, std::string("1 Hand"));
+    // Truncated, not rounded: 1 win of 6 hands, $5060 over 7 banks, $154 bet
+    // over 6 hands, 4 of 6 improved.
+    QCOMPARE(
+        Joined({summary.HandsPlayed, summary.PlayerWins, summary.WinPercent, summary.StartingBank,
+                summary.AverageBank, summary.HighestBank, summary.AverageBet, summary.HighestBet,
+                summary.BankruptCount, summary.SaveTime, summary.SaveDate}),
+        std::string("6|1|16%|$1000|$722|$1010|$25|$76|2|3:05:07 PM|12/31/99"));
+    QCOMPARE(
+        Shown(summary.Player),
+        std::string("1 Hand|0%|Pair of Kings \n(Nine kicker)|0|4|0|0|0|0|0|0|0|0|4|1|1|1|1|0|4"));
+    QCOMPARE(Shown(summary.Dealer),
+             std::string("3 Hands|66%|Three Deuces|0|0|0|4|0|0|0|0|0|0|4|2|0|3|0|1|6"));
     QVERIFY(summary.ShowsBestCards);
 
     s.Record = GameStatistics{};
