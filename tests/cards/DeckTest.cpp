@@ -1,5 +1,6 @@
 // The generator, the shuffle, the deal and the draw from the deck, and the
 // whole first hand of the game's second one.
+#include "cards/CardNames.h"
 #include "cards/Cards.h"
 
 #include <QTest>
@@ -21,7 +22,10 @@ class DeckTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void acesAreTheCardsOfTheHighestRank() {
+  // The names that the advice and the table's picture names use, and the
+  // aces that the draw limits and the house's shown card look for.
+  void namesAndAces() {
+    QCOMPARE(CardName(13) + ", " + CardName(40), std::string("Ace of Hearts, Deuce of Spades"));
     for (Card card = 1; card <= 52; ++card) {
       QVERIFY2(IsAce(card) == (RankIndex(card) == 12), qPrintable(QString::number(card)));
     }

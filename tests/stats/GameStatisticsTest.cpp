@@ -68,7 +68,8 @@ class GameStatisticsTest : public QObject {
   }
 
   // Only a final hand that beats the same seat's dealt hand counts, for
-  // either seat, whatever the best hand so far.
+  // either seat, whatever the best hand so far; the category counted is the
+  // final hand's.
   void drawImprovesOnlyToABetterHand() {
     const HandRank sevenHigh = EvaluateHand(SevenHigh);
     const struct {
@@ -91,8 +92,10 @@ class GameStatisticsTest : public QObject {
       GameStatistics dealer;
       dealer.RecordFinalHands(SevenHigh, sevenHigh, sevenHigh, row.final, final, dealt);
       QVERIFY2(std::tuple(player.PlayerImprovedCount, player.DealerImprovedCount,
-                          dealer.PlayerImprovedCount, dealer.DealerImprovedCount) ==
-                   std::tuple(row.improved, 0u, 0u, row.improved),
+                          dealer.PlayerImprovedCount, dealer.DealerImprovedCount,
+                          player.PlayerCategoryCounts[final[0]],
+                          dealer.DealerCategoryCounts[final[0]]) ==
+                   std::tuple(row.improved, 0u, 0u, row.improved, 1u, 1u),
                row.draw);
     }
   }
