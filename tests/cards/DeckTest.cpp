@@ -1,5 +1,6 @@
 // The generator, the shuffle, the deal and the draw from the deck, and the
 // whole first hand of the game's second one.
+#include "cards/CardNames.h"
 #include "cards/Cards.h"
 
 #include <QTest>
@@ -21,6 +22,15 @@ class DeckTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The names that the advice and the table's picture names use, and the
+  // aces that the draw limits and the house's shown card look for.
+  void namesAndAces() {
+    QCOMPARE(CardName(13) + ", " + CardName(40), std::string("Ace of Hearts, Deuce of Spades"));
+    for (Card card = 1; card <= 52; ++card) {
+      QVERIFY2(IsAce(card) == (RankIndex(card) == 12), qPrintable(QString::number(card)));
+    }
+  }
+
   void generatorSequences() {
     RandomSource random;
     random.seed(1);
@@ -71,6 +81,24 @@ class DeckTest : public QObject {
     next = 53;
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, TakeNextCard(grid, positions, next));
     QCOMPARE(next, 53);
+  }
+
+  // A card's place in the deck is wherever the positions grid says, not
+  // only where the table's fixed grid puts it. Numbered column by column
+  // from the last cell back, position 1 is the bottom right cell and
+  // position 2 the one above it.
+  void takesTheCardThePositionsGridNames() {
+    DeckPositions backwards{};
+    for (int n = 0; n < 52; ++n) {
+      backwards[n % 4][n / 4] = 52 - n;
+    }
+    std::int32_t next = 1;
+    Hand taken{};
+    for (Card& card : taken) {
+      card = TakeNextCard(InitialDeckGrid(), backwards, next);
+    }
+    QCOMPARE(taken, (Hand{52, 39, 26, 13, 51}));
+    QCOMPARE(next, 6);
   }
 
   // The shuffle computes its draws side by side; they must be next()'s, all

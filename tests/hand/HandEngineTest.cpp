@@ -56,7 +56,7 @@ class HandEngineTest : public QObject {
         std::tuple<std::string_view, std::int32_t, std::int32_t, std::string_view, std::int32_t>>
         deals{{"", 0, 100, nothing, 0},    {"-5", 20, 100, nothing, 0}, {"", 20, 100, "", 20},
               {"100", 20, 100, "", 100},   {"", 150, 50, exceeds, 0},   {"50", 150, 50, "", 50},
-              {"12a", 0, 100, letters, 0}, {"101", 0, 100, above, 0}};
+              {"12a", 0, 100, letters, 0}, {"101", 0, 100, above, 0},   {"1", 0, 1, "", 1}};
     for (const auto& [text, lastBet, bank, refusal, bet] : deals) {
       const BetCheck check = CheckBet(text, lastBet, bank);
       QCOMPARE(check.refusal ? check.refusal->text : std::string_view{}, refusal);

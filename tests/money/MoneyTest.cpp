@@ -84,6 +84,7 @@ class MoneyTest : public QObject {
     QCOMPARE(BankLabelText(-5), std::string("Bank: $-5"));
     QCOMPARE(PotText(HighestBank), std::string("Game Pot:  $4294967294"));
     QCOMPARE(LastBetText(250), std::string("Last Bet: $250"));
+    QCOMPARE(BankAfterLoss(1000, 250), 750);
     // A win at the top of the range stops at the largest bank.
     QCOMPARE(BankAfterWin(HighestBank - 10, 10), HighestBank);
     QCOMPARE(BankAfterWin(HighestBank, HighestBank), HighestBank);

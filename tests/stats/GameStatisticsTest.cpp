@@ -51,12 +51,15 @@ class GameStatisticsTest : public QObject {
     for (const Hand& dealer : {SevenHigh, SevenHigh, KingsAceKicker, SevenHigh}) {
       PlayHand(stats, KingsAceKicker, KingsAceKicker, 0, dealer, 30, bank);
     }
-    QCOMPARE(std::tuple(stats.PlayerStreak, stats.PlayerLongestStreak, stats.DealerStreak),
-             std::tuple(3u, 3u, 0u));
+    QCOMPARE(std::tuple(stats.PlayerWins, stats.PlayerStreak, stats.PlayerLongestStreak,
+                        stats.DealerStreak),
+             std::tuple(3u, 3u, 3u, 0u));
     PlayHand(stats, SevenHigh, SevenHigh, 0, KingsAceKicker, 20, bank);
     QCOMPARE(std::tuple(stats.PlayerStreak, stats.PlayerLongestStreak, stats.DealerStreak),
              std::tuple(0u, 3u, 1u));
-    QCOMPARE(stats.HighestBank, 1040u);  // not lowered by the loss
+    // Highest bank and bet not lowered by the loss and the smaller bets.
+    QCOMPARE(std::tuple(stats.HighestBank, stats.HighestBet, stats.BetTotal),
+             std::tuple(1040u, 50u, 50u + 4 * 30 + 20));
     QCOMPARE(stats.BankTotal, 1950u + 980 + 1010 + 1010 + 1040 + 1020);
     // A reset keeps nothing but the bank it starts from.
     stats.BankruptCount += 1;
@@ -66,13 +69,45 @@ class GameStatisticsTest : public QObject {
     QCOMPARE(stats, expected);
   }
 
-  void improvementAndBestHandFollowTheRanks() {
+  // Only a final hand that beats the same seat's dealt hand counts, for
+  // either seat, whatever the best hand so far; the category counted is the
+  // final hand's.
+  void drawImprovesOnlyToABetterHand() {
+    const HandRank sevenHigh = EvaluateHand(SevenHigh);
+    const struct {
+      const char* draw;
+      Hand dealt;
+      Hand final;
+      std::uint32_t improved;
+    } rows[] = {
+        {"higher kicker", KingsFourKicker, KingsNineKicker, 1},
+        {"lower kicker", KingsNineKicker, KingsFourKicker, 0},
+        {"same ranks", KingsNineKicker, HandOf("KC KS 9H 3H 2C"), 0},
+        {"two pair broken", HandOf("KH KD 4C 4S 2H"), KingsAceKicker, 0},
+        {"to a straight", SevenHigh, HandOf("6H 5D 4C 3S 2D"), 1},
+    };
+    for (const auto& row : rows) {
+      const HandRank dealt = EvaluateHand(row.dealt);
+      const HandRank final = EvaluateHand(row.final);
+      GameStatistics player;
+      player.RecordFinalHands(row.final, final, dealt, SevenHigh, sevenHigh, sevenHigh);
+      GameStatistics dealer;
+      dealer.RecordFinalHands(SevenHigh, sevenHigh, sevenHigh, row.final, final, dealt);
+      QVERIFY2(std::tuple(player.PlayerImprovedCount, player.DealerImprovedCount,
+                          dealer.PlayerImprovedCount, dealer.DealerImprovedCount,
+                          player.PlayerCategoryCounts[final[0]],
+                          dealer.DealerCategoryCounts[final[0]]) ==
+                   std::tuple(row.improved, 0u, 0u, row.improved, 1u, 1u),
+               row.draw);
+    }
+  }
+
+  void bestHandKeepsTheEarlierOfEqualHands() {
     GameStatistics stats;
     std::uint32_t bank = 1000;
     PlayHand(stats, KingsFourKicker, KingsNineKicker, 3, SevenHigh, 5, bank);
     PlayHand(stats, KingsNineKicker, KingsFourKicker, 3, SevenHigh, 5, bank);
-    // A higher kicker improves, a lower one not.
-    QCOMPARE(std::pair(stats.PlayerImprovedCount, stats.PlayerDrawCounts[3]), std::pair(1u, 2u));
+    QCOMPARE(stats.PlayerDrawCounts[3], 2u);
     QCOMPARE(stats.PlayerBestCards, KingsNineKicker);
     // The same ranks in other suits are equal: the earlier cards stay.
     PlayHand(stats, SevenHigh, HandOf("KC KS 9H 3H 2C"), 3, SevenHigh, 5, bank);

@@ -18,6 +18,7 @@ class HandDescriptionTest : public QObject {
         {{3, 4, 99, -7, 0, 0, 42}, "Three Sixs"},  // unused fields may hold anything
         {EvaluateHand({13, 1, 15, 29, 43}), "Five high Straight"},
         {{5, 12, 10, 7, 3, 1, 1}, "Ace high Flush \n(Hearts)"},
+        {{5, 9, 7, 5, 3, 1, 4}, "Jack high Flush \n(Spades)"},
         {{6, 4, 0, 0, 0, 0, 0}, "Full House \n(Sixs over Deuces)"},
         {{7, 9, 3, 0, 0, 0, 0}, "Four Jacks"},
         {EvaluateHand({39, 27, 28, 29, 30}), "Five high Straight Flush \n(Clubs)"},

@@ -62,6 +62,27 @@ std::string Changed(std::initializer_list<std::pair<int, int>> deltas) {
   return Join(lines);
 }
 
+// Figures as the window lists them, divided by "|".
+std::string Joined(std::initializer_list<std::string> texts) {
+  std::string joined;
+  for (const std::string& text : texts) {
+    joined += (joined.empty() ? "" : "|") + text;
+  }
+  return joined;
+}
+
+std::string Shown(const SeatSummary& seat) {
+  std::string text = Joined({seat.LongestStreak, seat.Improved, seat.BestHand});
+  for (const std::string& count : seat.Categories) {
+    text += "|" + count;
+  }
+  text += "|" + seat.CategoryTotal;
+  for (const std::string& count : seat.Draws) {
+    text += "|" + count;
+  }
+  return text + "|" + seat.DrawTotal;
+}
+
 std::string Replaced(int line, const QString& text) {
   QStringList lines = ValidLines;
   lines[line - 1] = text;
@@ -74,12 +95,25 @@ class StatisticsFileTest : public QObject {
   Q_OBJECT
  private slots:
   void countsCharactersNotBytes() {
-    QCOMPARE(CountCharacters("\xF0\x9F\x82\xA1"), 1u);  // one four-byte character
-    // Bytes outside well-formed UTF-8 count one each: Latin-1 "Zoë", a cut
-    // sequence, stray continuation bytes.
-    QCOMPARE(CountCharacters("Zo\xEB"), 3u);
-    QCOMPARE(CountCharacters("\xE2\x82"), 2u);
-    QCOMPARE(CountCharacters("\x80\xBF\xFF"), 3u);
+    const std::pair<std::string_view, std::size_t> names[] = {
+        // Sequences of two, three and four bytes, with the lowest and the
+        // highest lead byte of each length.
+        {"\xC2\x80\xDF\xBF", 2},
+        {"\xE0\xA0\x80\xE2\x82\xAC\xEF\xBF\xBD", 3},
+        {"\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", 2},
+        // Bytes outside well-formed UTF-8 count one each: Latin-1 "Zoë", a
+        // sequence cut short at the end or by a plain byte, bytes that never
+        // lead a sequence, stray continuation bytes.
+        {"Zo\xEB", 3},
+        {std::string_view("\xF0\x9F\x82\xA1", 3), 3},  // the view ends before the buffer
+        {"\xE2\x41\x82\xE2\x82\x41", 6},
+        {"\xC0\x80\xC1\xBF\xF5\x80\x80\x80", 8},
+        {"\x80\xBF\xFF", 3},
+    };
+    for (const auto& [name, characters] : names) {
+      QVERIFY2(CountCharacters(name) == characters,
+               qPrintable(QByteArray(name.data(), name.size()).toHex(' ')));
+    }
   }
 
   void stampsUseTheUsTwelveHourFields() {
@@ -234,22 +268,32 @@ class StatisticsFileTest : public QObject {
   // file cannot make them divide by zero.
   void summarisesTheShownFigures() {
     SavedStatistics s = SnapshotOf(Played, "Player", 1000, Stamp);
-    s.Record.HandsPlayed = 6;
+    // Made to differ between the seats and between the figures.
+    s.Record.HandsPlayed = 6, s.Record.BankruptCount = 2, s.Record.DealerLongestStreak = 3;
+    s.Record.DealerDrawCounts = {2, 0, 3, 0, 1};
     StatisticsSummary summary = SummaryOf(s);
-    // Truncated, not rounded: 1 win of 6 hands, $154 bet over 6, 4 of 6 improved.
-    QCOMPARE(summary.WinPercent + summary.AverageBet + summary.Dealer.Improved,
-             std::string("16%$2566%"));
-    QCOMPARE(summary.Dealer.LongestStreak, std::string("1 Hand"));
+    // Truncated, not rounded: 1 win of 6 hands, $5060 over 7 banks, $154 bet
+    // over 6 hands, 4 of 6 improved.
+    QCOMPARE(
+        Joined({summary.HandsPlayed, summary.PlayerWins, summary.WinPercent, summary.StartingBank,
+                summary.AverageBank, summary.HighestBank, summary.AverageBet, summary.HighestBet,
+                summary.BankruptCount, summary.SaveTime, summary.SaveDate}),
+        std::string("6|1|16%|$1000|$722|$1010|$25|$76|2|3:05:07 PM|12/31/99"));
+    QCOMPARE(
+        Shown(summary.Player),
+        std::string("1 Hand|0%|Pair of Kings \n(Nine kicker)|0|4|0|0|0|0|0|0|0|0|4|1|1|1|1|0|4"));
+    QCOMPARE(Shown(summary.Dealer),
+             std::string("3 Hands|66%|Three Deuces|0|0|0|4|0|0|0|0|0|0|4|2|0|3|0|1|6"));
     QVERIFY(summary.ShowsBestCards);
 
     s.Record = GameStatistics{};
     s.Record.BetTotal = 70, s.Record.BankTotal = 1000, s.Record.PlayerLongestStreak = 0;
-    s.Stamp = {12, 10, 59, 0, 1, 2, 5};
+    s.Stamp = {12, 9, 10, 0, 1, 2, 5};
     summary = SummaryOf(s);
     QCOMPARE(summary.WinPercent + summary.AverageBank + summary.AverageBet,
              std::string("0%$1000$70"));
     QCOMPARE(summary.Player.LongestStreak, std::string("0 Hands"));
-    QCOMPARE(summary.SaveDate + " " + summary.SaveTime, std::string("1/2/5 12:10:59 AM"));
+    QCOMPARE(summary.SaveDate + " " + summary.SaveTime, std::string("1/2/5 12:09:10 AM"));
     QVERIFY(!summary.ShowsBestCards);
     s.Record.HandsPlayed = 0xFFFFFFFFu, s.Record.BankTotal = 4'000'000'000u;
     QCOMPARE(SummaryOf(s).AverageBank, std::string("$0"));
