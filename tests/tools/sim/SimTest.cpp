@@ -135,8 +135,8 @@ class SimTest : public QObject {
     // Dealt two aces at the first second, as at the table, the advisor keeps
     // them, as the house's rule does.
     Table table;
-    const HandResult hand = PlayHand(
-        table, [] { return std::int64_t{1}; }, PlayerStrategy::Best, 3000);
+    const auto firstSecond = [] { return std::int64_t{1}; };
+    const HandResult hand = PlayHand(table, firstSecond, PlayerStrategy::Best, 3000);
     QCOMPARE(hand.playerHand, (Hand{20, 15, 13, 4, 39}));
     QCOMPARE(hand.playerDraw, 3);
     const QJsonObject json = RunWith("--hands=60 --player=best --samples=300 --json").Json();
