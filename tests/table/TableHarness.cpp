@@ -1,5 +1,7 @@
 #include "tests/table/TableHarness.h"
 
+#include "hand/PatHand.h"
+
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -15,15 +17,7 @@ std::int64_t SecondsFor(
     const std::function<bool(const SettlementResult&, const GameState&)>& wanted) {
   for (std::int64_t seconds = 1; seconds < 1000000; ++seconds) {
     GameState next = state;
-    HandEngine engine(next);
-    engine.StartPlay();
-    engine.AcceptBet("1");
-    engine.Deal([seconds] { return seconds; });
-    engine.DealShown();
-    engine.Draw();
-    engine.HouseDraw();
-    engine.Reveal();
-    const std::optional<SettlementResult> settled = engine.Settle();
+    const std::optional<SettlementResult> settled = PlayPatHand(next, seconds);
     if (settled && wanted(*settled, next)) {
       return seconds;
     }

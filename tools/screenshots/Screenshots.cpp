@@ -8,7 +8,7 @@
 #include "app/ProgramWindows.h"
 #include "dialogs/HelpBox.h"
 #include "hand/GameState.h"
-#include "hand/HandEngine.h"
+#include "hand/PatHand.h"
 #include "media/MessageBoxes.h"
 #include "media/ScriptedPlatform.h"
 #include "table/MainForm.h"
@@ -124,15 +124,7 @@ T& Child(QWidget& root, const QString& name) {
 // played by the engine on a copy of the game, which the table never sees.
 std::optional<RankOrder> OutcomeStandingPat(const GameState& state, std::int64_t seconds) {
   GameState copy = state;
-  HandEngine engine(copy);
-  engine.StartPlay();
-  engine.AcceptBet("1");
-  engine.Deal([seconds] { return seconds; });
-  engine.DealShown();
-  engine.Draw();
-  engine.HouseDraw();
-  engine.Reveal();
-  const std::optional<SettlementResult> settled = engine.Settle();
+  const std::optional<SettlementResult> settled = PlayPatHand(copy, seconds);
   if (!settled) {
     return std::nullopt;
   }
