@@ -1,45 +1,31 @@
 // Ranking a five-card hand and comparing two ranked hands.
 //
-// The showdown, the house and the simulator rank several hands per deal, so
-// the ranking avoids walking the thirteen counts group by group. It rests on
-// one observation about the HandRank table: for every category except the
-// straights, fields 1..5 are the hand's distinct ranks ordered by how often
-// they occur, then from the highest down, padded with 0 (a pair: the pair,
-// then its three kickers; a full house: the triple, then the pair). So the
-// ranks are kept as bit sets by multiplicity, the groups (at most two) are
-// read off with single bit scans, the kickers come from small tables, and
-// the category follows from how many ranks are paired, tripled and
-// quadrupled. Flushes and straights, rare, are fixed up afterwards.
-#include "cards/Cards.h"
+// The advisor and the simulator rank millions of hands, so a hand is ranked
+// by looking its ranks up rather than by working them out. Unless its five
+// cards are of one suit, a hand's record depends only on which ranks it
+// holds, and there are 6,175 such handfuls. The rank keys of the cards add
+// up to one number per handful, whose two half-words, each looked up in a
+// small table, add up to the handful's place in a table of records. Those
+// tables are filled once, from the plain reading of a hand below, which also
+// ranks the rare hands the tables do not cover: flushes, and hands holding
+// values that are not cards.
+#include "cards/HandValue.h"
 
-#include <bit>
+#include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace velmora {
 
 namespace {
 
-constexpr unsigned Bit(int rank) {
-  return 1u << rank;
-}
-
-constexpr int HighestRank(unsigned ranks) {
-  return std::bit_width(ranks) - 1;
-}
-
-constexpr int LowestRank(unsigned ranks) {
-  return std::countr_zero(ranks);
-}
-
-constexpr unsigned kFiveInARow = 0x1Fu;
-// Deuce, three, four, five and ace: the five-high straight.
-constexpr unsigned kWheel = Bit(0) | Bit(1) | Bit(2) | Bit(3) | Bit(12);
-
 constexpr bool IsCard(Card card) {
   return static_cast<unsigned>(card - 1) < 52u;
 }
 
-// Indexed by card & 63 so that a stray value reads a harmless entry; such
-// hands are ranked again by the careful path anyway.
+// Indexed by card & 63; a value that is not a card reads the deuce, and is
+// ranked again by the careful path anyway.
 constexpr std::array<std::int8_t, 64> kRankOf = [] {
   std::array<std::int8_t, 64> table{};
   for (Card card = 1; card <= 52; ++card) {
@@ -48,179 +34,196 @@ constexpr std::array<std::int8_t, 64> kRankOf = [] {
   return table;
 }();
 
-constexpr std::array<std::int8_t, 64> kSuitOf = [] {
-  std::array<std::int8_t, 64> table{};
-  for (Card card = 1; card <= 52; ++card) {
-    table[card] = static_cast<std::int8_t>(SuitNumber(card));
-  }
-  return table;
-}();
-
-// atLeastK holds the ranks that occur at least K times.
-struct Multiplicities {
-  unsigned atLeast1 = 0;
-  unsigned atLeast2 = 0;
-  unsigned atLeast3 = 0;
-  unsigned atLeast4 = 0;
-};
-
-// Indexed by (ranks paired or better) + 3 (tripled or better) + 6 (quadrupled).
-constexpr std::array<std::int32_t, 11> kCategoryByGroups{
-    HighCard, Pair, TwoPair, 0, ThreeOfAKind, FullHouse, 0, 0, 0, 0, FourOfAKind};
-
-// A set of ranks as a list, highest first: 4-bit lanes with the first rank in
-// the highest lane used, and the length. Looked up in two halves so that the
-// tables stay small.
-struct RankList {
-  std::uint32_t lanes = 0;
-  int length = 0;
-};
-
-template <int kBits, int kFirstRank>
-constexpr std::array<RankList, (1 << kBits)> DescendingTable() {
-  std::array<RankList, (1 << kBits)> table{};
-  for (unsigned set = 0; set < (1u << kBits); ++set) {
-    for (int bit = kBits - 1; bit >= 0; --bit) {
-      if ((set >> bit & 1u) != 0) {
-        table[set].lanes = table[set].lanes << 4 | static_cast<std::uint32_t>(bit + kFirstRank);
-        ++table[set].length;
-      }
+// The plain reading: the ranks grouped by how often they occur, larger
+// groups first and then higher ranks first, fill the rank fields. A rank met
+// five times (one card given five times) forms no group, and fewer than five
+// cards form no straight.
+HandRank RecordOfCounts(const RankCounts& counts) {
+  std::array<std::pair<int, int>, 5> groups{};  // (count, rank)
+  int groupCount = 0;
+  for (int r = 12; r >= 0; --r) {
+    if (counts[r] >= 1 && counts[r] <= 4) {
+      groups[groupCount++] = {counts[r], r};
     }
   }
-  return table;
-}
-
-constexpr auto kHighRanks = DescendingTable<7, 6>();  // eight .. ace
-constexpr auto kLowRanks = DescendingTable<6, 0>();   // deuce .. seven
-
-RankList Descending(unsigned ranks) {
-  const RankList high = kHighRanks[ranks >> 6];
-  const RankList low = kLowRanks[ranks & 63u];
-  return {high.lanes << (4 * low.length) | low.lanes, high.length + low.length};
-}
-
-void WriteRecord(const Multiplicities& m, HandRank& rank) {
-  // Five cards pair at most two ranks and triple or quadruple at most one.
-  const int paired = (m.atLeast2 != 0) + ((m.atLeast2 & (m.atLeast2 - 1)) != 0);
-  rank[0] = kCategoryByGroups[paired + 3 * (m.atLeast3 != 0) + 6 * (m.atLeast4 != 0)];
-
-  // The groups, at most two, most frequent first: quads, triples, pairs by
-  // rank. In this word the first group is the highest bit and the second
-  // the lowest, and a bit's rank is its index within its 16-bit lane.
-  const std::uint64_t groups = std::uint64_t{m.atLeast4} << 32 |
-                               std::uint64_t{m.atLeast3 & ~m.atLeast4} << 16 |
-                               (m.atLeast2 & ~m.atLeast3);
-  const int groupCount = (groups != 0) + ((groups & (groups - 1)) != 0);
-  const std::uint32_t first = static_cast<std::uint32_t>(std::bit_width(groups | 1u) - 1) & 15u;
-  const std::uint32_t second = static_cast<std::uint32_t>(std::countr_zero(groups)) & 15u;
-  const std::uint32_t groupLanes =
-      groupCount == 2 ? (first << 4 | second) : (groupCount == 1 ? first : 0u);
-
-  const RankList singles = Descending(m.atLeast1 & ~m.atLeast2);
-  std::uint32_t lanes = groupLanes << (4 * singles.length) | singles.lanes;
-  // Align the list to five lanes; missing fields read as 0.
-  lanes <<= 4 * (5 - groupCount - singles.length);
-  rank[1] = static_cast<std::int32_t>(lanes >> 16 & 15u);
-  rank[2] = static_cast<std::int32_t>(lanes >> 12 & 15u);
-  rank[3] = static_cast<std::int32_t>(lanes >> 8 & 15u);
-  rank[4] = static_cast<std::int32_t>(lanes >> 4 & 15u);
-  rank[5] = static_cast<std::int32_t>(lanes & 15u);
-}
-
-// Five different ranks make a flush, a straight, both, or nothing. Returns
-// false for nothing, by far the most common case, without branching.
-bool IsFlushOrStraight(const Hand& hand, unsigned ranks) {
-  const int suit = kSuitOf[hand[0] & 63];
-  const bool flush = (kSuitOf[hand[1] & 63] == suit) & (kSuitOf[hand[2] & 63] == suit) &
-                     (kSuitOf[hand[3] & 63] == suit) & (kSuitOf[hand[4] & 63] == suit);
-  const bool straight = (ranks == kWheel) | ((ranks >> LowestRank(ranks | Bit(31))) == kFiveInARow);
-  return flush | straight;
-}
-
-// The record already holds the five ranks from the highest down.
-void ApplyFlushAndStraight(const Hand& hand, unsigned ranks, HandRank& rank) {
-  const int suit = kSuitOf[hand[0]];
-  bool flush = true;
-  for (const Card card : hand) {
-    flush = flush && kSuitOf[card] == suit;
+  std::stable_sort(groups.begin(), groups.begin() + groupCount,
+                   [](const auto& a, const auto& b) { return a.first > b.first; });
+  HandRank rank{};
+  for (int k = 0; k < groupCount; ++k) {
+    rank[k + 1] = groups[k].second;
   }
-  const bool wheel = ranks == kWheel;
-  if (!flush) {
-    rank = HandRank{Straight, wheel ? 3 : HighestRank(ranks), 0, 0, 0, 0, 0};
-    return;
+  const int largest = groups[0].first;
+  const int second = groups[1].first;
+  if (largest == 4) {
+    rank[0] = FourOfAKind;
+  } else if (largest == 3) {
+    rank[0] = second == 2 ? FullHouse : ThreeOfAKind;
+  } else if (largest == 2) {
+    rank[0] = second == 2 ? TwoPair : Pair;
+  } else if (groupCount == 5) {
+    const bool wheel = rank[1] == 12 && rank[2] == 3;
+    if (wheel || rank[1] - rank[5] == 4) {
+      return HandRank{Straight, wheel ? 3 : rank[1], 0, 0, 0, 0, 0};
+    }
   }
+  return rank;
+}
+
+// Five cards of one suit and five different ranks.
+HandRank FlushRecord(const RankCounts& counts, int suit) {
+  HandRank rank{};
+  for (int r = 12, field = 1; r >= 0; --r) {
+    if (counts[r] != 0) {
+      rank[field++] = r;
+    }
+  }
+  const bool wheel = rank[1] == 12 && rank[2] == 3;
   rank[0] = Flush;
+  if (wheel) {
+    // The ace plays low; the other fields keep the flush order.
+    rank[0] = StraightFlush;
+    rank[1] = 3;
+  } else if (rank[1] - rank[5] == 4) {
+    rank[0] = rank[1] == 12 ? RoyalFlush : StraightFlush;
+  }
   rank[6] = suit;
-  if (wheel || (ranks >> LowestRank(ranks)) == kFiveInARow) {
-    if (rank[1] == 12 && !wheel) {
-      rank[0] = RoyalFlush;
-    } else {
-      rank[0] = StraightFlush;
-      if (wheel) {
-        // The ace plays low; the remaining fields keep the flush order.
-        rank[1] = 3;
+  return rank;
+}
+
+// A hand holding values that are not cards, or one card five times, never
+// comes from the deck: such values belong to no rank.
+HandRank CarefulRecord(const Hand& hand, RankCounts& counts) {
+  counts.fill(0);
+  for (const Card card : hand) {
+    if (IsCard(card)) {
+      ++counts[RankIndex(card)];
+    }
+  }
+  return RecordOfCounts(counts);
+}
+
+// The largest sum of each half-word of the rank keys over five cards.
+constexpr std::uint32_t kLowKeyLimit = 4 * RankKeys[6] + RankKeys[5];
+constexpr std::uint32_t kHighKeyLimit = (4 * RankKeys[12] + RankKeys[11]) >> 16;
+// Handfuls of five ranks, none more than four times.
+constexpr int kHandfuls = 6175;
+
+struct RankTables {
+  // By a key sum's half-word: the place of that half's ranks among the
+  // handfuls, such that the two entries add up to the handful's place.
+  std::array<std::uint16_t, kLowKeyLimit + 1> low{};
+  std::array<std::uint16_t, kHighKeyLimit + 1> high{};
+  std::array<HandValue, kHandfuls> values{};
+};
+
+// Every way to hold up to five cards of the ranks first .. first + count - 1,
+// none more than four times.
+struct HalfHandful {
+  RankCounts counts{};
+  std::uint32_t key = 0;  // its half-word of the key sum
+  int size = 0;
+};
+
+std::vector<HalfHandful> HalfHandfuls(int first, int count) {
+  std::vector<HalfHandful> handfuls{HalfHandful{}};
+  for (int r = first; r < first + count; ++r) {
+    std::vector<HalfHandful> grown;
+    for (const HalfHandful& handful : handfuls) {
+      for (int n = 0; n <= 4 && handful.size + n <= 5; ++n) {
+        HalfHandful next = handful;
+        next.counts[r] = n;
+        next.size += n;
+        next.key += static_cast<std::uint32_t>(n) * RankKeys[r];
+        grown.push_back(next);
+      }
+    }
+    handfuls = std::move(grown);
+  }
+  for (HalfHandful& handful : handfuls) {
+    handful.key = handful.key >> 16 | (handful.key & 0xFFFFu);  // one half is 0
+  }
+  return handfuls;
+}
+
+RankTables BuildRankTables() {
+  RankTables tables;
+  const std::vector<HalfHandful> lows = HalfHandfuls(0, 7);
+  const std::vector<HalfHandful> highs = HalfHandfuls(7, 6);
+  // Each half numbers its handfuls of one size from 0; a low handful of s
+  // ranks is then followed by room for every high one of 5 - s.
+  std::array<int, 6> highsOfSize{};
+  for (const HalfHandful& high : highs) {
+    tables.high[high.key] = static_cast<std::uint16_t>(highsOfSize[high.size]++);
+  }
+  std::array<int, 6> lowsOfSize{};
+  std::array<int, 6> firstOfSize{};
+  for (const HalfHandful& low : lows) {
+    ++lowsOfSize[low.size];
+  }
+  for (int size = 1; size <= 5; ++size) {
+    firstOfSize[size] = firstOfSize[size - 1] + lowsOfSize[size - 1] * highsOfSize[6 - size];
+  }
+  std::array<int, 6> placed{};
+  for (const HalfHandful& low : lows) {
+    tables.low[low.key] = static_cast<std::uint16_t>(
+        firstOfSize[low.size] + placed[low.size]++ * highsOfSize[5 - low.size]);
+  }
+  for (const HalfHandful& low : lows) {
+    for (const HalfHandful& high : highs) {
+      if (low.size + high.size == 5) {
+        RankCounts counts{};
+        std::transform(low.counts.begin(), low.counts.end(), high.counts.begin(), counts.begin(),
+                       std::plus<>());
+        tables.values.at(tables.low[low.key] + tables.high[high.key]) =
+            PackHandValue(RecordOfCounts(counts));
       }
     }
   }
+  return tables;
 }
 
-// Hands holding values that are not cards, or one card five times, never come
-// from the deck. Values that are not cards belong to no rank, and a rank met
-// five times forms no group.
-Multiplicities FromCounts(const RankCounts& counts) {
-  Multiplicities m;
-  for (int r = 0; r < 13; ++r) {
-    const int count = counts[r];
-    if (count >= 1 && count <= 4) {
-      m.atLeast1 |= Bit(r);
-      m.atLeast2 |= count >= 2 ? Bit(r) : 0u;
-      m.atLeast3 |= count >= 3 ? Bit(r) : 0u;
-      m.atLeast4 |= count == 4 ? Bit(r) : 0u;
-    }
-  }
-  return m;
+// Filled when the program starts (a fraction of a millisecond). Nothing
+// ranks a hand before main begins.
+const RankTables kTables = BuildRankTables();
+
+HandValue LookUp(std::uint32_t rankKeySum) {
+  return kTables.values[kTables.low[rankKeySum & 0xFFFFu] + kTables.high[rankKeySum >> 16]];
 }
 
 }  // namespace
 
+HandValue ValueOfRanks(std::uint32_t rankKeySum) {
+  return LookUp(rankKeySum);
+}
+
 void EvaluateHand(const Hand& hand, HandRank& rank, RankCounts& counts) {
   counts.fill(0);
+  std::uint32_t key = 0;
+  unsigned suits = 0xFu;
   bool fiveCards = true;
-  Multiplicities m;
-  unsigned atLeast5 = 0;
-  // Unrolled, the five updates keep the bit sets in registers (a measured
-  // sixth of the time of a ranking).
-#pragma GCC unroll 5
-  for (const Card card : hand) {
+  std::array<int, 5> ranks{};
+  for (int p = 0; p < 5; ++p) {
+    const Card card = hand[p];
     fiveCards &= IsCard(card);
-    const int r = kRankOf[card & 63];
-    ++counts[r];
-    const unsigned bit = Bit(r);
-    atLeast5 |= m.atLeast4 & bit;
-    m.atLeast4 |= m.atLeast3 & bit;
-    m.atLeast3 |= m.atLeast2 & bit;
-    m.atLeast2 |= m.atLeast1 & bit;
-    m.atLeast1 |= bit;
+    key += RankKeyOfCard[card & 63];
+    suits &= SuitBitOfCard[card & 63];
+    ranks[p] = kRankOf[card & 63];
+    ++counts[ranks[p]];
   }
-  if (!fiveCards) {
-    counts.fill(0);
-    for (const Card card : hand) {
-      if (IsCard(card)) {
-        ++counts[RankIndex(card)];
-      }
-    }
-    m = FromCounts(counts);
-  } else if (atLeast5 != 0) {
-    m = FromCounts(counts);
+  const bool fiveOfARank = (ranks[0] == ranks[1]) & (ranks[0] == ranks[2]) &
+                           (ranks[0] == ranks[3]) & (ranks[0] == ranks[4]);
+  if (!fiveCards || fiveOfARank) [[unlikely]] {
+    rank = CarefulRecord(hand, counts);
+    return;
   }
-
-  WriteRecord(m, rank);
-  rank[6] = 0;
-  // Only five real cards of five different ranks can be more than high card.
-  // (One card repeated five times leaves no rank at all.)
-  if (fiveCards & (m.atLeast2 == 0) & (m.atLeast1 != 0) && IsFlushOrStraight(hand, m.atLeast1)) {
-    ApplyFlushAndStraight(hand, m.atLeast1, rank);
+  const HandValue value = LookUp(key);
+  const auto category = static_cast<int>(value >> 20);
+  // Only five different ranks can make a flush.
+  if (suits != 0 && (category == HighCard || category == Straight)) [[unlikely]] {
+    rank = FlushRecord(counts, SuitNumber(hand[0]));
+    return;
   }
+  rank = UnpackHandValue(value);
 }
 
 HandRank EvaluateHand(const Hand& hand) {
@@ -244,17 +247,11 @@ void FillKickers(const RankCounts& counts, HandRank& rank, int start) {
   if (start < 1) {
     return;
   }
-  unsigned singles = 0;
-  for (int i = 0; i < 13; ++i) {
-    if (counts[i] == 1) {
-      singles |= Bit(i);
-    }
-  }
   // Never past field 5: the suit field is not a rank.
-  for (int field = start; singles != 0 && field <= 5; ++field) {
-    const int highest = HighestRank(singles);
-    rank[field] = highest;
-    singles &= ~Bit(highest);
+  for (int r = 12, field = start; r >= 0 && field <= 5; --r) {
+    if (counts[r] == 1) {
+      rank[field++] = r;
+    }
   }
 }
 
