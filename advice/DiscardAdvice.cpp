@@ -2,14 +2,20 @@
 //
 // After the player's five, the other 47 cards lie in a uniformly random
 // order. The table deals the house's five from them, then the player's
-// replacements, then the house's. One sample is one such order, laid out
-// as a deck grid so that the game's own dealing, ranking and house rule
-// play it; every choice is played on the same orders (common random
-// numbers), which makes the differences between choices far sharper than
-// the chances themselves.
+// replacements, then the house's. One sample is one such order, played by
+// the game's own ranking and house rule; every choice is played on the same
+// orders (common random numbers), which makes the differences between
+// choices far sharper than the chances themselves.
+//
+// A sample ranks some thirty hands, so the work they share is done once:
+// the house decides what to keep once per sample, and each choice adds up
+// the rank keys of the cards it keeps once per hint; a sample then only
+// adds the keys of the cards drawn and looks the sum up.
 #include "advice/DiscardAdvice.h"
 
 #include "cards/CardNames.h"
+#include "cards/Discards.h"
+#include "cards/HandValue.h"
 #include "hand/DrawRules.h"
 
 #include <algorithm>
@@ -58,9 +64,12 @@ std::uint32_t Below(SplitMix64& random, std::uint32_t bound) {
   }
 }
 
+// A draw the player may make, and what the cards it keeps add to any hand.
 struct Candidate {
   DiscardFlags discards{};
   int drawn = 0;
+  std::uint32_t keptRanks = 0;  // the kept cards' rank keys, added up
+  unsigned keptSuits = 0xFu;    // their suit bits, ANDed
 };
 
 struct Tally {
@@ -99,6 +108,10 @@ std::vector<Candidate> AllowedDraws(const Hand& hand) {
     for (int p = 0; p < 5; ++p) {
       candidate.discards[p] = static_cast<std::int32_t>((mask >> p) & 1u);
       candidate.drawn += candidate.discards[p];
+      if (candidate.discards[p] == 0) {
+        candidate.keptRanks += RankKeyOfCard[hand[p]];
+        candidate.keptSuits &= SuitBitOfCard[hand[p]];
+      }
     }
     if (CheckDraw(hand, candidate.discards) == DrawVerdict::Allowed) {
       candidates.push_back(candidate);
@@ -107,74 +120,102 @@ std::vector<Candidate> AllowedDraws(const Hand& hand) {
   return candidates;
 }
 
+// The cards kept plus the first `drawn` of the replacements, ranked. A hand
+// of one suit is ranked whole; any other by its ranks alone.
+HandValue ValueAfterDraw(std::uint32_t keptRanks, unsigned keptSuits, const Hand& keptCards,
+                         const Card* replacements, int drawn) {
+  std::uint32_t ranks = keptRanks;
+  unsigned suits = keptSuits;
+  for (int i = 0; i < drawn; ++i) {
+    ranks += RankKeyOfCard[replacements[i]];
+    suits &= SuitBitOfCard[replacements[i]];
+  }
+  if (suits == 0) {
+    return ValueOfRanks(ranks);
+  }
+  Hand hand = keptCards;
+  std::copy(replacements, replacements + drawn, hand.end() - drawn);
+  return PackHandValue(EvaluateHand(hand));
+}
+
+// The hand less the discarded cards, kept cards first.
+Hand KeptFirst(const Hand& hand, const DiscardFlags& discards) {
+  Hand kept{};
+  int k = 0;
+  for (int p = 0; p < 5; ++p) {
+    if (discards[p] == 0) {
+      kept[k++] = hand[p];
+    }
+  }
+  return kept;
+}
+
+// The house's final hand for every number of cards the player may take
+// before it: its replacements come after the player's. The house decides
+// what to keep from its five alone, by its rule, so that is done once.
+std::array<HandValue, 5> HouseValues(const std::array<Card, kCardsUsed>& order,
+                                     const std::array<bool, 5>& drawSizes) {
+  const Hand dealt{order[0], order[1], order[2], order[3], order[4]};
+  const HandRank dealtRank = EvaluateHand(dealt);
+  std::array<HandValue, 5> house{};
+  const HeldRanks held = ChooseHeldRanks(dealtRank);
+  if (held[0] == -1) {
+    // Standing pat, the house ends the same whatever the player took.
+    house.fill(PackHandValue(dealtRank));
+    return house;
+  }
+  const DiscardFlags discards = HouseDiscards(dealt, held);
+  std::uint32_t keptRanks = 0;
+  unsigned keptSuits = 0xFu;
+  int houseDraws = 0;
+  for (int p = 0; p < 5; ++p) {
+    if (discards[p] == 0) {
+      keptRanks += RankKeyOfCard[dealt[p]];
+      keptSuits &= SuitBitOfCard[dealt[p]];
+    } else {
+      ++houseDraws;
+    }
+  }
+  const Hand kept = KeptFirst(dealt, discards);
+  for (int drawn = 0; drawn < 5; ++drawn) {
+    if (drawSizes[drawn]) {
+      house[drawn] = ValueAfterDraw(keptRanks, keptSuits, kept, &order[5 + drawn], houseDraws);
+    }
+  }
+  return house;
+}
+
 void PlaySamples(const Hand& hand, const std::array<Card, kUnseen>& unseen, std::uint64_t seed,
                  const std::vector<Candidate>& candidates, int first, int last, Tally& tally) {
-  const DeckPositions positions = InitialDeckPositions();
-  RankCounts counts;
-  HandRank dealtRank;
-  EvaluateHand(hand, dealtRank, counts);
-  const std::array<bool, 5> drawSizes = [&] {
-    std::array<bool, 5> sizes{};
-    for (const Candidate& candidate : candidates) {
-      sizes[candidate.drawn] = true;
-    }
-    return sizes;
-  }();
+  const HandValue dealtValue = PackHandValue(EvaluateHand(hand));
+  std::array<bool, 5> drawSizes{};
+  std::vector<Hand> keptCards;
+  for (const Candidate& candidate : candidates) {
+    drawSizes[candidate.drawn] = true;
+    keptCards.push_back(KeptFirst(hand, candidate.discards));
+  }
 
   for (int sample = first; sample < last; ++sample) {
     SplitMix64 random(SplitMix64::Mix(seed + static_cast<std::uint64_t>(sample)));
-    std::array<Card, kUnseen> order = unseen;
+    std::array<Card, kUnseen> shuffled = unseen;
     for (int i = 0; i < kCardsUsed; ++i) {
       const auto pick = static_cast<int>(Below(random, static_cast<std::uint32_t>(kUnseen - i)));
-      std::swap(order[i], order[i + pick]);
+      std::swap(shuffled[i], shuffled[i + pick]);
     }
-    // Deck positions 1..5 are the house's cards, the player's replacements
-    // start at 6, and the player's own five close the deck.
-    DeckGrid grid{};
-    for (int cell = 0; cell < 52; ++cell) {
-      grid[cell / 13][cell % 13] = cell < kUnseen ? order[cell] : hand[cell - kUnseen];
-    }
-
-    // The house's final hand depends on how many cards the player took
-    // before it, as its replacements come after the player's.
-    std::array<HandRank, 5> house{};
-    for (int drawn = 0; drawn < 5; ++drawn) {
-      if (!drawSizes[drawn]) {
-        continue;
-      }
-      Hand dealer{order[0], order[1], order[2], order[3], order[4]};
-      std::int32_t nextCardNumber = 6 + drawn;
-      const int houseDrew =
-          ChooseDealerDraw(grid, positions, dealer, counts, house[drawn], nextCardNumber);
-      if (houseDrew > 0) {
-        EvaluateHand(dealer, house[drawn], counts);
-      } else {
-        // Standing pat, the house ends the same whatever the player took.
-        house.fill(house[drawn]);
-        break;
-      }
-    }
+    // The house's five come first, then the player's replacements, then the
+    // house's: as the table deals them after the player's own five.
+    std::array<Card, kCardsUsed> order{};
+    std::copy_n(shuffled.begin(), kCardsUsed, order.begin());
+    const std::array<HandValue, 5> house = HouseValues(order, drawSizes);
 
     for (std::size_t c = 0; c < candidates.size(); ++c) {
       const Candidate& candidate = candidates[c];
-      HandRank rank = dealtRank;
-      if (candidate.drawn > 0) {
-        Hand player = hand;
-        std::int32_t nextCardNumber = 6;
-        ReplacedFlags replaced{};
-        ReplaceDiscards(grid, positions, nextCardNumber, player, candidate.discards, replaced);
-        EvaluateHand(player, rank, counts);
-      }
-      switch (RankOrderOf(rank, house[candidate.drawn])) {
-        case RankOrder::Equal:
-          ++tally.pushes[c];
-          break;
-        case RankOrder::FirstBetter:
-          ++tally.wins[c];
-          break;
-        case RankOrder::SecondBetter:
-          break;
-      }
+      const HandValue value = candidate.drawn == 0
+                                  ? dealtValue
+                                  : ValueAfterDraw(candidate.keptRanks, candidate.keptSuits,
+                                                   keptCards[c], &order[5], candidate.drawn);
+      tally.wins[c] += value > house[candidate.drawn] ? 1 : 0;
+      tally.pushes[c] += value == house[candidate.drawn] ? 1 : 0;
     }
   }
 }
