@@ -182,21 +182,26 @@ RankTables BuildRankTables() {
   return tables;
 }
 
-// Filled when the program starts (a fraction of a millisecond). Nothing
-// ranks a hand before main begins.
-const RankTables kTables = BuildRankTables();
+// Filled when the first hand is ranked (about a millisecond), so that a
+// program that ranks none does not pay for them. Inlined, what remains of
+// that in every ranking is one test of a flag.
+[[gnu::always_inline]] inline const RankTables& Tables() {
+  static const RankTables tables = BuildRankTables();
+  return tables;
+}
 
-HandValue LookUp(std::uint32_t rankKeySum) {
-  return kTables.values[kTables.low[rankKeySum & 0xFFFFu] + kTables.high[rankKeySum >> 16]];
+HandValue LookUp(const RankTables& tables, std::uint32_t rankKeySum) {
+  return tables.values[tables.low[rankKeySum & 0xFFFFu] + tables.high[rankKeySum >> 16]];
 }
 
 }  // namespace
 
 HandValue ValueOfRanks(std::uint32_t rankKeySum) {
-  return LookUp(rankKeySum);
+  return LookUp(Tables(), rankKeySum);
 }
 
 void EvaluateHand(const Hand& hand, HandRank& rank, RankCounts& counts) {
+  const RankTables& tables = Tables();
   counts.fill(0);
   std::uint32_t key = 0;
   unsigned suits = 0xFu;
@@ -216,7 +221,7 @@ void EvaluateHand(const Hand& hand, HandRank& rank, RankCounts& counts) {
     rank = CarefulRecord(hand, counts);
     return;
   }
-  const HandValue value = LookUp(key);
+  const HandValue value = LookUp(tables, key);
   const auto category = static_cast<int>(value >> 20);
   // Only five different ranks can make a flush.
   if (suits != 0 && (category == HighCard || category == Straight)) [[unlikely]] {
