@@ -2,6 +2,8 @@
 
 #include "money/Settlement.h"
 
+#include <array>
+
 namespace velmora {
 
 namespace {
@@ -10,6 +12,11 @@ std::string_view CategoryName(const HandRank& rank) {
   const auto category = static_cast<std::size_t>(rank[0]);
   return category < HandCategoryNames.size() ? HandCategoryNames[category] : std::string_view{};
 }
+
+// The house draws at most four cards. Fixed texts: the simulator plays
+// millions of hands and announces every draw.
+constexpr std::array<std::string_view, 5> DealerTakesTexts{
+    "Dealer takes 0", "Dealer takes 1", "Dealer takes 2", "Dealer takes 3", "Dealer takes 4"};
 
 }  // namespace
 
@@ -123,7 +130,7 @@ std::optional<HouseDrawResult> HandEngine::HouseDraw() {
                                             counts, rank, state_.NextCardNumber);
   phase_ = HandPhase::HouseDrawing;
   return HouseDrawResult{state_.DealerDrawCount,
-                         "Dealer takes " + std::to_string(state_.DealerDrawCount),
+                         std::string(DealerTakesTexts.at(state_.DealerDrawCount)),
                          state_.DealerDrawCount == 4};
 }
 
