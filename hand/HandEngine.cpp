@@ -13,8 +13,8 @@ std::string_view CategoryName(const HandRank& rank) {
   return category < HandCategoryNames.size() ? HandCategoryNames[category] : std::string_view{};
 }
 
-// The house draws at most four cards. Fixed texts: the simulator plays
-// millions of hands and announces every draw.
+// The house draws at most four cards. Fixed texts, which outlive every
+// result that names them: the simulator announces millions of draws.
 constexpr std::array<std::string_view, 5> DealerTakesTexts{
     "Dealer takes 0", "Dealer takes 1", "Dealer takes 2", "Dealer takes 3", "Dealer takes 4"};
 
@@ -129,8 +129,7 @@ std::optional<HouseDrawResult> HandEngine::HouseDraw() {
   state_.DealerDrawCount = ChooseDealerDraw(state_.Deck, state_.Positions, state_.DealerHand,
                                             counts, rank, state_.NextCardNumber);
   phase_ = HandPhase::HouseDrawing;
-  return HouseDrawResult{state_.DealerDrawCount,
-                         std::string(DealerTakesTexts.at(state_.DealerDrawCount)),
+  return HouseDrawResult{state_.DealerDrawCount, DealerTakesTexts.at(state_.DealerDrawCount),
                          state_.DealerDrawCount == 4};
 }
 
