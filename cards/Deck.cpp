@@ -69,6 +69,17 @@ constexpr int DrawAfter(std::uint32_t seed, int k) {
   throw std::out_of_range("deck position " + std::to_string(wanted) + " does not exist");
 }
 
+// The card at deck position `wanted`. The positions grid never changes, so
+// the cell is the row-major one; it is checked all the same, and the grid
+// scanned if it was arranged otherwise.
+Card CardAtPosition(const DeckGrid& grid, const DeckPositions& positions, std::int32_t wanted) {
+  const auto index = static_cast<std::uint32_t>(wanted - 1);
+  if (index < 52 && positions[index / 13][index % 13] == wanted) [[likely]] {
+    return grid[index / 13][index % 13];
+  }
+  return ScanForPosition(grid, positions, wanted);
+}
+
 }  // namespace
 
 DeckGrid InitialDeckGrid() {
@@ -97,24 +108,17 @@ void Shuffle(DeckGrid& grid, RandomSource& random, const Clock& clock) {
 
 void DealHands(const DeckGrid& grid, std::int32_t& nextCardNumber, Hand& playerHand,
                Hand& dealerHand) {
-  for (int k = 0; k < 10; ++k) {
-    Hand& hand = (k % 2 == 0) ? playerHand : dealerHand;
-    hand[k / 2] = grid[0][k];
-    ++nextCardNumber;
+  const std::array<Card, 13>& top = grid[0];
+  for (int p = 0; p < 5; ++p) {
+    playerHand[p] = top[2 * p];
+    dealerHand[p] = top[2 * p + 1];
   }
+  nextCardNumber += 10;
 }
 
 Card TakeNextCard(const DeckGrid& grid, const DeckPositions& positions,
                   std::int32_t& nextCardNumber) {
-  const std::int32_t wanted = nextCardNumber;
-  // The positions grid never changes, so the cell is the row-major one; it
-  // is checked all the same, and the grid scanned if it was arranged otherwise.
-  const auto index = static_cast<std::uint32_t>(wanted - 1);
-  if (index < 52 && positions[index / 13][index % 13] == wanted) {
-    ++nextCardNumber;
-    return grid[index / 13][index % 13];
-  }
-  const Card card = ScanForPosition(grid, positions, wanted);
+  const Card card = CardAtPosition(grid, positions, nextCardNumber);
   ++nextCardNumber;
   return card;
 }
@@ -122,9 +126,13 @@ Card TakeNextCard(const DeckGrid& grid, const DeckPositions& positions,
 void ReplaceDiscards(const DeckGrid& grid, const DeckPositions& positions,
                      std::int32_t& nextCardNumber, Hand& hand, const DiscardFlags& discards,
                      ReplacedFlags& replaced) {
+  // Counted in a local: the counter and the cards are both plain integers,
+  // so every card written would otherwise make the counter be read again.
+  std::int32_t next = nextCardNumber;
   for (int p = 0; p < 5; ++p) {
     if (discards[p] == 1) {
-      hand[p] = TakeNextCard(grid, positions, nextCardNumber);
+      hand[p] = CardAtPosition(grid, positions, next);
+      nextCardNumber = ++next;
       replaced[p] = 1;
     }
   }

@@ -2,6 +2,8 @@
 
 #include "money/Settlement.h"
 
+#include <array>
+
 namespace velmora {
 
 namespace {
@@ -10,6 +12,18 @@ std::string_view CategoryName(const HandRank& rank) {
   const auto category = static_cast<std::size_t>(rank[0]);
   return category < HandCategoryNames.size() ? HandCategoryNames[category] : std::string_view{};
 }
+
+// Ranks straight into the state's record: a record returned and then copied
+// in would be read back, whole, just after being written piece by piece.
+void RankState(const Hand& hand, HandRank& rank) {
+  RankCounts counts;
+  EvaluateHand(hand, rank, counts);
+}
+
+// The house draws at most four cards. Fixed texts, which outlive every
+// result that names them: the simulator announces millions of draws.
+constexpr std::array<std::string_view, 5> DealerTakesTexts{
+    "Dealer takes 0", "Dealer takes 1", "Dealer takes 2", "Dealer takes 3", "Dealer takes 4"};
 
 }  // namespace
 
@@ -59,8 +73,8 @@ std::optional<DealResult> HandEngine::Deal(const Clock& clock) {
   state_.Replaced = {};
   Shuffle(state_.Deck, state_.Random, clock);
   DealHands(state_.Deck, state_.NextCardNumber, state_.PlayerHand, state_.DealerHand);
-  state_.PlayerDealtRank = EvaluateHand(state_.PlayerHand);
-  state_.DealerDealtRank = EvaluateHand(state_.DealerHand);
+  RankState(state_.PlayerHand, state_.PlayerDealtRank);
+  RankState(state_.DealerHand, state_.DealerDealtRank);
   // A back just drawn for the deck picture is kept for this deal.
   if (state_.RandomizeDeck && !state_.DeckJustChosen) {
     state_.DeckBackId = DrawRandomBackId(state_.Random, clock);
@@ -122,8 +136,7 @@ std::optional<HouseDrawResult> HandEngine::HouseDraw() {
   state_.DealerDrawCount = ChooseDealerDraw(state_.Deck, state_.Positions, state_.DealerHand,
                                             counts, rank, state_.NextCardNumber);
   phase_ = HandPhase::HouseDrawing;
-  return HouseDrawResult{state_.DealerDrawCount,
-                         "Dealer takes " + std::to_string(state_.DealerDrawCount),
+  return HouseDrawResult{state_.DealerDrawCount, DealerTakesTexts.at(state_.DealerDrawCount),
                          state_.DealerDrawCount == 4};
 }
 
@@ -143,8 +156,8 @@ std::optional<SettlementResult> HandEngine::Settle() {
     return std::nullopt;
   }
   GameStatistics& statistics = state_.Statistics;
-  state_.PlayerFinalRank = EvaluateHand(state_.PlayerHand);
-  state_.DealerFinalRank = EvaluateHand(state_.DealerHand);
+  RankState(state_.PlayerHand, state_.PlayerFinalRank);
+  RankState(state_.DealerHand, state_.DealerFinalRank);
   statistics.RecordPlayerDraw(playerDraw_);
   statistics.RecordDealerDraw(state_.DealerDrawCount);
   statistics.RecordFinalHands(state_.PlayerHand, state_.PlayerFinalRank, state_.PlayerDealtRank,

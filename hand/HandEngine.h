@@ -13,7 +13,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace velmora {
@@ -42,8 +41,8 @@ struct DrawResult {
 
 struct HouseDrawResult {
   int cardsDrawn = 0;
-  std::string announcement;  // "Dealer takes " and the count
-  bool showsAce = false;     // a four-card draw shows the kept ace in place 0
+  std::string_view announcement;  // "Dealer takes " and the count
+  bool showsAce = false;          // a four-card draw shows the kept ace in place 0
 };
 
 struct SettlementResult {

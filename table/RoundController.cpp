@@ -5,6 +5,7 @@
 #include "media/ClickableImage.h"
 #include "media/Images.h"
 #include "media/Platform.h"
+#include "media/ToQString.h"
 #include "table/MainForm.h"
 #include "table/PictureNames.h"
 
@@ -194,7 +195,7 @@ void TMainForm::DlrDrawTimer() {
   if (!house) {
     return;
   }
-  MainLabl->setText(QString::fromStdString(house->announcement));
+  MainLabl->setText(ToQString(house->announcement));
   if (house->showsAce) {
     // Drawing to a lone ace: the ace (already moved to the left) is shown.
     ShowFace(*DlrCard0, state_.DealerHand[0]);

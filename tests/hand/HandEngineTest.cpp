@@ -109,7 +109,7 @@ class HandEngineTest : public QObject {
     QCOMPARE(game.engine.Draw()->cardsDrawn, 3);  // the example's 0, 1 and 3
     QCOMPARE(game.state.PlayerHand, (Hand{20, 15, 13, 4, 39}));
     const std::optional<HouseDrawResult> house = game.engine.HouseDraw();
-    QCOMPARE(house->announcement, std::string("Dealer takes 3"));
+    QCOMPARE(house->announcement, std::string_view("Dealer takes 3"));
     QCOMPARE(game.engine.Reveal(), std::optional<bool>(false));
     QCOMPARE(game.state.DealerHand, (Hand{38, 36, 23, 44, 22}));
     // Nothing of the hand is recorded until it is settled.
@@ -144,7 +144,7 @@ class HandEngineTest : public QObject {
       game.engine.Draw();
       const std::optional<HouseDrawResult> house = game.engine.HouseDraw();
       QVERIFY(house->cardsDrawn == 0 && !house->showsAce);
-      QCOMPARE(house->announcement, std::string("Dealer takes 0"));
+      QCOMPARE(house->announcement, std::string_view("Dealer takes 0"));
       QVERIFY(game.state.DealerHand == dealt && game.state.NextCardNumber == 11);
       game.engine.Reveal();
       game.engine.Settle();

@@ -18,7 +18,7 @@ HandResult PlayHand(Table& table, const Clock& clock, PlayerStrategy player, int
   HandEngine& engine = table.engine;
   const GameState& state = table.state;
   // The first hand bets $1; every later one bets the last bet again.
-  engine.AcceptBet(state.LastBet == 0 ? "1" : "");
+  engine.AcceptBet(state.LastBet == 0 ? std::string_view("1") : std::string_view());
   engine.Deal(clock);
   engine.DealShown();
   const DiscardFlags discards =
@@ -28,22 +28,21 @@ HandResult PlayHand(Table& table, const Clock& clock, PlayerStrategy player, int
       engine.ToggleDiscard(p);
     }
   }
-  HandResult result;
   const std::optional<DrawResult> draw = engine.Draw();
-  result.playerDraw = draw ? draw->cardsDrawn : 0;
   const std::optional<HouseDrawResult> house = engine.HouseDraw();
-  result.dealerDraw = house ? house->cardsDrawn : 0;
   engine.Reveal();
   const std::optional<SettlementResult> settled = engine.Settle();
-  result.outcome = settled ? settled->outcome : RankOrder::Equal;
   if (settled && settled->bankrupt) {
     engine.NewGame(true, clock);
   }
-  result.playerHand = state.PlayerHand;
-  result.dealerHand = state.DealerHand;
-  result.playerRank = state.PlayerFinalRank;
-  result.dealerRank = state.DealerFinalRank;
-  return result;
+  // Built whole, field by field, rather than cleared first and filled after.
+  return HandResult{.playerHand = state.PlayerHand,
+                    .dealerHand = state.DealerHand,
+                    .playerRank = state.PlayerFinalRank,
+                    .dealerRank = state.DealerFinalRank,
+                    .playerDraw = draw ? draw->cardsDrawn : 0,
+                    .dealerDraw = house ? house->cardsDrawn : 0,
+                    .outcome = settled ? settled->outcome : RankOrder::Equal};
 }
 
 SimResults Simulate(const SimOptions& options) {
