@@ -426,7 +426,7 @@ void TMainForm::SoundClick() {
 }
 
 void TMainForm::DeckClick() {
-  platform_.RunModal(*windows_.Decks);
+  platform_.RunModal(windows_.Decks());
   if (platform_.ProgramEnded()) {
     return;
   }
@@ -437,15 +437,15 @@ void TMainForm::DeckClick() {
 }
 
 void TMainForm::ViewStatsClick() {
-  ShowStatisticsWindow(platform_, *windows_.StatBox);
+  ShowStatisticsWindow(platform_, windows_.StatBox());
 }
 
 void TMainForm::ContentsClick() {
-  platform_.RunModal(*windows_.HelpBox);
+  platform_.RunModal(windows_.HelpBox());
 }
 
 void TMainForm::AboutVelmora1Click() {
-  platform_.RunModal(*windows_.About);
+  platform_.RunModal(windows_.About());
 }
 
 }  // namespace velmora
