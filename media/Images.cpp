@@ -1,9 +1,9 @@
 // The picture catalogue. Every picture is compiled in twice: at its catalogued
-// size and drawn again at twice that size. A fetch picks the rendering that
-// suits the screen: on a screen of device pixel ratio above 1 the @2x file,
-// marked with ratio 2 so that it still measures its catalogued size in
-// device-independent pixels and a label stretching it shows it crisply.
-// Nothing is cached: each fetch reads the bitmap afresh from the resources.
+// size and drawn again at twice that size, each scale in a resource of its own. A fetch picks the
+// rendering that suits the screen: on a screen of device pixel ratio above 1 the @2x file, marked
+// with ratio 2 so that it still measures its catalogued size in device-independent pixels and a
+// label stretching it shows it crisply. Nothing is cached: each fetch reads the bitmap afresh from
+// the resources.
 
 #include "media/Images.h"
 
@@ -20,7 +20,10 @@
 // ourselves also makes the linker keep the pictures from the static library.
 static void InitialisePictures() {
   static std::once_flag once;
-  std::call_once(once, [] { Q_INIT_RESOURCE(velmora_images); });
+  std::call_once(once, [] {
+    Q_INIT_RESOURCE(velmora_images);
+    Q_INIT_RESOURCE(velmora_images_2x);
+  });
 }
 
 namespace velmora {
