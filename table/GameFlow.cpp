@@ -17,7 +17,7 @@ namespace velmora {
 
 void TMainForm::SplashTimeTimer() {
   SplashTime.stop();
-  windows_.LogoBox().hide();
+  windows_.LogoBox().Dismiss();
   BetLabl->show();
   MoneyTabl->show();  // still covered by its closed hatch
   MoneyBreakPanl->show();

@@ -222,7 +222,11 @@ class TableTest : public QObject {
     };
     QCOMPARE(table.Step(), &form.SplashTime);
     QVERIFY(closedDuringWelcome && !form.SplashTime.isActive());
-    QVERIFY(table.windows->LogoBox().isHidden() && table.platform.messages.empty());
+    // The splash is over for good: its window and picture are let go.
+    const TLogoBox& dismissed = table.windows->LogoBox();
+    QVERIFY(dismissed.isHidden() && dismissed.windowHandle() == nullptr &&
+            dismissed.findChild<QLabel*>("Image1")->pixmap().isNull());
+    QVERIFY(table.platform.messages.empty());
     QCOMPARE(table.TakeSoundEvents(), Events{"open shuffle.wav"});
     QCOMPARE(ShownId(*form.DeckCard), FirstBackId);
     // The hatch slides one pixel a tick to 112 and stops on the 114th tick.
