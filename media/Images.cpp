@@ -9,6 +9,7 @@
 
 #include "resources/Catalogue.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
@@ -72,6 +73,32 @@ QPixmap FixedPictureImage(FixedPicture picture) {
   const int scale = ScaleForScreen();
   return Load(catalogue::FixedPicturePath(picture, scale), scale,
               catalogue::FixedPictureSize(picture));
+}
+
+void ShowFixedPictureWhenShown(QLabel& control, FixedPicture picture) {
+  if (control.isVisible()) {
+    control.setPixmap(FixedPictureImage(picture));
+    return;
+  }
+  // Show events reach the control before it is first painted, also when it
+  // appears because a hidden parent is shown.
+  class FirstShow final : public QObject {
+   public:
+    FirstShow(QLabel& control, FixedPicture picture) : QObject(&control), picture_(picture) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Show) {
+        auto& label = static_cast<QLabel&>(*watched);
+        label.removeEventFilter(this);
+        label.setPixmap(FixedPictureImage(picture_));
+        deleteLater();
+      }
+      return false;
+    }
+
+   private:
+    const FixedPicture picture_;
+  };
+  control.installEventFilter(new FirstShow(control, picture));
 }
 
 void ShowImage(QLabel& control, int id) {

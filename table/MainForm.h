@@ -239,6 +239,7 @@ class TMainForm : public QMainWindow {
   std::array<ClickableImage*, 5> moneySlots_{};
   // Says a card marked or unmarked, which happens away from the keyboard focus.
   Announcer* markAnnouncer_ = nullptr;
+  // Built for the first hint.
   THintWindow* hintWindow_ = nullptr;
 };
 
