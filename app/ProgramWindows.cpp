@@ -13,34 +13,73 @@
 
 namespace velmora {
 
-ProgramWindows::ProgramWindows(Platform& platform, GameState& state) : platform_(platform) {
+ProgramWindows::ProgramWindows(Platform& platform, GameState& state)
+    : platform_(platform), state_(state) {
   mainForm_ = std::make_unique<TMainForm>(platform, state);
   mainForm_->show();
   look::CentreOnScreen(*mainForm_);
-  TMainForm* table = mainForm_.get();
-
-  introDlg_ = std::make_unique<TIntroDlg>(platform, state, table);
-  // The help window is created last; the statistics window reaches it when asked.
-  const auto showHelp = [this] { ShowHelp(); };
-  statBox_ = std::make_unique<TStatBox>(platform, state, showHelp, table);
-  exitDlg_ = std::make_unique<TExitDlg>(
-      platform, state, [this, &platform] { ShowStatisticsWindow(platform, *statBox_); }, table);
   // The splash is a window of its own, shown over the table from its creation;
   // it belongs to the table, so that the window system keeps it there.
-  logoBox_ = std::make_unique<TLogoBox>(table);
-  decks_ = std::make_unique<TDecks>(state, table);
-  about_ = std::make_unique<TAbout>(table);
-  helpBox_ = std::make_unique<THelpBox>(table);
+  logoBox_ = std::make_unique<TLogoBox>(mainForm_.get());
 
-  mainForm_->SetWindows({introDlg_.get(), statBox_.get(), exitDlg_.get(), logoBox_.get(),
-                         decks_.get(), about_.get(), helpBox_.get()});
+  mainForm_->SetWindows({.IntroDlg = [this]() -> TIntroDlg& { return IntroDlg(); },
+                         .StatBox = [this]() -> TStatBox& { return StatBox(); },
+                         .ExitDlg = [this]() -> TExitDlg& { return ExitDlg(); },
+                         .LogoBox = [this]() -> TLogoBox& { return LogoBox(); },
+                         .Decks = [this]() -> TDecks& { return Decks(); },
+                         .About = [this]() -> TAbout& { return About(); },
+                         .HelpBox = [this]() -> THelpBox& { return HelpBox(); }});
 }
 
 ProgramWindows::~ProgramWindows() = default;
 
+TIntroDlg& ProgramWindows::IntroDlg() {
+  if (!introDlg_) {
+    introDlg_ = std::make_unique<TIntroDlg>(platform_, state_, mainForm_.get());
+  }
+  return *introDlg_;
+}
+
+TStatBox& ProgramWindows::StatBox() {
+  if (!statBox_) {
+    statBox_ = std::make_unique<TStatBox>(
+        platform_, state_, [this] { ShowHelp(); }, mainForm_.get());
+  }
+  return *statBox_;
+}
+
+TExitDlg& ProgramWindows::ExitDlg() {
+  if (!exitDlg_) {
+    exitDlg_ = std::make_unique<TExitDlg>(
+        platform_, state_, [this] { ShowStatisticsWindow(platform_, StatBox()); }, mainForm_.get());
+  }
+  return *exitDlg_;
+}
+
+TDecks& ProgramWindows::Decks() {
+  if (!decks_) {
+    decks_ = std::make_unique<TDecks>(state_, mainForm_.get());
+  }
+  return *decks_;
+}
+
+TAbout& ProgramWindows::About() {
+  if (!about_) {
+    about_ = std::make_unique<TAbout>(mainForm_.get());
+  }
+  return *about_;
+}
+
+THelpBox& ProgramWindows::HelpBox() {
+  if (!helpBox_) {
+    helpBox_ = std::make_unique<THelpBox>(mainForm_.get());
+  }
+  return *helpBox_;
+}
+
 void ProgramWindows::ShowHelp() {
   // The help window centres itself when it opens.
-  platform_.RunModal(*helpBox_);
+  platform_.RunModal(HelpBox());
 }
 
 }  // namespace velmora

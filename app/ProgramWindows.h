@@ -1,7 +1,10 @@
-// The program's eight windows, created at start-up in their fixed order and
-// kept until the program ends: the table, the welcome dialog, the statistics
-// window, the bankrupt dialog, the logo box, the deck selection dialog, the
-// about box and the help window.
+// The program's eight windows, kept until the program ends: the table, the
+// welcome dialog, the statistics window, the bankrupt dialog, the logo box,
+// the deck selection dialog, the about box and the help window. The table and
+// the logo box are created at start-up; each of the others when it is first
+// opened, so that starting costs only what the player sees. Every dialog
+// sets itself up again each time it opens, so one built late looks and acts
+// as one built at start-up.
 #pragma once
 
 #include <memory>
@@ -29,18 +32,20 @@ class ProgramWindows {
   ProgramWindows& operator=(const ProgramWindows&) = delete;
 
   TMainForm& MainForm() { return *mainForm_; }
-  TIntroDlg& IntroDlg() { return *introDlg_; }
-  TStatBox& StatBox() { return *statBox_; }
-  TExitDlg& ExitDlg() { return *exitDlg_; }
   TLogoBox& LogoBox() { return *logoBox_; }
-  TDecks& Decks() { return *decks_; }
-  TAbout& About() { return *about_; }
-  THelpBox& HelpBox() { return *helpBox_; }
+  // Created on the first call.
+  TIntroDlg& IntroDlg();
+  TStatBox& StatBox();
+  TExitDlg& ExitDlg();
+  TDecks& Decks();
+  TAbout& About();
+  THelpBox& HelpBox();
 
  private:
   void ShowHelp();
 
   Platform& platform_;
+  GameState& state_;
   // Destroyed in reverse order: the table, which the dialogs belong to, last.
   std::unique_ptr<TMainForm> mainForm_;
   std::unique_ptr<TIntroDlg> introDlg_;

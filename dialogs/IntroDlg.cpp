@@ -127,7 +127,9 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
   CardPic->setCursor(Qt::PointingHandCursor);
   // Fast clicking steps through the backs one per click.
   connect(CardPic, &ClickableImage::clicked, this, &TIntroDlg::CardChangeClick);
-  ShowImage(*CardPic, state_.DeckBackId);
+  // The back Enter deals with. Not the table's back: the dialog is built when
+  // the splash ends, and the Decks dialog may have changed that one by then.
+  ShowImage(*CardPic, BackImageId(WelcomeDeckIndex));
 
   RandDeckChk = new QCheckBox("Randomize", this);
   RandDeckChk->setObjectName("RandDeckChk");

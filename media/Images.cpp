@@ -1,14 +1,15 @@
 // The picture catalogue. Every picture is compiled in twice: at its catalogued
-// size and drawn again at twice that size. A fetch picks the rendering that
-// suits the screen: on a screen of device pixel ratio above 1 the @2x file,
-// marked with ratio 2 so that it still measures its catalogued size in
-// device-independent pixels and a label stretching it shows it crisply.
-// Nothing is cached: each fetch reads the bitmap afresh from the resources.
+// size and drawn again at twice that size, each scale in a resource of its own. A fetch picks the
+// rendering that suits the screen: on a screen of device pixel ratio above 1 the @2x file, marked
+// with ratio 2 so that it still measures its catalogued size in device-independent pixels and a
+// label stretching it shows it crisply. Nothing is cached: each fetch reads the bitmap afresh from
+// the resources.
 
 #include "media/Images.h"
 
 #include "resources/Catalogue.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
@@ -20,7 +21,10 @@
 // ourselves also makes the linker keep the pictures from the static library.
 static void InitialisePictures() {
   static std::once_flag once;
-  std::call_once(once, [] { Q_INIT_RESOURCE(velmora_images); });
+  std::call_once(once, [] {
+    Q_INIT_RESOURCE(velmora_images);
+    Q_INIT_RESOURCE(velmora_images_2x);
+  });
 }
 
 namespace velmora {
@@ -69,6 +73,32 @@ QPixmap FixedPictureImage(FixedPicture picture) {
   const int scale = ScaleForScreen();
   return Load(catalogue::FixedPicturePath(picture, scale), scale,
               catalogue::FixedPictureSize(picture));
+}
+
+void ShowFixedPictureWhenShown(QLabel& control, FixedPicture picture) {
+  if (control.isVisible()) {
+    control.setPixmap(FixedPictureImage(picture));
+    return;
+  }
+  // Show events reach the control before it is first painted, also when it
+  // appears because a hidden parent is shown.
+  class FirstShow final : public QObject {
+   public:
+    FirstShow(QLabel& control, FixedPicture picture) : QObject(&control), picture_(picture) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Show) {
+        auto& label = static_cast<QLabel&>(*watched);
+        label.removeEventFilter(this);
+        label.setPixmap(FixedPictureImage(picture_));
+        deleteLater();
+      }
+      return false;
+    }
+
+   private:
+    const FixedPicture picture_;
+  };
+  control.installEventFilter(new FirstShow(control, picture));
 }
 
 void ShowImage(QLabel& control, int id) {

@@ -22,6 +22,10 @@ const std::vector<FixedPicture>& AllFixedPictures();
 QPixmap ImageById(int id);
 QPixmap FixedPictureImage(FixedPicture picture);
 
+// Gives an image control its fixed picture when it is first shown, at once if
+// it is visible: a control that starts hidden decodes nothing until then.
+void ShowFixedPictureWhenShown(QLabel& control, FixedPicture picture);
+
 // Shows picture `id` in an image control, replacing what it showed.
 void ShowImage(QLabel& control, int id);
 // Empties an image control: it shows nothing.

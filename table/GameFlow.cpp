@@ -17,7 +17,7 @@ namespace velmora {
 
 void TMainForm::SplashTimeTimer() {
   SplashTime.stop();
-  windows_.LogoBox->hide();
+  windows_.LogoBox().Dismiss();
   BetLabl->show();
   MoneyTabl->show();  // still covered by its closed hatch
   MoneyBreakPanl->show();
@@ -26,11 +26,11 @@ void TMainForm::SplashTimeTimer() {
   BetLabl->setText("Welcome to Velmora!");
   CaptionBar->setText("Welcome to Velmora!");
 
-  platform_.RunModal(*windows_.IntroDlg);
+  platform_.RunModal(windows_.IntroDlg());
   if (platform_.ProgramEnded()) {
     return;
   }
-  if (!windows_.IntroDlg->WelcomeAccepted()) {
+  if (!windows_.IntroDlg().WelcomeAccepted()) {
     EndTheProgram();
     return;
   }

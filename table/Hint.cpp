@@ -27,6 +27,9 @@ void TMainForm::HintClick() {
   if (engine_.Phase() != HandPhase::ChoosingDiscards) {
     return;
   }
+  if (hintWindow_ == nullptr) {
+    hintWindow_ = new THintWindow(this);
+  }
   {
     const WaitCursor waiting;
     hintWindow_->ShowChoices(state_.PlayerHand, AdviseDiscards(state_.PlayerHand));

@@ -13,7 +13,6 @@
 #include "media/ToQString.h"
 #include "media/Widgets.h"
 #include "statswindow/StatBox.h"
-#include "table/HintWindow.h"
 #include "table/PictureNames.h"
 #include "table/SpokenLabel.h"
 
@@ -101,7 +100,6 @@ TMainForm::TMainForm(Platform& platform, GameState& state, QWidget* parent)
   BuildStatusLine();
   BuildMenu();
   DescribeForScreenReaders();
-  hintWindow_ = new THintWindow(this);
   // Neither resizable nor maximisable: the window is as large as its menu and client area.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   ConnectTimers();
@@ -165,7 +163,7 @@ void TMainForm::BuildTable() {
   BetLabl = MakeSpokenLabel(*t, "BetLabl", {8, 8, 481, 41}, look::Yellow,
                             look::TimesNewRoman(32, true, true), Qt::AlignCenter);
   DeckStack = widgets::MakePicture(*t, "DeckStack", {24, 96, 78, 101});
-  DeckStack->setPixmap(FixedPictureImage(FixedPicture::DeckStack));
+  ShowFixedPictureWhenShown(*DeckStack, FixedPicture::DeckStack);
   DeckStack->setAccessibleName("deck");
   DeckCard = widgets::MakePicture(*t, "DeckCard", {29, 99, 71, 96});
 
@@ -206,11 +204,13 @@ void TMainForm::BuildTable() {
   connect(Bet, &QPushButton::clicked, this, &TMainForm::BetClick);
 }
 
+// The tray is hidden until the splash ends, the deck until the game starts;
+// their pictures are decoded only then.
 void TMainForm::BuildTray() {
   MoneyTabl = widgets::MakeBevelPanel(*t, "MoneyTabl", {516, 5, 114, 400}, widgets::Bevel::Sunken);
 
   TablPic = widgets::MakePicture(*MoneyTabl, "TablPic", {0, 0, 112, 400});
-  TablPic->setPixmap(FixedPictureImage(FixedPicture::TrayBackground));
+  ShowFixedPictureWhenShown(*TablPic, FixedPicture::TrayBackground);
   TablPic->setAccessibleName("cash tray");
 
   const std::array<const char*, 5> slotNames{"MoneySlot0", "MoneySlot1", "MoneySlot2", "MoneySlot3",
@@ -229,7 +229,7 @@ void TMainForm::BuildTray() {
   MoneySlot4 = moneySlots_[4];
 
   HatchCovr = widgets::MakePicture(*MoneyTabl, "HatchCovr", {15, 22, 84, 30});
-  HatchCovr->setPixmap(FixedPictureImage(FixedPicture::BetFieldFrame));
+  ShowFixedPictureWhenShown(*HatchCovr, FixedPicture::BetFieldFrame);
   HatchCovr->setAccessibleName("bet field frame");
 
   BetEdit = new QLineEdit(MoneyTabl);
@@ -249,7 +249,7 @@ void TMainForm::BuildTray() {
 
   TableHatch = widgets::MakePanel(*MoneyTabl, {0, 0, 115, 400}, look::Green, false, "TableHatch");
   SlidePic = widgets::MakePicture(*TableHatch, "SlidePic", {1, 1, 112, 398});
-  SlidePic->setPixmap(FixedPictureImage(FixedPicture::TrayHatch));
+  ShowFixedPictureWhenShown(*SlidePic, FixedPicture::TrayHatch);
   SlidePic->setAccessibleName("closed cash tray");
 }
 
@@ -426,7 +426,7 @@ void TMainForm::SoundClick() {
 }
 
 void TMainForm::DeckClick() {
-  platform_.RunModal(*windows_.Decks);
+  platform_.RunModal(windows_.Decks());
   if (platform_.ProgramEnded()) {
     return;
   }
@@ -437,15 +437,15 @@ void TMainForm::DeckClick() {
 }
 
 void TMainForm::ViewStatsClick() {
-  ShowStatisticsWindow(platform_, *windows_.StatBox);
+  ShowStatisticsWindow(platform_, windows_.StatBox());
 }
 
 void TMainForm::ContentsClick() {
-  platform_.RunModal(*windows_.HelpBox);
+  platform_.RunModal(windows_.HelpBox());
 }
 
 void TMainForm::AboutVelmora1Click() {
-  platform_.RunModal(*windows_.About);
+  platform_.RunModal(windows_.About());
 }
 
 }  // namespace velmora

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QCloseEvent;
@@ -40,16 +41,16 @@ class TLogoBox;
 class TStatBox;
 struct GameState;
 
-// The windows the table opens. All are created after the table and live as
-// long as it does.
+// The windows the table opens, each handed out by whoever owns it (and may
+// create it on first use). All live as long as the table does.
 struct TableWindows {
-  TIntroDlg* IntroDlg = nullptr;
-  TStatBox* StatBox = nullptr;
-  TExitDlg* ExitDlg = nullptr;
-  TLogoBox* LogoBox = nullptr;
-  TDecks* Decks = nullptr;
-  TAbout* About = nullptr;
-  THelpBox* HelpBox = nullptr;
+  std::function<TIntroDlg&()> IntroDlg;
+  std::function<TStatBox&()> StatBox;
+  std::function<TExitDlg&()> ExitDlg;
+  std::function<TLogoBox&()> LogoBox;
+  std::function<TDecks&()> Decks;
+  std::function<TAbout&()> About;
+  std::function<THelpBox&()> HelpBox;
 };
 
 class TMainForm : public QMainWindow {
@@ -238,6 +239,7 @@ class TMainForm : public QMainWindow {
   std::array<ClickableImage*, 5> moneySlots_{};
   // Says a card marked or unmarked, which happens away from the keyboard focus.
   Announcer* markAnnouncer_ = nullptr;
+  // Built for the first hint.
   THintWindow* hintWindow_ = nullptr;
 };
 

@@ -33,11 +33,11 @@ void TMainForm::pickAwinnerTimer() {
 void TMainForm::DeclareBankrupt() {
   CaptionBar->clear();
   PlaySoundEffect("bust.wav");
-  platform_.RunModal(*windows_.ExitDlg);
+  platform_.RunModal(windows_.ExitDlg());
   if (platform_.ProgramEnded()) {
     return;
   }
-  if (windows_.ExitDlg->BankruptChoseNewGame()) {
+  if (windows_.ExitDlg().BankruptChoseNewGame()) {
     NewGameClick();
   } else {
     EndTheProgram();

@@ -14,6 +14,7 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <array>
 #include <cstdio>
 #include <set>
 
@@ -104,7 +105,12 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  QString collection = QStringLiteral("<RCC>\n  <qresource prefix=\"/images\">\n");
+  // Two collections, compiled apart: a screen uses the pictures of one scale
+  // only, and the other scale's data then lies in the program untouched
+  // instead of between the pictures it reads, where the pages it brings into
+  // memory would take it along.
+  std::array<QString, 2> collections;
+  collections.fill(QStringLiteral("<RCC>\n  <qresource prefix=\"/images\">\n"));
   std::set<QString> written;
   for (const Picture& picture : pictures) {
     if (!written.insert(picture.name).second) {
@@ -118,7 +124,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(output.filePath(file)));
         return 1;
       }
-      collection += QStringLiteral("    <file>") + file + QStringLiteral("</file>\n");
+      collections[scale - 1] += QStringLiteral("    <file>") + file + QStringLiteral("</file>\n");
     }
     if (picture.name ==
             QLatin1String(velmora::catalogue::FixedPictureName(velmora::FixedPicture::TableIcon)) &&
@@ -126,12 +132,16 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  collection += QStringLiteral("  </qresource>\n</RCC>\n");
-
-  QSaveFile list(output.filePath(QStringLiteral("velmora_images.qrc")));
-  if (!list.open(QIODevice::WriteOnly | QIODevice::Text)) {
-    return 1;
+  for (const int scale : {1, 2}) {
+    QSaveFile list(output.filePath(scale == 2 ? QStringLiteral("velmora_images_2x.qrc")
+                                              : QStringLiteral("velmora_images.qrc")));
+    if (!list.open(QIODevice::WriteOnly | QIODevice::Text)) {
+      return 1;
+    }
+    list.write((collections[scale - 1] + QStringLiteral("  </qresource>\n</RCC>\n")).toUtf8());
+    if (!list.commit()) {
+      return 1;
+    }
   }
-  list.write(collection.toUtf8());
-  return list.commit() ? 0 : 1;
+  return 0;
 }

@@ -208,6 +208,14 @@ class TableTest : public QObject {
     QVERIFY(form.Bet->isHidden() && !form.Bet->isEnabled() && form.Draw->isHidden());
     QVERIFY(form.MoneyTabl->isHidden() && form.DeckCard->isHidden() && !form.NewGame->isEnabled());
     QVERIFY(form.MoneyTabl->childAt(50, 100) == form.SlidePic);
+    // Pictures of hidden controls are decoded when first shown, not before.
+    const auto decoded = [&form] {
+      return QList<bool>{!form.TablPic->pixmap().isNull(), !form.HatchCovr->pixmap().isNull(),
+                         !form.SlidePic->pixmap().isNull(), !form.DeckStack->pixmap().isNull()};
+    };
+    QCOMPARE(decoded(), QList<bool>(4, false));
+    // No dialog is built before it is first opened.
+    QCOMPARE(form.findChildren<QDialog*>().size(), 0);
     QCOMPARE(QFontInfo(form.MainLabl->font()).family(), QString("Linux Biolinum O"));
     QCOMPARE(QFontInfo(form.BetLabl->font()).family(), QString("Liberation Serif"));
     table.RunChain(&form.SplashTime);
@@ -222,7 +230,12 @@ class TableTest : public QObject {
     };
     QCOMPARE(table.Step(), &form.SplashTime);
     QVERIFY(closedDuringWelcome && !form.SplashTime.isActive());
-    QVERIFY(table.windows->LogoBox().isHidden() && table.platform.messages.empty());
+    // The splash is over for good: its window and picture are let go.
+    const TLogoBox& dismissed = table.windows->LogoBox();
+    QVERIFY(dismissed.isHidden() && dismissed.windowHandle() == nullptr &&
+            dismissed.findChild<QLabel*>("Image1")->pixmap().isNull());
+    QVERIFY(table.platform.messages.empty());
+    QCOMPARE(decoded(), QList<bool>(4, true));
     QCOMPARE(table.TakeSoundEvents(), Events{"open shuffle.wav"});
     QCOMPARE(ShownId(*form.DeckCard), FirstBackId);
     // The hatch slides one pixel a tick to 112 and stops on the 114th tick.
