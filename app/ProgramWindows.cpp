@@ -42,16 +42,16 @@ TIntroDlg& ProgramWindows::IntroDlg() {
 
 TStatBox& ProgramWindows::StatBox() {
   if (!statBox_) {
-    statBox_ = std::make_unique<TStatBox>(
-        platform_, state_, [this] { ShowHelp(); }, mainForm_.get());
+    const auto showHelp = [this] { ShowHelp(); };
+    statBox_ = std::make_unique<TStatBox>(platform_, state_, showHelp, mainForm_.get());
   }
   return *statBox_;
 }
 
 TExitDlg& ProgramWindows::ExitDlg() {
   if (!exitDlg_) {
-    exitDlg_ = std::make_unique<TExitDlg>(
-        platform_, state_, [this] { ShowStatisticsWindow(platform_, StatBox()); }, mainForm_.get());
+    const auto showStatistics = [this] { ShowStatisticsWindow(platform_, StatBox()); };
+    exitDlg_ = std::make_unique<TExitDlg>(platform_, state_, showStatistics, mainForm_.get());
   }
   return *exitDlg_;
 }
