@@ -51,10 +51,11 @@ for folder in "$build" "$bare_build"; do
   fi
 done
 # Only what is installed, so that a test in progress elsewhere cannot stop it.
+# (The compressed manual pages and changelog, and the screenshots when the
+# build makes them, are installed too.)
 targets=(velmora velmora-sim velmora-stats velmora_sounds)
-if cmake --build "$build" --target help | grep velmora_installed_screenshots >/dev/null; then
-  targets+=(velmora_installed_screenshots)
-fi
+mapfile -t -O ${#targets[@]} targets < <(cmake --build "$build" --target help |
+  grep -oE 'velmora_(gzip_[A-Za-z0-9_.-]+|installed_screenshots)' | sort -u)
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >/dev/null
 cmake --build "$bare_build" -j"$(nproc)" --target velmora-footprint-baseline >/dev/null
 bare_program=$bare_build/tools/footprint-baseline/velmora-footprint-baseline
