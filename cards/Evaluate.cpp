@@ -206,18 +206,14 @@ void EvaluateHand(const Hand& hand, HandRank& rank, RankCounts& counts) {
   std::uint32_t key = 0;
   unsigned suits = 0xFu;
   bool fiveCards = true;
-  std::array<int, 5> ranks{};
-  for (int p = 0; p < 5; ++p) {
-    const Card card = hand[p];
+  for (const Card card : hand) {
     fiveCards &= IsCard(card);
     key += RankKeyOfCard[card & 63];
     suits &= SuitBitOfCard[card & 63];
-    ranks[p] = kRankOf[card & 63];
-    ++counts[ranks[p]];
+    ++counts[kRankOf[card & 63]];
   }
-  const bool fiveOfARank = (ranks[0] == ranks[1]) & (ranks[0] == ranks[2]) &
-                           (ranks[0] == ranks[3]) & (ranks[0] == ranks[4]);
-  if (!fiveCards || fiveOfARank) [[unlikely]] {
+  // A rank five times means one card given more than once.
+  if (!fiveCards || counts[kRankOf[hand[0] & 63]] == 5) [[unlikely]] {
     rank = CarefulRecord(hand, counts);
     return;
   }
