@@ -64,12 +64,50 @@ std::uint32_t Below(SplitMix64& random, std::uint32_t bound) {
   }
 }
 
-// A draw the player may make, and what the cards it keeps add to any hand.
+// The cards a hand keeps through a draw, first in a hand whose last places
+// the replacements take, with what they add to the ranking of any such hand.
+struct KeptCards {
+  Hand cards{};
+  int count = 0;
+  std::uint32_t ranks = 0;  // their rank keys, added up
+  unsigned suits = 0xFu;    // their suit bits, ANDed
+};
+
+KeptCards Keep(const Hand& hand, const DiscardFlags& discards) {
+  KeptCards kept;
+  for (int p = 0; p < 5; ++p) {
+    if (discards[p] == 0) {
+      kept.cards[kept.count++] = hand[p];
+      kept.ranks += RankKeyOfCard[hand[p]];
+      kept.suits &= SuitBitOfCard[hand[p]];
+    }
+  }
+  return kept;
+}
+
+// The kept cards and the replacements that follow, ranked. A hand of one
+// suit is ranked whole; any other by its ranks alone.
+HandValue ValueAfterDraw(const KeptCards& kept, const Card* replacements) {
+  const int drawn = 5 - kept.count;
+  std::uint32_t ranks = kept.ranks;
+  unsigned suits = kept.suits;
+  for (int i = 0; i < drawn; ++i) {
+    ranks += RankKeyOfCard[replacements[i]];
+    suits &= SuitBitOfCard[replacements[i]];
+  }
+  if (suits == 0) {
+    return ValueOfRanks(ranks);
+  }
+  Hand hand = kept.cards;
+  std::copy(replacements, replacements + drawn, hand.begin() + kept.count);
+  return PackHandValue(EvaluateHand(hand));
+}
+
+// A draw the player may make.
 struct Candidate {
   DiscardFlags discards{};
   int drawn = 0;
-  std::uint32_t keptRanks = 0;  // the kept cards' rank keys, added up
-  unsigned keptSuits = 0xFu;    // their suit bits, ANDed
+  KeptCards kept;
 };
 
 struct Tally {
@@ -108,11 +146,8 @@ std::vector<Candidate> AllowedDraws(const Hand& hand) {
     for (int p = 0; p < 5; ++p) {
       candidate.discards[p] = static_cast<std::int32_t>((mask >> p) & 1u);
       candidate.drawn += candidate.discards[p];
-      if (candidate.discards[p] == 0) {
-        candidate.keptRanks += RankKeyOfCard[hand[p]];
-        candidate.keptSuits &= SuitBitOfCard[hand[p]];
-      }
     }
+    candidate.kept = Keep(hand, candidate.discards);
     if (CheckDraw(hand, candidate.discards) == DrawVerdict::Allowed) {
       candidates.push_back(candidate);
     }
@@ -120,40 +155,10 @@ std::vector<Candidate> AllowedDraws(const Hand& hand) {
   return candidates;
 }
 
-// The cards kept plus the first `drawn` of the replacements, ranked. A hand
-// of one suit is ranked whole; any other by its ranks alone.
-HandValue ValueAfterDraw(std::uint32_t keptRanks, unsigned keptSuits, const Hand& keptCards,
-                         const Card* replacements, int drawn) {
-  std::uint32_t ranks = keptRanks;
-  unsigned suits = keptSuits;
-  for (int i = 0; i < drawn; ++i) {
-    ranks += RankKeyOfCard[replacements[i]];
-    suits &= SuitBitOfCard[replacements[i]];
-  }
-  if (suits == 0) {
-    return ValueOfRanks(ranks);
-  }
-  Hand hand = keptCards;
-  std::copy(replacements, replacements + drawn, hand.end() - drawn);
-  return PackHandValue(EvaluateHand(hand));
-}
-
-// The hand less the discarded cards, kept cards first.
-Hand KeptFirst(const Hand& hand, const DiscardFlags& discards) {
-  Hand kept{};
-  int k = 0;
-  for (int p = 0; p < 5; ++p) {
-    if (discards[p] == 0) {
-      kept[k++] = hand[p];
-    }
-  }
-  return kept;
-}
-
 // The house's final hand for every number of cards the player may take
 // before it: its replacements come after the player's. The house decides
 // what to keep from its five alone, by its rule, so that is done once.
-std::array<HandValue, 5> HouseValues(const std::array<Card, kCardsUsed>& order,
+std::array<HandValue, 5> HouseValues(const std::array<Card, kUnseen>& order,
                                      const std::array<bool, 5>& drawSizes) {
   const Hand dealt{order[0], order[1], order[2], order[3], order[4]};
   const HandRank dealtRank = EvaluateHand(dealt);
@@ -164,22 +169,10 @@ std::array<HandValue, 5> HouseValues(const std::array<Card, kCardsUsed>& order,
     house.fill(PackHandValue(dealtRank));
     return house;
   }
-  const DiscardFlags discards = HouseDiscards(dealt, held);
-  std::uint32_t keptRanks = 0;
-  unsigned keptSuits = 0xFu;
-  int houseDraws = 0;
-  for (int p = 0; p < 5; ++p) {
-    if (discards[p] == 0) {
-      keptRanks += RankKeyOfCard[dealt[p]];
-      keptSuits &= SuitBitOfCard[dealt[p]];
-    } else {
-      ++houseDraws;
-    }
-  }
-  const Hand kept = KeptFirst(dealt, discards);
+  const KeptCards kept = Keep(dealt, HouseDiscards(dealt, held));
   for (int drawn = 0; drawn < 5; ++drawn) {
     if (drawSizes[drawn]) {
-      house[drawn] = ValueAfterDraw(keptRanks, keptSuits, kept, &order[5 + drawn], houseDraws);
+      house[drawn] = ValueAfterDraw(kept, &order[5 + drawn]);
     }
   }
   return house;
@@ -189,31 +182,25 @@ void PlaySamples(const Hand& hand, const std::array<Card, kUnseen>& unseen, std:
                  const std::vector<Candidate>& candidates, int first, int last, Tally& tally) {
   const HandValue dealtValue = PackHandValue(EvaluateHand(hand));
   std::array<bool, 5> drawSizes{};
-  std::vector<Hand> keptCards;
   for (const Candidate& candidate : candidates) {
     drawSizes[candidate.drawn] = true;
-    keptCards.push_back(KeptFirst(hand, candidate.discards));
   }
 
   for (int sample = first; sample < last; ++sample) {
     SplitMix64 random(SplitMix64::Mix(seed + static_cast<std::uint64_t>(sample)));
-    std::array<Card, kUnseen> shuffled = unseen;
-    for (int i = 0; i < kCardsUsed; ++i) {
-      const auto pick = static_cast<int>(Below(random, static_cast<std::uint32_t>(kUnseen - i)));
-      std::swap(shuffled[i], shuffled[i + pick]);
-    }
     // The house's five come first, then the player's replacements, then the
     // house's: as the table deals them after the player's own five.
-    std::array<Card, kCardsUsed> order{};
-    std::copy_n(shuffled.begin(), kCardsUsed, order.begin());
+    std::array<Card, kUnseen> order = unseen;
+    for (int i = 0; i < kCardsUsed; ++i) {
+      const auto pick = static_cast<int>(Below(random, static_cast<std::uint32_t>(kUnseen - i)));
+      std::swap(order[i], order[i + pick]);
+    }
     const std::array<HandValue, 5> house = HouseValues(order, drawSizes);
 
     for (std::size_t c = 0; c < candidates.size(); ++c) {
       const Candidate& candidate = candidates[c];
-      const HandValue value = candidate.drawn == 0
-                                  ? dealtValue
-                                  : ValueAfterDraw(candidate.keptRanks, candidate.keptSuits,
-                                                   keptCards[c], &order[5], candidate.drawn);
+      const HandValue value =
+          candidate.drawn == 0 ? dealtValue : ValueAfterDraw(candidate.kept, &order[5]);
       tally.wins[c] += value > house[candidate.drawn] ? 1 : 0;
       tally.pushes[c] += value == house[candidate.drawn] ? 1 : 0;
     }
