@@ -114,6 +114,8 @@ inline constexpr std::array<std::string_view, 10> HandCategoryNames{
     "Flush", "Full House", "Four of a Kind", "Straight Flush",  "Royal Flush"};
 
 void EvaluateHand(const Hand& hand, HandRank& rank, RankCounts& counts);
+// The record alone, for the code that ranks hands by the million: it does not
+// count the ranks unless the hand needs them.
 HandRank EvaluateHand(const Hand& hand);
 
 // 0 equal, 1 when a is better, 2 when b is better; the suit field never counts.
@@ -143,6 +145,9 @@ HeldRanks ChooseHeldRanks(const HandRank& rank);
 // to position 0, exchanging places with the card there.
 int ChooseDealerDraw(const DeckGrid& grid, const DeckPositions& positions, Hand& dealerHand,
                      RankCounts& counts, HandRank& rank, std::int32_t& nextCardNumber);
+// The same draw for a hand already ranked as `rank`, without ranking it again.
+int DrawToHeldRanks(const DeckGrid& grid, const DeckPositions& positions, Hand& dealerHand,
+                    const HandRank& rank, std::int32_t& nextCardNumber);
 
 // A random card back: reseeds from the clock and returns image id
 // FirstBackId + next() mod BackCount.

@@ -194,6 +194,13 @@ HandValue LookUp(const RankTables& tables, std::uint32_t rankKeySum) {
   return tables.values[tables.low[rankKeySum & 0xFFFFu] + tables.high[rankKeySum >> 16]];
 }
 
+// Five cards of one suit whose ranks alone make a high card or a straight;
+// only five different ranks can make a flush.
+bool MayBeFlush(HandValue value, unsigned suitBits) {
+  const auto category = static_cast<int>(value >> 20);
+  return suitBits != 0 && (category == HighCard || category == Straight);
+}
+
 }  // namespace
 
 HandValue ValueOfRanks(std::uint32_t rankKeySum) {
@@ -218,9 +225,7 @@ void EvaluateHand(const Hand& hand, HandRank& rank, RankCounts& counts) {
     return;
   }
   const HandValue value = LookUp(tables, key);
-  const auto category = static_cast<int>(value >> 20);
-  // Only five different ranks can make a flush.
-  if (suits != 0 && (category == HighCard || category == Straight)) [[unlikely]] {
+  if (MayBeFlush(value, suits)) [[unlikely]] {
     rank = FlushRecord(counts, SuitNumber(hand[0]));
     return;
   }
@@ -228,10 +233,30 @@ void EvaluateHand(const Hand& hand, HandRank& rank, RankCounts& counts) {
 }
 
 HandRank EvaluateHand(const Hand& hand) {
-  HandRank rank;
-  RankCounts counts;
-  EvaluateHand(hand, rank, counts);
-  return rank;
+  const RankTables& tables = Tables();
+  std::uint32_t key = 0;
+  unsigned suits = 0xFu;
+  bool fiveCards = true;
+  for (const Card card : hand) {
+    fiveCards &= IsCard(card);
+    key += RankKeyOfCard[card & 63];
+    suits &= SuitBitOfCard[card & 63];
+  }
+  // Five cards of one rank add up to five times its key, and no other five
+  // cards do (the exhaustive test would see the wrong record).
+  if (!fiveCards || key == 5 * RankKeyOfCard[hand[0] & 63]) [[unlikely]] {
+    RankCounts counts;
+    return CarefulRecord(hand, counts);
+  }
+  const HandValue value = LookUp(tables, key);
+  if (MayBeFlush(value, suits)) [[unlikely]] {
+    RankCounts counts{};
+    for (const Card card : hand) {
+      ++counts[kRankOf[card & 63]];
+    }
+    return FlushRecord(counts, SuitNumber(hand[0]));
+  }
+  return UnpackHandValue(value);
 }
 
 int CompareRanks(const HandRank& a, const HandRank& b) {

@@ -13,13 +13,6 @@ std::string_view CategoryName(const HandRank& rank) {
   return category < HandCategoryNames.size() ? HandCategoryNames[category] : std::string_view{};
 }
 
-// Ranks straight into the state's record: a record returned and then copied
-// in would be read back, whole, just after being written piece by piece.
-void RankState(const Hand& hand, HandRank& rank) {
-  RankCounts counts;
-  EvaluateHand(hand, rank, counts);
-}
-
 // The house draws at most four cards. Fixed texts, which outlive every
 // result that names them: the simulator announces millions of draws.
 constexpr std::array<std::string_view, 5> DealerTakesTexts{
@@ -73,8 +66,8 @@ std::optional<DealResult> HandEngine::Deal(const Clock& clock) {
   state_.Replaced = {};
   Shuffle(state_.Deck, state_.Random, clock);
   DealHands(state_.Deck, state_.NextCardNumber, state_.PlayerHand, state_.DealerHand);
-  RankState(state_.PlayerHand, state_.PlayerDealtRank);
-  RankState(state_.DealerHand, state_.DealerDealtRank);
+  state_.PlayerDealtRank = EvaluateHand(state_.PlayerHand);
+  state_.DealerDealtRank = EvaluateHand(state_.DealerHand);
   // A back just drawn for the deck picture is kept for this deal.
   if (state_.RandomizeDeck && !state_.DeckJustChosen) {
     state_.DeckBackId = DrawRandomBackId(state_.Random, clock);
@@ -131,10 +124,9 @@ std::optional<HouseDrawResult> HandEngine::HouseDraw() {
   if (phase_ != HandPhase::PlayerDrawing) {
     return std::nullopt;
   }
-  RankCounts counts{};
-  HandRank rank{};
-  state_.DealerDrawCount = ChooseDealerDraw(state_.Deck, state_.Positions, state_.DealerHand,
-                                            counts, rank, state_.NextCardNumber);
+  // The house's hand is as dealt, and was ranked with the deal.
+  state_.DealerDrawCount = DrawToHeldRanks(state_.Deck, state_.Positions, state_.DealerHand,
+                                           state_.DealerDealtRank, state_.NextCardNumber);
   phase_ = HandPhase::HouseDrawing;
   return HouseDrawResult{state_.DealerDrawCount, DealerTakesTexts.at(state_.DealerDrawCount),
                          state_.DealerDrawCount == 4};
@@ -156,8 +148,8 @@ std::optional<SettlementResult> HandEngine::Settle() {
     return std::nullopt;
   }
   GameStatistics& statistics = state_.Statistics;
-  RankState(state_.PlayerHand, state_.PlayerFinalRank);
-  RankState(state_.DealerHand, state_.DealerFinalRank);
+  state_.PlayerFinalRank = EvaluateHand(state_.PlayerHand);
+  state_.DealerFinalRank = EvaluateHand(state_.DealerHand);
   statistics.RecordPlayerDraw(playerDraw_);
   statistics.RecordDealerDraw(state_.DealerDrawCount);
   statistics.RecordFinalHands(state_.PlayerHand, state_.PlayerFinalRank, state_.PlayerDealtRank,

@@ -98,6 +98,10 @@ class EvaluateTest : public QObject {
     QCOMPARE(rank, (HandRank{3, 0, 4, 0, 0, 0, 0}));
     QCOMPARE(std::accumulate(counts.begin(), counts.end(), 0), 4);
     QCOMPARE(EvaluateHand(Hand{53, -1, 2, 3, 4}), (HandRank{0, 3, 2, 1, 0, 0, 0}));
+    // One card five times is of one suit, but neither a flush nor a group.
+    EvaluateHand(Hand{7, 7, 7, 7, 7}, rank, counts);
+    QCOMPARE(rank, HandRank{});
+    QCOMPARE(EvaluateHand(Hand{7, 7, 7, 7, 7}), HandRank{});
 
     counts = RankCounts{1, 0, 0, 1, 0, 1, 0, 2, 0, 1, 0, 0, 1};
     rank = HandRank{9, 9, 9, 9, 9, 9, 9};
@@ -108,9 +112,9 @@ class EvaluateTest : public QObject {
     QCOMPARE(rank, (HandRank{9, 9, 12, 9, 5, 3, 9}));
   }
 
-  // Every hand ranked as the plain reading ranks it, and compared with the
-  // hand before it as its packed value orders it; the ranks alone, looked
-  // up, give that value unless the hand is a flush.
+  // Every hand ranked as the plain reading ranks it, with its counts and
+  // without, and compared with the hand before it as its packed value orders
+  // it; the ranks alone, looked up, give that value unless the hand is a flush.
   void everyHand() {
     std::array<int, 10> categories{};
     std::vector<bool> seen(1 << 24);
@@ -135,7 +139,7 @@ class EvaluateTest : public QObject {
                 rankKeys += RankKeyOfCard[card];
               }
               if (rank != ReadHand(hand, expectedCounts) || counts != expectedCounts ||
-                  CompareRanks(rank, previous) != order ||
+                  EvaluateHand(hand) != rank || CompareRanks(rank, previous) != order ||
                   (rank[6] == 0 && ValueOfRanks(rankKeys) != key)) {
                 QFAIL(qPrintable(QString::asprintf("mismatch at %d %d %d %d %d", hand[0], hand[1],
                                                    hand[2], hand[3], hand[4])));
