@@ -53,7 +53,9 @@ SeatSummary SeatOf(std::uint32_t longestStreak, std::uint32_t improved, const Ha
 }
 
 std::string TwoDigits(std::int32_t value) {
-  return (value <= 9 ? "0" : "") + std::to_string(value);
+  std::string digits(value <= 9 ? "0" : "");
+  digits += std::to_string(value);
+  return digits;
 }
 
 }  // namespace

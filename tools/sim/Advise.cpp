@@ -19,7 +19,8 @@ std::string Discarded(const Hand& hand, const DiscardFlags& discards) {
   std::string codes;
   for (int p = 0; p < 5; ++p) {
     if (discards[p] == 1) {
-      codes += (codes.empty() ? "" : " ") + CardCode(hand[p]);
+      codes += codes.empty() ? "" : " ";
+      codes += CardCode(hand[p]);
     }
   }
   return codes.empty() ? "(stand pat)" : codes;
@@ -79,7 +80,8 @@ void WriteAdvice(std::ostream& out, const Hand& hand, int samples, bool json) {
 
   std::string names;
   for (const Card card : hand) {
-    names += (names.empty() ? "" : ", ") + CardName(card);
+    names += names.empty() ? "" : ", ";
+    names += CardName(card);
   }
   out << "Hand: " << Discarded(hand, {1, 1, 1, 1, 1}) << " (" << names << ")\n"
       << Format(
