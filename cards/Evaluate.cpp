@@ -201,6 +201,21 @@ bool MayBeFlush(HandValue value, unsigned suitBits) {
   return suitBits != 0 && (category == HighCard || category == Straight);
 }
 
+// The rare hands of the ranking without counts, which count their ranks after
+// all. Out of line, so that the common path needs fewer registers.
+[[gnu::noinline]] HandRank CarefulRecordOf(const Hand& hand) {
+  RankCounts counts;
+  return CarefulRecord(hand, counts);
+}
+
+[[gnu::noinline]] HandRank FlushRecordOf(const Hand& hand) {
+  RankCounts counts{};
+  for (const Card card : hand) {
+    ++counts[kRankOf[card & 63]];
+  }
+  return FlushRecord(counts, SuitNumber(hand[0]));
+}
+
 }  // namespace
 
 HandValue ValueOfRanks(std::uint32_t rankKeySum) {
@@ -245,16 +260,11 @@ HandRank EvaluateHand(const Hand& hand) {
   // Five cards of one rank add up to five times its key, and no other five
   // cards do (the exhaustive test would see the wrong record).
   if (!fiveCards || key == 5 * RankKeyOfCard[hand[0] & 63]) [[unlikely]] {
-    RankCounts counts;
-    return CarefulRecord(hand, counts);
+    return CarefulRecordOf(hand);
   }
   const HandValue value = LookUp(tables, key);
   if (MayBeFlush(value, suits)) [[unlikely]] {
-    RankCounts counts{};
-    for (const Card card : hand) {
-      ++counts[kRankOf[card & 63]];
-    }
-    return FlushRecord(counts, SuitNumber(hand[0]));
+    return FlushRecordOf(hand);
   }
   return UnpackHandValue(value);
 }

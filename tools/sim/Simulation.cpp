@@ -14,7 +14,11 @@ Table::Table() {
   engine.StartPlay();
 }
 
-HandResult PlayHand(Table& table, const Clock& clock, PlayerStrategy player, int adviceSamples) {
+// Its own function, and marked hot: inlined into Simulate, which runs once,
+// GCC took much of the hand for rarely run code and built it for size, with
+// divisions and string instructions where multiplications and moves belong.
+[[gnu::hot, gnu::noinline]] HandResult PlayHand(Table& table, const Clock& clock,
+                                                PlayerStrategy player, int adviceSamples) {
   HandEngine& engine = table.engine;
   const GameState& state = table.state;
   // The first hand bets $1; every later one bets the last bet again.
