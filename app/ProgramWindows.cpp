@@ -23,6 +23,7 @@ ProgramWindows::ProgramWindows(Platform& platform, GameState& state)
   logoBox_ = std::make_unique<TLogoBox>(mainForm_.get());
 
   mainForm_->SetWindows({.IntroDlg = [this]() -> TIntroDlg& { return IntroDlg(); },
+                         .ReleaseIntroDlg = [this] { introDlg_.reset(); },
                          .StatBox = [this]() -> TStatBox& { return StatBox(); },
                          .ExitDlg = [this]() -> TExitDlg& { return ExitDlg(); },
                          .LogoBox = [this]() -> TLogoBox& { return LogoBox(); },

@@ -1,10 +1,11 @@
-// The program's eight windows, kept until the program ends: the table, the
-// welcome dialog, the statistics window, the bankrupt dialog, the logo box,
-// the deck selection dialog, the about box and the help window. The table and
-// the logo box are created at start-up; each of the others when it is first
-// opened, so that starting costs only what the player sees. Every dialog
-// sets itself up again each time it opens, so one built late looks and acts
-// as one built at start-up.
+// The program's eight windows: the table, the welcome dialog, the statistics
+// window, the bankrupt dialog, the logo box, the deck selection dialog, the
+// about box and the help window. The table and the logo box are created at
+// start-up; each of the others when it is first opened, so that starting
+// costs only what the player sees. Every dialog sets itself up again each
+// time it opens, so one built late looks and acts as one built at start-up.
+// The welcome dialog, which opens once a run, is let go when it has been
+// answered; the others are kept until the program ends.
 #pragma once
 
 #include <memory>
@@ -33,7 +34,7 @@ class ProgramWindows {
 
   TMainForm& MainForm() { return *mainForm_; }
   TLogoBox& LogoBox() { return *logoBox_; }
-  // Created on the first call.
+  // Created on the first call (the welcome dialog again after its release).
   TIntroDlg& IntroDlg();
   TStatBox& StatBox();
   TExitDlg& ExitDlg();

@@ -30,7 +30,10 @@ void TMainForm::SplashTimeTimer() {
   if (platform_.ProgramEnded()) {
     return;
   }
-  if (!windows_.IntroDlg().WelcomeAccepted()) {
+  const bool accepted = windows_.IntroDlg().WelcomeAccepted();
+  // Nothing opens the welcome again: its widgets and its window's buffer go.
+  windows_.ReleaseIntroDlg();
+  if (!accepted) {
     EndTheProgram();
     return;
   }

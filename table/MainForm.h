@@ -42,9 +42,11 @@ class TStatBox;
 struct GameState;
 
 // The windows the table opens, each handed out by whoever owns it (and may
-// create it on first use). All live as long as the table does.
+// create it on first use). All live as long as the table does, but for the
+// welcome dialog: it opens once a run and is let go when it has been answered.
 struct TableWindows {
   std::function<TIntroDlg&()> IntroDlg;
+  std::function<void()> ReleaseIntroDlg;
   std::function<TStatBox&()> StatBox;
   std::function<TExitDlg&()> ExitDlg;
   std::function<TLogoBox&()> LogoBox;

@@ -236,6 +236,8 @@ class TableTest : public QObject {
             dismissed.findChild<QLabel*>("Image1")->pixmap().isNull());
     QVERIFY(table.platform.messages.empty());
     QCOMPARE(decoded(), QList<bool>(4, true));
+    // The welcome opens once a run: answered, it is let go too.
+    QCOMPARE(form.findChildren<QDialog*>().size(), 0);
     QCOMPARE(table.TakeSoundEvents(), Events{"open shuffle.wav"});
     QCOMPARE(ShownId(*form.DeckCard), FirstBackId);
     // The hatch slides one pixel a tick to 112 and stops on the 114th tick.
