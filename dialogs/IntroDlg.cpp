@@ -30,17 +30,41 @@ namespace {
 constexpr std::size_t MaxNameLength = 10;
 constexpr int DeckCount = 10;
 
+// The font as it is when its caption fits `room`; else the widest stretch
+// from 99 down to 51 at which the caption fits, or 50 when none does. A
+// caption narrows about in proportion to its stretch, so the search starts
+// where one measurement puts the answer and steps from there: every stretch
+// tried loads a font of its own, which stays in the font cache.
+template <typename Width>
+QFont NarrowedToFit(QFont font, qreal room, Width width) {
+  const qreal full = width(font);
+  if (full <= room) {
+    return font;
+  }
+  const auto fits = [&](int stretch) {
+    font.setStretch(stretch);
+    return width(font) <= room;
+  };
+  int stretch = std::clamp(static_cast<int>(100 * room / full), 51, 99);
+  if (fits(stretch)) {
+    while (stretch < 99 && fits(stretch + 1)) {
+      ++stretch;
+    }
+  } else {
+    do {
+      --stretch;
+    } while (stretch > 50 && !fits(stretch));
+  }
+  font.setStretch(stretch);
+  return font;
+}
+
 // The stand-in for the dialog face runs wider than the face the dialog was laid
 // out for; narrow a caption that would otherwise lose its end.
 void FitWidth(QLabel& label) {
-  QFont font = label.font();
-  for (int stretch = 99; stretch >= 50; --stretch) {
-    if (QFontMetrics(font).horizontalAdvance(label.text()) <= label.width()) {
-      break;
-    }
-    font.setStretch(stretch);
-  }
-  label.setFont(font);
+  label.setFont(NarrowedToFit(label.font(), label.width(), [&label](const QFont& font) {
+    return QFontMetrics(font).horizontalAdvance(label.text());
+  }));
 }
 
 // The same for a radio button or check box: its caption narrowed until it
@@ -51,14 +75,9 @@ void FitCaption(QAbstractButton& button, QStyle::SubElement contents) {
   option.initFrom(&button);
   const int room = button.style()->subElementRect(contents, &option, &button).width();
   const QString caption = button.text().trimmed();
-  QFont font = button.font();
-  for (int stretch = 99; stretch >= 50; --stretch) {
-    if (QFontMetricsF(font, &button).horizontalAdvance(caption) <= room) {
-      break;
-    }
-    font.setStretch(stretch);
-  }
-  button.setFont(font);
+  button.setFont(NarrowedToFit(button.font(), room, [&](const QFont& font) {
+    return QFontMetricsF(font, &button).horizontalAdvance(caption);
+  }));
 }
 
 }  // namespace
