@@ -47,6 +47,22 @@ QPixmap Load(const QString& path, int scale, QSize catalogued) {
   return QPixmap::fromImage(std::move(image));
 }
 
+// A control that stretches its picture to a size other than the picture's
+// keeps a stretched copy of it beside the picture. Given the copy, stretched
+// here exactly as the control would stretch it, the control holds one
+// picture instead of two and draws the same pixels.
+QPixmap StretchedFor(const QLabel& control, const QPixmap& picture) {
+  const qreal ratio = control.devicePixelRatio();
+  const QSize size = control.contentsRect().size() * ratio;
+  if (!control.hasScaledContents() || size.isEmpty() || picture.size() == size) {
+    return picture;
+  }
+  QPixmap stretched = QPixmap::fromImage(
+      picture.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  stretched.setDevicePixelRatio(ratio);
+  return stretched;
+}
+
 }  // namespace
 
 const std::vector<int>& AllImageIds() {
@@ -77,7 +93,7 @@ QPixmap FixedPictureImage(FixedPicture picture) {
 
 void ShowFixedPictureWhenShown(QLabel& control, FixedPicture picture) {
   if (control.isVisible()) {
-    control.setPixmap(FixedPictureImage(picture));
+    control.setPixmap(StretchedFor(control, FixedPictureImage(picture)));
     return;
   }
   // Show events reach the control before it is first painted, also when it
@@ -89,7 +105,7 @@ void ShowFixedPictureWhenShown(QLabel& control, FixedPicture picture) {
       if (event->type() == QEvent::Show) {
         auto& label = static_cast<QLabel&>(*watched);
         label.removeEventFilter(this);
-        label.setPixmap(FixedPictureImage(picture_));
+        label.setPixmap(StretchedFor(label, FixedPictureImage(picture_)));
         deleteLater();
       }
       return false;

@@ -23,7 +23,9 @@ QPixmap ImageById(int id);
 QPixmap FixedPictureImage(FixedPicture picture);
 
 // Gives an image control its fixed picture when it is first shown, at once if
-// it is visible: a control that starts hidden decodes nothing until then.
+// it is visible: a control that starts hidden decodes nothing until then. A
+// control that stretches its picture gets it stretched to its size then, so
+// it must keep that size.
 void ShowFixedPictureWhenShown(QLabel& control, FixedPicture picture);
 
 // Shows picture `id` in an image control, replacing what it showed.

@@ -37,6 +37,15 @@ class DenseScreenTest : public QObject {
     CheckDrawnOneToOne(*table.form->DeckCard);
     table.Deal("10");
     CheckDrawnOneToOne(*table.form->PlrCard0);  // a face; the house's backs are the deck's
+    // The hatch's picture, a row taller than its control, is held stretched
+    // to the control's size, and draws as the control stretching it would.
+    QLabel stretching;
+    stretching.setScaledContents(true);
+    stretching.resize(table.form->SlidePic->size());
+    stretching.setPixmap(velmora::FixedPictureImage(velmora::FixedPicture::TrayHatch));
+    QCOMPARE(table.form->SlidePic->pixmap().size(), table.form->SlidePic->size() * 2);
+    QCOMPARE(table.form->SlidePic->grab().toImage().convertToFormat(QImage::Format_RGB32),
+             stretching.grab().toImage().convertToFormat(QImage::Format_RGB32));
   }
 };
 
