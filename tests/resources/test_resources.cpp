@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
 #include <QtTest>
 
@@ -18,6 +19,8 @@
 #include <map>
 #include <set>
 #include <utility>
+
+#include <unistd.h>
 
 using namespace velmora;
 
@@ -33,6 +36,15 @@ QImage Picture(int id) {
 }
 QImage Picture(FixedPicture picture) {
   return Resource(catalogue::FixedPicturePath(picture, 1));
+}
+
+// Whether the page of memory at `address` is resident in this process.
+bool Resident(const void* address) {
+  QFile pages("/proc/self/pagemap");
+  quint64 entry = 0;
+  const qint64 page = static_cast<qint64>(reinterpret_cast<quintptr>(address) / ::getpagesize());
+  return pages.open(QIODevice::ReadOnly) && pages.seek(page * 8) &&
+         pages.read(reinterpret_cast<char*>(&entry), 8) == 8 && (entry >> 63) != 0;
 }
 
 int Distance(QRgb a, QRgb b) {
@@ -132,6 +144,13 @@ class ResourcesTest : public QObject {
   // The laughing king differs from the plain one in its two heads only: the
   // upper face and the same area turned half round the card. A good part of
   // each is redrawn, and the open mouth shows red where the plain king has none.
+  // The compiled bytes of a picture, read while it is decoded, are handed
+  // back after: they do not stay resident in the program's memory.
+  void DecodedPicturesLeaveTheirBytesAlone() {
+    const uchar* bytes = QResource(catalogue::ImagePath(20, 1)).data();
+    QVERIFY(Resident(bytes) && !ImageById(20).isNull() && !Resident(bytes));
+  }
+
   void LaughingKingDiffersOnlyInItsFaces() {
     const QRect upper(30, 17, 11, 13);
     const QRect lower(71 - upper.right() - 1, 96 - upper.bottom() - 1, 11, 13);
