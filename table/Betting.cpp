@@ -104,6 +104,14 @@ void TMainForm::MoneySlotClick(int slot) {
 void TMainForm::OpenHatchTimer() {
   if (state_.HatchPosition > 112) {
     OpenHatch.stop();
+    // Slid open for good, the hatch shows only the left edge of its picture
+    // beside the tray: the rest of the picture is let go.
+    const QPixmap hatch = SlidePic->pixmap();
+    const qreal ratio = hatch.devicePixelRatio();
+    QPixmap edge = hatch.copy(0, 0, static_cast<int>(ratio), hatch.height());
+    edge.setDevicePixelRatio(ratio);
+    SlidePic->setScaledContents(false);
+    SlidePic->setPixmap(edge);
     // Only the welcome texts give way; anything written meanwhile stays.
     if (BetLabl->text() == WelcomeText) {
       BetLabl->setText("Place Your Bet..");

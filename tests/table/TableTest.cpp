@@ -244,6 +244,7 @@ class TableTest : public QObject {
     QCOMPARE(form.CaptionBar->text(), QString("Welcome to Velmora!"));
     QCOMPARE(table.RunChain(), (Ticks{{&form.OpenHatch, 114}}));
     QVERIFY(form.TableHatch->x() == 112 && BettingOpen(form));
+    QCOMPARE(form.SlidePic->pixmap().width(), 1);  // all that shows of the open hatch
     // The welcome texts give way to the betting ones before the event loop
     // runs here (in play it runs in the welcome dialog, which hears them).
     QCOMPARE(spoken.Take(), (QStringList{"Place Your Bet..",
