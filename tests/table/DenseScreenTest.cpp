@@ -1,6 +1,7 @@
 // On a screen of twice the density every picture of the table is drawn from
 // its rendering at twice the size, pixel for pixel, not blown up from the
 // small one.
+#include "media/Look.h"
 #include "tests/table/TableHarness.h"
 
 #include <QApplication>
@@ -37,14 +38,14 @@ class DenseScreenTest : public QObject {
     CheckDrawnOneToOne(*table.form->DeckCard);
     table.Deal("10");
     CheckDrawnOneToOne(*table.form->PlrCard0);  // a face; the house's backs are the deck's
-    // The hatch's picture, a row taller than its control, is held stretched
-    // to the control's size, and draws as the control stretching it would.
+    // The deck's picture is held stretched to its control, drawn as the control would draw it.
     QLabel stretching;
     stretching.setScaledContents(true);
-    stretching.resize(table.form->SlidePic->size());
-    stretching.setPixmap(velmora::FixedPictureImage(velmora::FixedPicture::TrayHatch));
-    QCOMPARE(table.form->SlidePic->pixmap().size(), table.form->SlidePic->size() * 2);
-    QCOMPARE(table.form->SlidePic->grab().toImage().convertToFormat(QImage::Format_RGB32),
+    stretching.resize(table.form->DeckStack->size());
+    velmora::look::SetBackground(stretching, velmora::look::Green);  // the felt behind it
+    stretching.setPixmap(velmora::FixedPictureImage(velmora::FixedPicture::DeckStack));
+    QCOMPARE(table.form->DeckStack->pixmap().size(), table.form->DeckStack->size() * 2);
+    QCOMPARE(table.form->DeckStack->grab().toImage().convertToFormat(QImage::Format_RGB32),
              stretching.grab().toImage().convertToFormat(QImage::Format_RGB32));
   }
 };
