@@ -194,6 +194,31 @@ HandValue LookUp(const RankTables& tables, std::uint32_t rankKeySum) {
   return tables.values[tables.low[rankKeySum & 0xFFFFu] + tables.high[rankKeySum >> 16]];
 }
 
+// What the tables need of five cards, gathered in one pass.
+struct CardSums {
+  std::uint32_t rankKeys = 0;
+  unsigned suitBits = 0xFu;  // a bit is left when all five are of one suit
+  bool allCards = true;
+};
+
+CardSums SumCards(const Hand& hand) {
+  CardSums sums;
+  for (const Card card : hand) {
+    sums.allCards &= IsCard(card);
+    sums.rankKeys += RankKeyOfCard[card & 63];
+    sums.suitBits &= SuitBitOfCard[card & 63];
+  }
+  return sums;
+}
+
+// Whether the tables rank these five cards: all are cards, and no rank
+// comes five times (one card given more than once). Five cards of one rank
+// add up to five times its key, and no other five cards do (the exhaustive
+// test would see the wrong record).
+bool InTables(const CardSums& sums, const Hand& hand) {
+  return sums.allCards && sums.rankKeys != 5 * RankKeyOfCard[hand[0] & 63];
+}
+
 // Five cards of one suit whose ranks alone make a high card or a straight;
 // only five different ranks can make a flush.
 bool MayBeFlush(HandValue value, unsigned suitBits) {
@@ -223,24 +248,17 @@ HandValue ValueOfRanks(std::uint32_t rankKeySum) {
 }
 
 void EvaluateHand(const Hand& hand, HandRank& rank, RankCounts& counts) {
-  const RankTables& tables = Tables();
   counts.fill(0);
-  std::uint32_t key = 0;
-  unsigned suits = 0xFu;
-  bool fiveCards = true;
   for (const Card card : hand) {
-    fiveCards &= IsCard(card);
-    key += RankKeyOfCard[card & 63];
-    suits &= SuitBitOfCard[card & 63];
     ++counts[kRankOf[card & 63]];
   }
-  // A rank five times means one card given more than once.
-  if (!fiveCards || counts[kRankOf[hand[0] & 63]] == 5) [[unlikely]] {
+  const CardSums sums = SumCards(hand);
+  if (!InTables(sums, hand)) [[unlikely]] {
     rank = CarefulRecord(hand, counts);
     return;
   }
-  const HandValue value = LookUp(tables, key);
-  if (MayBeFlush(value, suits)) [[unlikely]] {
+  const HandValue value = LookUp(Tables(), sums.rankKeys);
+  if (MayBeFlush(value, sums.suitBits)) [[unlikely]] {
     rank = FlushRecord(counts, SuitNumber(hand[0]));
     return;
   }
@@ -248,22 +266,12 @@ void EvaluateHand(const Hand& hand, HandRank& rank, RankCounts& counts) {
 }
 
 HandRank EvaluateHand(const Hand& hand) {
-  const RankTables& tables = Tables();
-  std::uint32_t key = 0;
-  unsigned suits = 0xFu;
-  bool fiveCards = true;
-  for (const Card card : hand) {
-    fiveCards &= IsCard(card);
-    key += RankKeyOfCard[card & 63];
-    suits &= SuitBitOfCard[card & 63];
-  }
-  // Five cards of one rank add up to five times its key, and no other five
-  // cards do (the exhaustive test would see the wrong record).
-  if (!fiveCards || key == 5 * RankKeyOfCard[hand[0] & 63]) [[unlikely]] {
+  const CardSums sums = SumCards(hand);
+  if (!InTables(sums, hand)) [[unlikely]] {
     return CarefulRecordOf(hand);
   }
-  const HandValue value = LookUp(tables, key);
-  if (MayBeFlush(value, suits)) [[unlikely]] {
+  const HandValue value = LookUp(Tables(), sums.rankKeys);
+  if (MayBeFlush(value, sums.suitBits)) [[unlikely]] {
     return FlushRecordOf(hand);
   }
   return UnpackHandValue(value);
