@@ -141,9 +141,6 @@ class ResourcesTest : public QObject {
     }
   }
 
-  // The laughing king differs from the plain one in its two heads only: the
-  // upper face and the same area turned half round the card. A good part of
-  // each is redrawn, and the open mouth shows red where the plain king has none.
   // The compiled bytes of a picture, read while it is decoded, are handed
   // back after: they do not stay resident in the program's memory.
   void DecodedPicturesLeaveTheirBytesAlone() {
@@ -152,6 +149,9 @@ class ResourcesTest : public QObject {
     QVERIFY(Resident(bytes) && !ImageById(20).isNull() && !Resident(bytes));
   }
 
+  // The laughing king differs from the plain one in its two heads only: the
+  // upper face and the same area turned half round the card. A good part of
+  // each is redrawn, and the open mouth shows red where the plain king has none.
   void LaughingKingDiffersOnlyInItsFaces() {
     const QRect upper(30, 17, 11, 13);
     const QRect lower(71 - upper.right() - 1, 96 - upper.bottom() - 1, 11, 13);
