@@ -145,9 +145,9 @@ std::vector<Candidate> AllowedDraws(const Hand& hand) {
     Candidate candidate;
     for (int p = 0; p < 5; ++p) {
       candidate.discards[p] = static_cast<std::int32_t>((mask >> p) & 1u);
-      candidate.drawn += candidate.discards[p];
     }
     candidate.kept = Keep(hand, candidate.discards);
+    candidate.drawn = 5 - candidate.kept.count;
     if (CheckDraw(hand, candidate.discards) == DrawVerdict::Allowed) {
       candidates.push_back(candidate);
     }

@@ -194,6 +194,15 @@ HandValue LookUp(const RankTables& tables, std::uint32_t rankKeySum) {
   return tables.values[tables.low[rankKeySum & 0xFFFFu] + tables.high[rankKeySum >> 16]];
 }
 
+// A value that is not a card counts as a deuce; such hands are counted
+// again, carefully.
+void CountRanks(const Hand& hand, RankCounts& counts) {
+  counts.fill(0);
+  for (const Card card : hand) {
+    ++counts[kRankOf[card & 63]];
+  }
+}
+
 // What the tables need of five cards, gathered in one pass.
 struct CardSums {
   std::uint32_t rankKeys = 0;
@@ -234,10 +243,8 @@ bool MayBeFlush(HandValue value, unsigned suitBits) {
 }
 
 [[gnu::noinline]] HandRank FlushRecordOf(const Hand& hand) {
-  RankCounts counts{};
-  for (const Card card : hand) {
-    ++counts[kRankOf[card & 63]];
-  }
+  RankCounts counts;
+  CountRanks(hand, counts);
   return FlushRecord(counts, SuitNumber(hand[0]));
 }
 
@@ -248,10 +255,7 @@ HandValue ValueOfRanks(std::uint32_t rankKeySum) {
 }
 
 void EvaluateHand(const Hand& hand, HandRank& rank, RankCounts& counts) {
-  counts.fill(0);
-  for (const Card card : hand) {
-    ++counts[kRankOf[card & 63]];
-  }
+  CountRanks(hand, counts);
   const CardSums sums = SumCards(hand);
   if (!InTables(sums, hand)) [[unlikely]] {
     rank = CarefulRecord(hand, counts);
