@@ -5,7 +5,26 @@
 
 #include "cards/Cards.h"
 
+#include <array>
+#include <cstdint>
+
 namespace velmora {
+
+// A card's rank index, looked up rather than divided out: the simulator
+// marks ten cards a hand. Values that are not cards are worked out as
+// RankIndex works them out.
+inline constexpr std::array<std::uint8_t, 53> RankIndexOfCard = [] {
+  std::array<std::uint8_t, 53> ranks{};
+  for (Card card = 1; card <= 52; ++card) {
+    ranks[card] = static_cast<std::uint8_t>(RankIndex(card));
+  }
+  return ranks;
+}();
+
+constexpr unsigned QuickRankIndex(Card card) {
+  return static_cast<unsigned>(card - 1) < 52u ? RankIndexOfCard[card]
+                                               : static_cast<unsigned>(RankIndex(card));
+}
 
 // The held ranks before the first -1, one bit per rank.
 constexpr unsigned HeldRankBits(const HeldRanks& held) {
@@ -32,7 +51,7 @@ constexpr DiscardFlags HouseDiscards(const Hand& hand, const HeldRanks& held) {
   }
   const unsigned bits = HeldRankBits(held);
   for (int p = 0; p < 5; ++p) {
-    const auto rank = static_cast<unsigned>(RankIndex(hand[p]));
+    const unsigned rank = QuickRankIndex(hand[p]);
     const bool kept = rank < 13 && (bits >> rank & 1u) != 0;
     discards[p] = kept ? 0 : 1;
   }
