@@ -98,6 +98,8 @@ class EvaluateTest : public QObject {
     QCOMPARE(rank, (HandRank{3, 0, 4, 0, 0, 0, 0}));
     QCOMPARE(std::accumulate(counts.begin(), counts.end(), 0), 4);
     QCOMPARE(EvaluateHand(Hand{53, -1, 2, 3, 4}), (HandRank{0, 3, 2, 1, 0, 0, 0}));
+    // Nor is a card plus 64 taken for the card (2 and 15, a pair of deuces).
+    QCOMPARE(EvaluateHand(Hand{66, 79, 2, 3, 4}), (HandRank{0, 3, 2, 1, 0, 0, 0}));
     // One card five times is of one suit, but neither a flush nor a group.
     EvaluateHand(Hand{7, 7, 7, 7, 7}, rank, counts);
     QCOMPARE(rank, HandRank{});
