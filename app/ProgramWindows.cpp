@@ -6,6 +6,7 @@
 #include "dialogs/HelpBox.h"
 #include "dialogs/IntroDlg.h"
 #include "dialogs/LogoBox.h"
+#include "media/FontPages.h"
 #include "media/Look.h"
 #include "media/Platform.h"
 #include "statswindow/StatBox.h"
@@ -23,7 +24,12 @@ ProgramWindows::ProgramWindows(Platform& platform, GameState& state)
   logoBox_ = std::make_unique<TLogoBox>(mainForm_.get());
 
   mainForm_->SetWindows({.IntroDlg = [this]() -> TIntroDlg& { return IntroDlg(); },
-                         .ReleaseIntroDlg = [this] { introDlg_.reset(); },
+                         .ReleaseIntroDlg =
+                             [this] {
+                               introDlg_.reset();
+                               // The welcome's faces are shown nowhere else.
+                               HandBackFontFilePages();
+                             },
                          .StatBox = [this]() -> TStatBox& { return StatBox(); },
                          .ExitDlg = [this]() -> TExitDlg& { return ExitDlg(); },
                          .LogoBox = [this]() -> TLogoBox& { return LogoBox(); },
