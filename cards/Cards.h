@@ -25,6 +25,15 @@ inline constexpr int BackCount = 10;
 constexpr int RankIndex(Card card) {
   return (card - 1) % 13;
 }
+// The same looked up, for code that reads ranks by the million: indexed by
+// card & 63, so that a value that is not a card reads 0, the deuce.
+inline constexpr std::array<std::uint8_t, 64> RankIndexOfCard = [] {
+  std::array<std::uint8_t, 64> ranks{};
+  for (Card card = 1; card <= 52; ++card) {
+    ranks[card] = static_cast<std::uint8_t>(RankIndex(card));
+  }
+  return ranks;
+}();
 constexpr int SuitNumber(Card card) {
   return (card - 1) / 13 + 1;
 }

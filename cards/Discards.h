@@ -5,22 +5,11 @@
 
 #include "cards/Cards.h"
 
-#include <array>
-#include <cstdint>
-
 namespace velmora {
 
 // A card's rank index, looked up rather than divided out: the simulator
 // marks ten cards a hand. Values that are not cards are worked out as
 // RankIndex works them out.
-inline constexpr std::array<std::uint8_t, 53> RankIndexOfCard = [] {
-  std::array<std::uint8_t, 53> ranks{};
-  for (Card card = 1; card <= 52; ++card) {
-    ranks[card] = static_cast<std::uint8_t>(RankIndex(card));
-  }
-  return ranks;
-}();
-
 constexpr unsigned QuickRankIndex(Card card) {
   return static_cast<unsigned>(card - 1) < 52u ? RankIndexOfCard[card]
                                                : static_cast<unsigned>(RankIndex(card));

@@ -24,16 +24,6 @@ constexpr bool IsCard(Card card) {
   return static_cast<unsigned>(card - 1) < 52u;
 }
 
-// Indexed by card & 63; a value that is not a card reads the deuce, and is
-// ranked again by the careful path anyway.
-constexpr std::array<std::int8_t, 64> kRankOf = [] {
-  std::array<std::int8_t, 64> table{};
-  for (Card card = 1; card <= 52; ++card) {
-    table[card] = static_cast<std::int8_t>(RankIndex(card));
-  }
-  return table;
-}();
-
 // The plain reading: the ranks grouped by how often they occur, larger
 // groups first and then higher ranks first, fill the rank fields. A rank met
 // five times (one card given five times) forms no group, and fewer than five
@@ -199,7 +189,7 @@ HandValue LookUp(const RankTables& tables, std::uint32_t rankKeySum) {
 void CountRanks(const Hand& hand, RankCounts& counts) {
   counts.fill(0);
   for (const Card card : hand) {
-    ++counts[kRankOf[card & 63]];
+    ++counts[RankIndexOfCard[card & 63]];
   }
 }
 
