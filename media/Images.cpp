@@ -7,7 +7,7 @@
 
 #include "media/Images.h"
 
-#include "media/ProgramPages.h"
+#include "media/MappedPages.h"
 #include "resources/Catalogue.h"
 
 #include <QEvent>
@@ -85,7 +85,7 @@ QPixmap Load(const QString& path, int scale, QSize catalogued) {
   // a good stretch of other pictures' bytes with them: handed back each time,
   // the pictures of the scale do not all end up resident.
   const Bytes& pictures = PicturesOfScale(scale);
-  HandBackProgramPages(pictures.begin, pictures.end);
+  HandBackMappedPages(pictures.begin, pictures.end);
   image.setDevicePixelRatio(scale);
   return QPixmap::fromImage(std::move(image));
 }
@@ -166,6 +166,13 @@ void ShowImage(QLabel& control, int id) {
 
 void ClearImage(QLabel& control) {
   control.clear();
+}
+
+QPixmap LeftEdgeOf(const QPixmap& picture) {
+  const qreal ratio = picture.devicePixelRatio();
+  QPixmap edge = picture.copy(0, 0, static_cast<int>(ratio), picture.height());
+  edge.setDevicePixelRatio(ratio);
+  return edge;
 }
 
 }  // namespace velmora

@@ -33,4 +33,8 @@ void ShowImage(QLabel& control, int id);
 // Empties an image control: it shows nothing.
 void ClearImage(QLabel& control);
 
+// The left edge of a picture, one pixel wide on the screen, for a control
+// that shows no more of its picture; the rest of the picture is let go.
+QPixmap LeftEdgeOf(const QPixmap& picture);
+
 }  // namespace velmora

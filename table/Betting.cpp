@@ -3,6 +3,7 @@
 // hatch that uncovers the tray once.
 #include "hand/GameState.h"
 #include "media/ClickableImage.h"
+#include "media/Images.h"
 #include "media/Platform.h"
 #include "money/BetText.h"
 #include "money/CashTray.h"
@@ -105,13 +106,9 @@ void TMainForm::OpenHatchTimer() {
   if (state_.HatchPosition > 112) {
     OpenHatch.stop();
     // Slid open for good, the hatch shows only the left edge of its picture
-    // beside the tray: the rest of the picture is let go.
-    const QPixmap hatch = SlidePic->pixmap();
-    const qreal ratio = hatch.devicePixelRatio();
-    QPixmap edge = hatch.copy(0, 0, static_cast<int>(ratio), hatch.height());
-    edge.setDevicePixelRatio(ratio);
+    // beside the tray.
     SlidePic->setScaledContents(false);
-    SlidePic->setPixmap(edge);
+    SlidePic->setPixmap(LeftEdgeOf(SlidePic->pixmap()));
     // Only the welcome texts give way; anything written meanwhile stays.
     if (BetLabl->text() == WelcomeText) {
       BetLabl->setText("Place Your Bet..");

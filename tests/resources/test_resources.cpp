@@ -1,8 +1,8 @@
 // The picture catalogue: every picture present at its size in both
 // renderings, and the pictures telling apart what the game must tell apart.
 
-#include "media/FontPages.h"
 #include "media/Images.h"
+#include "media/MappedPages.h"
 #include "resources/Catalogue.h"
 #include "resources/renderer/BankruptLettering.h"
 
