@@ -126,6 +126,11 @@ void EvaluateHand(const Hand& hand, HandRank& rank, RankCounts& counts);
 // The record alone, for the code that ranks hands by the million: it does not
 // count the ranks unless the hand needs them.
 HandRank EvaluateHand(const Hand& hand);
+// The same written straight into `rank`. A record returned by value is
+// copied into place, and the copy's wide reads span the ranking's narrow
+// writes, so the processor makes them wait until those writes reach its
+// cache: the table and the simulator rank into the game state directly.
+void EvaluateHand(const Hand& hand, HandRank& rank);
 
 // 0 equal, 1 when a is better, 2 when b is better; the suit field never counts.
 int CompareRanks(const HandRank& a, const HandRank& b);

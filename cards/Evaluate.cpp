@@ -259,16 +259,24 @@ void EvaluateHand(const Hand& hand, HandRank& rank, RankCounts& counts) {
   rank = UnpackHandValue(value);
 }
 
-HandRank EvaluateHand(const Hand& hand) {
+void EvaluateHand(const Hand& hand, HandRank& rank) {
   const CardSums sums = SumCards(hand);
   if (!InTables(sums, hand)) [[unlikely]] {
-    return CarefulRecordOf(hand);
+    rank = CarefulRecordOf(hand);
+    return;
   }
   const HandValue value = LookUp(Tables(), sums.rankKeys);
   if (MayBeFlush(value, sums.suitBits)) [[unlikely]] {
-    return FlushRecordOf(hand);
+    rank = FlushRecordOf(hand);
+    return;
   }
-  return UnpackHandValue(value);
+  rank = UnpackHandValue(value);
+}
+
+HandRank EvaluateHand(const Hand& hand) {
+  HandRank rank;
+  EvaluateHand(hand, rank);
+  return rank;
 }
 
 int CompareRanks(const HandRank& a, const HandRank& b) {

@@ -66,8 +66,8 @@ std::optional<DealResult> HandEngine::Deal(const Clock& clock) {
   state_.Replaced = {};
   Shuffle(state_.Deck, state_.Random, clock);
   DealHands(state_.Deck, state_.NextCardNumber, state_.PlayerHand, state_.DealerHand);
-  state_.PlayerDealtRank = EvaluateHand(state_.PlayerHand);
-  state_.DealerDealtRank = EvaluateHand(state_.DealerHand);
+  EvaluateHand(state_.PlayerHand, state_.PlayerDealtRank);
+  EvaluateHand(state_.DealerHand, state_.DealerDealtRank);
   // A back just drawn for the deck picture is kept for this deal.
   if (state_.RandomizeDeck && !state_.DeckJustChosen) {
     state_.DeckBackId = DrawRandomBackId(state_.Random, clock);
@@ -148,8 +148,8 @@ std::optional<SettlementResult> HandEngine::Settle() {
     return std::nullopt;
   }
   GameStatistics& statistics = state_.Statistics;
-  state_.PlayerFinalRank = EvaluateHand(state_.PlayerHand);
-  state_.DealerFinalRank = EvaluateHand(state_.DealerHand);
+  EvaluateHand(state_.PlayerHand, state_.PlayerFinalRank);
+  EvaluateHand(state_.DealerHand, state_.DealerFinalRank);
   statistics.RecordPlayerDraw(playerDraw_);
   statistics.RecordDealerDraw(state_.DealerDrawCount);
   statistics.RecordFinalHands(state_.PlayerHand, state_.PlayerFinalRank, state_.PlayerDealtRank,
