@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string_view>
@@ -25,15 +26,6 @@ inline constexpr int BackCount = 10;
 constexpr int RankIndex(Card card) {
   return (card - 1) % 13;
 }
-// The same looked up, for code that reads ranks by the million: indexed by
-// card & 63, so that a value that is not a card reads 0, the deuce.
-inline constexpr std::array<std::uint8_t, 64> RankIndexOfCard = [] {
-  std::array<std::uint8_t, 64> ranks{};
-  for (Card card = 1; card <= 52; ++card) {
-    ranks[card] = static_cast<std::uint8_t>(RankIndex(card));
-  }
-  return ranks;
-}();
 constexpr int SuitNumber(Card card) {
   return (card - 1) / 13 + 1;
 }
@@ -57,6 +49,20 @@ DeckGrid InitialDeckGrid();
 DeckPositions InitialDeckPositions();
 
 using Hand = std::array<Card, 5>;
+
+// Five different cards, each 1..52: what the ranking and the draws take.
+// Cards from outside (card codes, command lines, files) are checked against
+// it where they enter; the rules assert it in debug builds.
+constexpr bool IsFiveDifferentCards(const Hand& hand) {
+  for (std::size_t p = 0; p < hand.size(); ++p) {
+    if (hand[p] < 1 || hand[p] > 52 ||
+        std::find(hand.begin(), hand.begin() + static_cast<std::ptrdiff_t>(p), hand[p]) !=
+            hand.begin() + static_cast<std::ptrdiff_t>(p)) {
+      return false;
+    }
+  }
+  return true;
+}
 using DiscardFlags = std::array<std::int32_t, 5>;
 using ReplacedFlags = std::array<std::int32_t, 5>;
 
@@ -122,15 +128,14 @@ inline constexpr std::array<std::string_view, 10> HandCategoryNames{
     "",      "Pair",       "Two Pair",       "Three of a Kind", "Straight",
     "Flush", "Full House", "Four of a Kind", "Straight Flush",  "Royal Flush"};
 
+// Ranks five different cards; overwrites both outputs completely.
 void EvaluateHand(const Hand& hand, HandRank& rank, RankCounts& counts);
-// The record alone, for the code that ranks hands by the million: it does not
-// count the ranks unless the hand needs them.
+// The record alone.
 HandRank EvaluateHand(const Hand& hand);
-// The same written straight into `rank`. A record returned by value is
-// copied into place, and the copy's wide reads span the ranking's narrow
-// writes, so the processor makes them wait until those writes reach its
-// cache: the table and the simulator rank into the game state directly.
-void EvaluateHand(const Hand& hand, HandRank& rank);
+// The same ranking worked out step by step as its rules are written. The
+// tables EvaluateHand looks records up in are filled from it, it ranks the
+// hands of one suit, and the tests hold the two together over every hand.
+void EvaluateHandAsWritten(const Hand& hand, HandRank& rank, RankCounts& counts);
 
 // 0 equal, 1 when a is better, 2 when b is better; the suit field never counts.
 int CompareRanks(const HandRank& a, const HandRank& b);
@@ -144,7 +149,8 @@ inline RankOrder RankOrderOf(const HandRank& a, const HandRank& b) {
   return static_cast<RankOrder>(CompareRanks(a, b));
 }
 
-// Writes the singly occurring ranks, highest first, from field `start` (1..5) on.
+// Writes the singly occurring ranks, highest first, from field `start` (1..5)
+// on; the fields after the last one written stay as they are.
 void FillKickers(const RankCounts& counts, HandRank& rank, int start);
 
 // Up to two held ranks, the list ended by -1.
@@ -153,15 +159,13 @@ using HeldRanks = std::array<std::int32_t, 4>;
 // The house's rule: which ranks of its hand it keeps.
 HeldRanks ChooseHeldRanks(const HandRank& rank);
 
-// Evaluates the dealer's hand, replaces every card whose rank is not held and
-// returns how many cards were taken (the DealerDrawCount, 0..4). After a
-// four-card draw the first ace of the hand (the one shown face up) is moved
-// to position 0, exchanging places with the card there.
+// Evaluates the dealer's hand into `rank` and `counts`, replaces every card
+// whose rank is not held and returns how many cards were taken (the
+// DealerDrawCount, 0..4). After a four-card draw the first ace of the hand
+// (the one shown face up) is moved to position 0, exchanging places with the
+// card there.
 int ChooseDealerDraw(const DeckGrid& grid, const DeckPositions& positions, Hand& dealerHand,
                      RankCounts& counts, HandRank& rank, std::int32_t& nextCardNumber);
-// The same draw for a hand already ranked as `rank`, without ranking it again.
-int DrawToHeldRanks(const DeckGrid& grid, const DeckPositions& positions, Hand& dealerHand,
-                    const HandRank& rank, std::int32_t& nextCardNumber);
 
 // A random card back: reseeds from the clock and returns image id
 // FirstBackId + next() mod BackCount.

@@ -41,11 +41,6 @@ HeldRanks ChooseHeldRanks(const HandRank& rank) {
 int ChooseDealerDraw(const DeckGrid& grid, const DeckPositions& positions, Hand& dealerHand,
                      RankCounts& counts, HandRank& rank, std::int32_t& nextCardNumber) {
   EvaluateHand(dealerHand, rank, counts);
-  return DrawToHeldRanks(grid, positions, dealerHand, rank, nextCardNumber);
-}
-
-int DrawToHeldRanks(const DeckGrid& grid, const DeckPositions& positions, Hand& dealerHand,
-                    const HandRank& rank, std::int32_t& nextCardNumber) {
   const HeldRanks held = ChooseHeldRanks(rank);
   if (held[0] == -1) {
     return 0;

@@ -7,42 +7,28 @@
 
 namespace velmora {
 
-// A card's rank index, looked up rather than divided out: the simulator
-// marks ten cards a hand. Values that are not cards are worked out as
-// RankIndex works them out.
-constexpr unsigned QuickRankIndex(Card card) {
-  return static_cast<unsigned>(card - 1) < 52u ? RankIndexOfCard[card]
-                                               : static_cast<unsigned>(RankIndex(card));
-}
-
-// The held ranks before the first -1, one bit per rank.
-constexpr unsigned HeldRankBits(const HeldRanks& held) {
-  unsigned bits = 0;
-  for (const std::int32_t rank : held) {
-    if (rank == -1) {
-      break;
+// Whether `rank` is among the held ranks before the first -1.
+constexpr bool IsHeldRank(const HeldRanks& held, int rank) {
+  for (const std::int32_t heldRank : held) {
+    if (heldRank == -1) {
+      return false;
     }
-    if (rank >= 0 && rank < 13) {
-      bits |= 1u << rank;
+    if (heldRank == rank) {
+      return true;
     }
   }
-  return bits;
+  return false;
 }
 
 // Marks every position whose card's rank is not held. Holding nothing means
 // standing pat, not throwing the whole hand away: no position is marked.
-// The held ranks are looked up as bits, so that the marks are computed
-// rather than branched to: which cards go is as good as random.
 constexpr DiscardFlags HouseDiscards(const Hand& hand, const HeldRanks& held) {
   DiscardFlags discards{};
   if (held[0] == -1) {
     return discards;
   }
-  const unsigned bits = HeldRankBits(held);
-  for (int p = 0; p < 5; ++p) {
-    const unsigned rank = QuickRankIndex(hand[p]);
-    const bool kept = rank < 13 && (bits >> rank & 1u) != 0;
-    discards[p] = kept ? 0 : 1;
+  for (std::size_t p = 0; p < hand.size(); ++p) {
+    discards[p] = IsHeldRank(held, RankIndex(hand[p])) ? 0 : 1;
   }
   return discards;
 }

@@ -1,95 +1,104 @@
 // Ranking a five-card hand and comparing two ranked hands.
 //
-// The advisor and the simulator rank millions of hands, so a hand is ranked
-// by looking its ranks up rather than by working them out. Unless its five
-// cards are of one suit, a hand's record depends only on which ranks it
-// holds, and there are 6,175 such handfuls. The rank keys of the cards add
-// up to one number per handful, whose two half-words, each looked up in a
-// small table, add up to the handful's place in a table of records. Those
-// tables are filled once, from the plain reading of a hand below, which also
-// ranks the rare hands the tables do not cover: flushes, and hands holding
-// values that are not cards.
+// The advisor and the simulator rank millions of hands, so EvaluateHand looks
+// a hand's record up rather than working it out. Unless its five cards are of
+// one suit, a hand's record depends only on which ranks it holds, and there
+// are 6,175 such handfuls. The rank keys of the cards add up to one number per
+// handful, whose two half-words, each looked up in a small table, add up to
+// the handful's place in a table of records. Those tables are filled once by
+// EvaluateHandAsWritten, which also ranks the hands of one suit.
 #include "cards/HandValue.h"
 
-#include <algorithm>
-#include <functional>
-#include <utility>
+#include <cassert>
 #include <vector>
 
 namespace velmora {
 
 namespace {
 
-constexpr bool IsCard(Card card) {
-  return static_cast<unsigned>(card - 1) < 52u;
+// Walks the ranks upward, so that a lower group is always met before a
+// higher one: the kickers written for the lower pair of two pair land in r2
+// and are overwritten when the higher pair is met.
+void GroupRanks(const RankCounts& counts, HandRank& rank) {
+  for (int i = 0; i < 13; ++i) {
+    switch (counts[i]) {
+      case 2:
+        if (rank[0] == Pair) {
+          rank[0] = TwoPair;
+          rank[2] = rank[1];
+          rank[1] = i;
+          FillKickers(counts, rank, 3);
+        } else if (rank[0] == ThreeOfAKind) {
+          rank[0] = FullHouse;
+          rank[2] = i;
+        } else {
+          rank[0] = Pair;
+          rank[1] = i;
+          FillKickers(counts, rank, 2);
+        }
+        break;
+      case 3:
+        if (rank[0] == Pair) {
+          rank[0] = FullHouse;
+          rank[2] = rank[1];
+          rank[1] = i;
+        } else {
+          rank[0] = ThreeOfAKind;
+          rank[1] = i;
+          FillKickers(counts, rank, 2);
+        }
+        break;
+      case 4:
+        rank[0] = FourOfAKind;
+        rank[1] = i;
+        FillKickers(counts, rank, 2);
+        break;
+      default:
+        break;
+    }
+  }
 }
 
-// The plain reading: the ranks grouped by how often they occur, larger
-// groups first and then higher ranks first, fill the rank fields. A rank met
-// five times (one card given five times) forms no group, and fewer than five
-// cards form no straight.
-HandRank RecordOfCounts(const RankCounts& counts) {
-  std::array<std::pair<int, int>, 5> groups{};  // (count, rank)
-  int groupCount = 0;
-  for (int r = 12; r >= 0; --r) {
-    if (counts[r] >= 1 && counts[r] <= 4) {
-      groups[groupCount++] = {counts[r], r};
+void TestFlush(const Hand& hand, const RankCounts& counts, HandRank& rank) {
+  for (int suit = 1; suit <= 4; ++suit) {
+    const auto inSuit = [suit](Card card) { return card > 13 * (suit - 1) && card <= 13 * suit; };
+    if (std::all_of(hand.begin(), hand.end(), inSuit)) {
+      rank[0] = Flush;
+      rank[6] = suit;
+      FillKickers(counts, rank, 1);
+      return;
     }
   }
-  std::stable_sort(groups.begin(), groups.begin() + groupCount,
-                   [](const auto& a, const auto& b) { return a.first > b.first; });
-  HandRank rank{};
-  for (int k = 0; k < groupCount; ++k) {
-    rank[k + 1] = groups[k].second;
-  }
-  const int largest = groups[0].first;
-  const int second = groups[1].first;
-  if (largest == 4) {
-    rank[0] = FourOfAKind;
-  } else if (largest == 3) {
-    rank[0] = second == 2 ? FullHouse : ThreeOfAKind;
-  } else if (largest == 2) {
-    rank[0] = second == 2 ? TwoPair : Pair;
-  } else if (groupCount == 5) {
-    const bool wheel = rank[1] == 12 && rank[2] == 3;
-    if (wheel || rank[1] - rank[5] == 4) {
-      return HandRank{Straight, wheel ? 3 : rank[1], 0, 0, 0, 0, 0};
-    }
-  }
-  return rank;
 }
 
-// Five cards of one suit and five different ranks.
-HandRank FlushRecord(const RankCounts& counts, int suit) {
-  HandRank rank{};
-  for (int r = 12, field = 1; r >= 0; --r) {
-    if (counts[r] != 0) {
-      rank[field++] = r;
+// For a hand without pairs, after the flush test.
+void TestStraight(const RankCounts& counts, HandRank& rank) {
+  std::array<int, 5> ascending{};
+  for (int r = 0, k = 0; r < 13; ++r) {
+    if (counts[r] == 1) {
+      ascending[k++] = r;
     }
   }
-  const bool wheel = rank[1] == 12 && rank[2] == 3;
-  rank[0] = Flush;
-  if (wheel) {
-    // The ace plays low; the other fields keep the flush order.
+  int steps = 0;
+  while (steps < 4 && ascending[steps + 1] == ascending[steps] + 1) {
+    ++steps;
+  }
+  // Deuce, three, four, five and ace: the ace plays low.
+  const bool wheel = steps == 3 && ascending[3] == 3 && ascending[4] == 12;
+  if (steps != 4 && !wheel) {
+    return;
+  }
+  if (rank[0] != Flush) {
+    rank[0] = Straight;
+    rank[1] = ascending[steps];
+  } else if (rank[1] == 12 && !wheel) {
+    rank[0] = RoyalFlush;
+  } else {
     rank[0] = StraightFlush;
-    rank[1] = 3;
-  } else if (rank[1] - rank[5] == 4) {
-    rank[0] = rank[1] == 12 ? RoyalFlush : StraightFlush;
-  }
-  rank[6] = suit;
-  return rank;
-}
-
-// A hand holding values that are not cards, or one card five times, never
-// comes from the deck: such values belong to no rank.
-HandRank CarefulRecord(const Hand& hand, RankCounts& counts) {
-  counts.fill(0);
-  for (const Card card : hand) {
-    if (IsCard(card)) {
-      ++counts[RankIndex(card)];
+    if (wheel) {
+      rank[1] = 3;
     }
   }
-  return RecordOfCounts(counts);
 }
 
 // The largest sum of each half-word of the rank keys over five cards.
@@ -135,6 +144,19 @@ std::vector<HalfHandful> HalfHandfuls(int first, int count) {
   return handfuls;
 }
 
+// Five cards holding the ranks of `low` and `high`, dealt round the suits so
+// that they are never all of one.
+Hand HandOfRanks(const HalfHandful& low, const HalfHandful& high) {
+  Hand hand{};
+  int dealt = 0;
+  for (int r = 0; r < 13; ++r) {
+    for (int n = low.counts[r] + high.counts[r]; n > 0; --n, ++dealt) {
+      hand[dealt] = 13 * (dealt % 4) + r + 1;
+    }
+  }
+  return hand;
+}
+
 RankTables BuildRankTables() {
   RankTables tables;
   const std::vector<HalfHandful> lows = HalfHandfuls(0, 7);
@@ -161,121 +183,69 @@ RankTables BuildRankTables() {
   for (const HalfHandful& low : lows) {
     for (const HalfHandful& high : highs) {
       if (low.size + high.size == 5) {
-        RankCounts counts{};
-        std::transform(low.counts.begin(), low.counts.end(), high.counts.begin(), counts.begin(),
-                       std::plus<>());
-        tables.values.at(tables.low[low.key] + tables.high[high.key]) =
-            PackHandValue(RecordOfCounts(counts));
+        HandRank rank;
+        RankCounts counts;
+        EvaluateHandAsWritten(HandOfRanks(low, high), rank, counts);
+        tables.values.at(tables.low[low.key] + tables.high[high.key]) = PackHandValue(rank);
       }
     }
   }
   return tables;
 }
 
-// Filled when the first hand is ranked (about a millisecond), so that a
-// program that ranks none does not pay for them. Inlined, what remains of
-// that in every ranking is one test of a flag.
-[[gnu::always_inline]] inline const RankTables& Tables() {
+// Filled when the first hand is ranked, so that a program that ranks none
+// does not pay for them.
+const RankTables& Tables() {
   static const RankTables tables = BuildRankTables();
   return tables;
 }
 
-HandValue LookUp(const RankTables& tables, std::uint32_t rankKeySum) {
+}  // namespace
+
+void EvaluateHandAsWritten(const Hand& hand, HandRank& rank, RankCounts& counts) {
+  rank.fill(0);
+  counts.fill(0);
+  for (const Card card : hand) {
+    ++counts[RankIndex(card)];
+  }
+  if (std::any_of(counts.begin(), counts.end(), [](int count) { return count >= 2; })) {
+    // A hand with a group is neither a flush nor a straight.
+    GroupRanks(counts, rank);
+  } else {
+    TestFlush(hand, counts, rank);
+    TestStraight(counts, rank);
+  }
+  if (rank[0] == HighCard) {
+    FillKickers(counts, rank, 1);
+  }
+}
+
+HandValue ValueOfRanks(std::uint32_t rankKeySum) {
+  const RankTables& tables = Tables();
   return tables.values[tables.low[rankKeySum & 0xFFFFu] + tables.high[rankKeySum >> 16]];
 }
 
-// A value that is not a card counts as a deuce; such hands are counted
-// again, carefully.
-void CountRanks(const Hand& hand, RankCounts& counts) {
-  counts.fill(0);
-  for (const Card card : hand) {
-    ++counts[RankIndexOfCard[card & 63]];
-  }
-}
-
-// What the tables need of five cards, gathered in one pass.
-struct CardSums {
-  std::uint32_t rankKeys = 0;
-  unsigned suitBits = 0xFu;  // a bit is left when all five are of one suit
-  bool allCards = true;
-};
-
-CardSums SumCards(const Hand& hand) {
-  CardSums sums;
-  for (const Card card : hand) {
-    sums.allCards &= IsCard(card);
-    sums.rankKeys += RankKeyOfCard[card & 63];
-    sums.suitBits &= SuitBitOfCard[card & 63];
-  }
-  return sums;
-}
-
-// Whether the tables rank these five cards: all are cards, and no rank
-// comes five times (one card given more than once). Five cards of one rank
-// add up to five times its key, and no other five cards do (the exhaustive
-// test would see the wrong record).
-bool InTables(const CardSums& sums, const Hand& hand) {
-  return sums.allCards && sums.rankKeys != 5 * RankKeyOfCard[hand[0] & 63];
-}
-
-// Five cards of one suit whose ranks alone make a high card or a straight;
-// only five different ranks can make a flush.
-bool MayBeFlush(HandValue value, unsigned suitBits) {
-  const auto category = static_cast<int>(value >> 20);
-  return suitBits != 0 && (category == HighCard || category == Straight);
-}
-
-// The rare hands of the ranking without counts, which count their ranks after
-// all. Out of line, so that the common path needs fewer registers.
-[[gnu::noinline]] HandRank CarefulRecordOf(const Hand& hand) {
-  RankCounts counts;
-  return CarefulRecord(hand, counts);
-}
-
-[[gnu::noinline]] HandRank FlushRecordOf(const Hand& hand) {
-  RankCounts counts;
-  CountRanks(hand, counts);
-  return FlushRecord(counts, SuitNumber(hand[0]));
-}
-
-}  // namespace
-
-HandValue ValueOfRanks(std::uint32_t rankKeySum) {
-  return LookUp(Tables(), rankKeySum);
-}
-
 void EvaluateHand(const Hand& hand, HandRank& rank, RankCounts& counts) {
-  CountRanks(hand, counts);
-  const CardSums sums = SumCards(hand);
-  if (!InTables(sums, hand)) [[unlikely]] {
-    rank = CarefulRecord(hand, counts);
+  assert(IsFiveDifferentCards(hand));
+  counts.fill(0);
+  std::uint32_t rankKeys = 0;
+  unsigned suits = 0xFu;  // a bit is left when all five are of one suit
+  for (const Card card : hand) {
+    ++counts[RankIndex(card)];
+    rankKeys += RankKeyOf(card);
+    suits &= SuitBitOf(card);
+  }
+  if (suits != 0) {
+    EvaluateHandAsWritten(hand, rank, counts);
     return;
   }
-  const HandValue value = LookUp(Tables(), sums.rankKeys);
-  if (MayBeFlush(value, sums.suitBits)) [[unlikely]] {
-    rank = FlushRecord(counts, SuitNumber(hand[0]));
-    return;
-  }
-  rank = UnpackHandValue(value);
-}
-
-void EvaluateHand(const Hand& hand, HandRank& rank) {
-  const CardSums sums = SumCards(hand);
-  if (!InTables(sums, hand)) [[unlikely]] {
-    rank = CarefulRecordOf(hand);
-    return;
-  }
-  const HandValue value = LookUp(Tables(), sums.rankKeys);
-  if (MayBeFlush(value, sums.suitBits)) [[unlikely]] {
-    rank = FlushRecordOf(hand);
-    return;
-  }
-  rank = UnpackHandValue(value);
+  rank = UnpackHandValue(ValueOfRanks(rankKeys));
 }
 
 HandRank EvaluateHand(const Hand& hand) {
   HandRank rank;
-  EvaluateHand(hand, rank);
+  RankCounts counts;
+  EvaluateHand(hand, rank, counts);
   return rank;
 }
 
@@ -290,11 +260,8 @@ int CompareRanks(const HandRank& a, const HandRank& b) {
 }
 
 void FillKickers(const RankCounts& counts, HandRank& rank, int start) {
-  if (start < 1) {
-    return;
-  }
-  // Never past field 5: the suit field is not a rank.
-  for (int r = 12, field = start; r >= 0 && field <= 5; --r) {
+  assert(start >= 1 && start <= 5);
+  for (int r = 12, field = start; r >= 0; --r) {
     if (counts[r] == 1) {
       rank[field++] = r;
     }

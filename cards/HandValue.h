@@ -7,6 +7,7 @@
 #include "cards/Cards.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace velmora {
@@ -41,24 +42,15 @@ constexpr HandRank UnpackHandValue(HandValue value) {
 inline constexpr std::array<std::uint32_t, 13> RankKeys{
     1, 5, 22, 94, 312, 992, 2422, 1u << 16, 5u << 16, 22u << 16, 94u << 16, 312u << 16, 992u << 16};
 
-// Indexed by card & 63, so that a value that is not a card reads 0.
-inline constexpr std::array<std::uint32_t, 64> RankKeyOfCard = [] {
-  std::array<std::uint32_t, 64> keys{};
-  for (Card card = 1; card <= 52; ++card) {
-    keys[card] = RankKeys[RankIndex(card)];
-  }
-  return keys;
-}();
+constexpr std::uint32_t RankKeyOf(Card card) {
+  return RankKeys[static_cast<std::size_t>(RankIndex(card))];
+}
 
 // One bit per suit: five cards are of one suit exactly when their bits,
-// ANDed, leave one. Indexed as above; a value that is not a card reads 0.
-inline constexpr std::array<std::uint8_t, 64> SuitBitOfCard = [] {
-  std::array<std::uint8_t, 64> bits{};
-  for (Card card = 1; card <= 52; ++card) {
-    bits[card] = static_cast<std::uint8_t>(1u << (SuitNumber(card) - 1));
-  }
-  return bits;
-}();
+// ANDed, leave one.
+constexpr unsigned SuitBitOf(Card card) {
+  return 1u << (SuitNumber(card) - 1);
+}
 
 // The value of five cards whose rank keys add up to `rankKeySum`, ranked as
 // though they were not all of one suit. No rank may be counted five times.

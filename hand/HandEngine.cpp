@@ -13,8 +13,8 @@ std::string_view CategoryName(const HandRank& rank) {
   return category < HandCategoryNames.size() ? HandCategoryNames[category] : std::string_view{};
 }
 
-// The house draws at most four cards. Fixed texts, which outlive every
-// result that names them: the simulator announces millions of draws.
+// The house draws at most four cards. Fixed texts, so that every result
+// naming one may keep it.
 constexpr std::array<std::string_view, 5> DealerTakesTexts{
     "Dealer takes 0", "Dealer takes 1", "Dealer takes 2", "Dealer takes 3", "Dealer takes 4"};
 
@@ -66,8 +66,8 @@ std::optional<DealResult> HandEngine::Deal(const Clock& clock) {
   state_.Replaced = {};
   Shuffle(state_.Deck, state_.Random, clock);
   DealHands(state_.Deck, state_.NextCardNumber, state_.PlayerHand, state_.DealerHand);
-  EvaluateHand(state_.PlayerHand, state_.PlayerDealtRank);
-  EvaluateHand(state_.DealerHand, state_.DealerDealtRank);
+  state_.PlayerDealtRank = EvaluateHand(state_.PlayerHand);
+  state_.DealerDealtRank = EvaluateHand(state_.DealerHand);
   // A back just drawn for the deck picture is kept for this deal.
   if (state_.RandomizeDeck && !state_.DeckJustChosen) {
     state_.DeckBackId = DrawRandomBackId(state_.Random, clock);
@@ -124,9 +124,10 @@ std::optional<HouseDrawResult> HandEngine::HouseDraw() {
   if (phase_ != HandPhase::PlayerDrawing) {
     return std::nullopt;
   }
-  // The house's hand is as dealt, and was ranked with the deal.
-  state_.DealerDrawCount = DrawToHeldRanks(state_.Deck, state_.Positions, state_.DealerHand,
-                                           state_.DealerDealtRank, state_.NextCardNumber);
+  // The house's hand is still as dealt, so its record is the dealt one.
+  RankCounts counts;
+  state_.DealerDrawCount = ChooseDealerDraw(state_.Deck, state_.Positions, state_.DealerHand,
+                                            counts, state_.DealerDealtRank, state_.NextCardNumber);
   phase_ = HandPhase::HouseDrawing;
   return HouseDrawResult{state_.DealerDrawCount, DealerTakesTexts.at(state_.DealerDrawCount),
                          state_.DealerDrawCount == 4};
@@ -148,8 +149,8 @@ std::optional<SettlementResult> HandEngine::Settle() {
     return std::nullopt;
   }
   GameStatistics& statistics = state_.Statistics;
-  EvaluateHand(state_.PlayerHand, state_.PlayerFinalRank);
-  EvaluateHand(state_.DealerHand, state_.DealerFinalRank);
+  state_.PlayerFinalRank = EvaluateHand(state_.PlayerHand);
+  state_.DealerFinalRank = EvaluateHand(state_.DealerHand);
   statistics.RecordPlayerDraw(playerDraw_);
   statistics.RecordDealerDraw(state_.DealerDrawCount);
   statistics.RecordFinalHands(state_.PlayerHand, state_.PlayerFinalRank, state_.PlayerDealtRank,

@@ -12,17 +12,6 @@
 using namespace velmora;
 using velmora::testing::HandOf;
 
-// The looked-up rank reads every value as the remainder does, cards or not,
-// so a hand holding a stray value is marked as before.
-static_assert([] {
-  for (Card value = -120; value <= 120; ++value) {
-    if (QuickRankIndex(value) != static_cast<unsigned>(RankIndex(value))) {
-      return false;
-    }
-  }
-  return true;
-}());
-
 class DealerStrategyTest : public QObject {
   Q_OBJECT
 
