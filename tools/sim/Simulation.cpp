@@ -14,11 +14,7 @@ Table::Table() {
   engine.StartPlay();
 }
 
-// Its own function, and marked hot: inlined into Simulate, which runs once,
-// GCC took much of the hand for rarely run code and built it for size, with
-// divisions and string instructions where multiplications and moves belong.
-[[gnu::hot, gnu::noinline]] HandResult PlayHand(Table& table, const Clock& clock,
-                                                PlayerStrategy player, int adviceSamples) {
+HandResult PlayHand(Table& table, const Clock& clock, PlayerStrategy player, int adviceSamples) {
   HandEngine& engine = table.engine;
   const GameState& state = table.state;
   // The first hand bets $1; every later one bets the last bet again.
@@ -39,7 +35,6 @@ Table::Table() {
   if (settled && settled->bankrupt) {
     engine.NewGame(true, clock);
   }
-  // Built whole, field by field, rather than cleared first and filled after.
   return HandResult{.playerHand = state.PlayerHand,
                     .dealerHand = state.DealerHand,
                     .playerRank = state.PlayerFinalRank,
