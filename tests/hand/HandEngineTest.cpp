@@ -154,6 +154,26 @@ class HandEngineTest : public QObject {
     }
   }
 
+  // The reveal tells the table whether the house's final hand holds the king
+  // of hearts, which the table then animates; the next bet forgets it.
+  void houseKingOfHeartsAtTheReveal() {
+    for (std::int64_t seconds = 1;; ++seconds) {
+      Game game;
+      QVERIFY(game.DealAndShow("10", seconds));
+      game.engine.Draw();
+      game.engine.HouseDraw();
+      if (!HoldsKingOfHearts(game.state.DealerHand)) {
+        continue;
+      }
+      QCOMPARE(game.engine.Reveal(), std::optional<bool>(true));
+      QVERIFY(game.state.DealerHasKingOfHearts);
+      game.engine.Settle();
+      QVERIFY(game.engine.AcceptBet("10").accepted);
+      QVERIFY(!game.state.DealerHasKingOfHearts);
+      return;
+    }
+  }
+
   void settlementOfEachOutcome() {
     Game game({.startingBank = 100});
     std::optional<SettlementResult> settled = game.Showdown("100", PairOfKings, PairOfKings);
