@@ -7,7 +7,6 @@
 #include "dialogs/IntroDlg.h"
 #include "dialogs/LogoBox.h"
 #include "media/Look.h"
-#include "media/MappedPages.h"
 #include "media/Platform.h"
 #include "statswindow/StatBox.h"
 #include "table/MainForm.h"
@@ -24,12 +23,7 @@ ProgramWindows::ProgramWindows(Platform& platform, GameState& state)
   logoBox_ = std::make_unique<TLogoBox>(mainForm_.get());
 
   mainForm_->SetWindows({.IntroDlg = [this]() -> TIntroDlg& { return IntroDlg(); },
-                         .ReleaseIntroDlg =
-                             [this] {
-                               introDlg_.reset();
-                               // The welcome's faces are shown nowhere else.
-                               HandBackFontFilePages();
-                             },
+                         .ReleaseIntroDlg = [this] { introDlg_.reset(); },
                          .StatBox = [this]() -> TStatBox& { return StatBox(); },
                          .ExitDlg = [this]() -> TExitDlg& { return ExitDlg(); },
                          .LogoBox = [this]() -> TLogoBox& { return LogoBox(); },

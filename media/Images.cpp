@@ -7,7 +7,6 @@
 
 #include "media/Images.h"
 
-#include "media/MappedPages.h"
 #include "resources/Catalogue.h"
 
 #include <QEvent>
@@ -17,8 +16,6 @@
 #include <QLabel>
 #include <QResource>
 
-#include <algorithm>
-#include <functional>
 #include <mutex>
 
 // Outside any namespace, as the resource initialiser must be. Calling it
@@ -40,40 +37,6 @@ int ScaleForScreen() {
   return application != nullptr && application->devicePixelRatio() > 1.0 ? 2 : 1;
 }
 
-// Where the compiled pictures of one scale lie in the program's memory.
-// (Finding out reads the first bytes of each.)
-struct Bytes {
-  const uchar* begin = nullptr;
-  const uchar* end = nullptr;
-};
-
-Bytes Gather(int scale) {
-  Bytes all;
-  const auto include = [&all](const QString& path) {
-    const QResource resource(path);
-    const uchar* begin = resource.data();
-    const uchar* end = begin + resource.size();
-    all.begin = all.begin == nullptr ? begin : std::min(all.begin, begin, std::less<>());
-    all.end = all.end == nullptr ? end : std::max(all.end, end, std::less<>());
-  };
-  for (const int id : catalogue::ImageIds()) {
-    include(catalogue::ImagePath(id, scale));
-  }
-  for (const FixedPicture picture : catalogue::FixedPictures) {
-    include(catalogue::FixedPicturePath(picture, scale));
-  }
-  return all;
-}
-
-const Bytes& PicturesOfScale(int scale) {
-  if (scale == 2) {
-    static const Bytes dense = Gather(2);
-    return dense;
-  }
-  static const Bytes plain = Gather(1);
-  return plain;
-}
-
 QPixmap Load(const QString& path, int scale, QSize catalogued) {
   InitialisePictures();
   QImageReader reader(path);
@@ -81,11 +44,6 @@ QPixmap Load(const QString& path, int scale, QSize catalogued) {
   if (image.isNull() || image.size() != catalogued * scale) {
     qFatal("Picture %s is missing from the resources", qPrintable(path));
   }
-  // Its bytes are not needed until it is decoded again, and the system mapped
-  // a good stretch of other pictures' bytes with them: handed back each time,
-  // the pictures of the scale do not all end up resident.
-  const Bytes& pictures = PicturesOfScale(scale);
-  HandBackMappedPages(pictures.begin, pictures.end);
   image.setDevicePixelRatio(scale);
   return QPixmap::fromImage(std::move(image));
 }

@@ -2,7 +2,6 @@
 // renderings, and the pictures telling apart what the game must tell apart.
 
 #include "media/Images.h"
-#include "media/MappedPages.h"
 #include "resources/Catalogue.h"
 #include "resources/renderer/BankruptLettering.h"
 
@@ -10,7 +9,6 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QResource>
 #include <QSvgRenderer>
 #include <QtTest>
 
@@ -20,8 +18,6 @@
 #include <map>
 #include <set>
 #include <utility>
-
-#include <unistd.h>
 
 using namespace velmora;
 
@@ -37,34 +33,6 @@ QImage Picture(int id) {
 }
 QImage Picture(FixedPicture picture) {
   return Resource(catalogue::FixedPicturePath(picture, 1));
-}
-
-// Whether the page of memory at `address` is resident in this process.
-bool Resident(const void* address) {
-  QFile pages("/proc/self/pagemap");
-  quint64 entry = 0;
-  const qint64 page = static_cast<qint64>(reinterpret_cast<quintptr>(address) / ::getpagesize());
-  return pages.open(QIODevice::ReadOnly) && pages.seek(page * 8) &&
-         pages.read(reinterpret_cast<char*>(&entry), 8) == 8 && (entry >> 63) != 0;
-}
-
-// How much of the font files mapped into this process is resident, in KiB.
-int ResidentFontKib() {
-  QFile maps("/proc/self/smaps");
-  if (!maps.open(QIODevice::ReadOnly | QIODevice::Text)) {
-    return -1;
-  }
-  int kib = 0;
-  bool font = false;
-  for (const QByteArray& line : maps.readAll().split('\n')) {
-    const QList<QByteArray> fields = line.simplified().split(' ');
-    if (fields.size() >= 5 && fields[0].contains('-')) {  // a mapping's header
-      font = fields.size() == 6 && (fields[5].endsWith(".ttf") || fields[5].endsWith(".otf"));
-    } else if (font && fields[0] == "Rss:") {
-      kib += fields.value(1).toInt();
-    }
-  }
-  return kib;
 }
 
 int Distance(QRgb a, QRgb b) {
@@ -159,36 +127,6 @@ class ResourcesTest : public QObject {
                      picture == FixedPicture::TableIcon),
                catalogue::FixedPictureName(picture));
     }
-  }
-
-  // The compiled bytes of a picture, read while it is decoded, are handed
-  // back after: they do not stay resident in the program's memory.
-  void DecodedPicturesLeaveTheirBytesAlone() {
-    const int scale = qApp->devicePixelRatio() > 1.0 ? 2 : 1;
-    const uchar* bytes = QResource(catalogue::ImagePath(20, scale)).data();
-    QVERIFY(Resident(bytes) && !ImageById(20).isNull() && !Resident(bytes));
-  }
-
-  // The pages of a font file that text has read stay resident until handed
-  // back; handed back, they are read again from the file for the next text,
-  // which is drawn the same.
-  void FontFilesHandBackTheirPages() {
-    const auto draw = [] {
-      QImage image(240, 40, QImage::Format_RGB32);
-      image.fill(Qt::white);
-      QPainter painter(&image);
-      painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 15));
-      painter.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("Place Your Bet.. $1,250"));
-      return image;
-    };
-    const QImage drawn = draw();
-    QVERIFY(ResidentFontKib() > 0);
-    QVERIFY(HandBackFontFilePages() > 0);
-    QCOMPARE(ResidentFontKib(), 0);
-    QFont uncached(QStringLiteral("DejaVu Sans"), 16);  // glyphs not yet drawn: read from the file
-    QVERIFY(QFontMetrics(uncached).horizontalAdvance(QStringLiteral("Wxyz")) > 0);
-    QCOMPARE(draw(), drawn);
-    QVERIFY(ResidentFontKib() > 0);
   }
 
   // The laughing king differs from the plain one in its two heads only: the
