@@ -26,7 +26,7 @@ ProgramWindows::ProgramWindows(Platform& platform, GameState& state)
                          .ReleaseIntroDlg = [this] { introDlg_.reset(); },
                          .StatBox = [this]() -> TStatBox& { return StatBox(); },
                          .ExitDlg = [this]() -> TExitDlg& { return ExitDlg(); },
-                         .LogoBox = [this]() -> TLogoBox& { return LogoBox(); },
+                         .ReleaseLogoBox = [this] { logoBox_.reset(); },
                          .Decks = [this]() -> TDecks& { return Decks(); },
                          .About = [this]() -> TAbout& { return About(); },
                          .HelpBox = [this]() -> THelpBox& { return HelpBox(); }});

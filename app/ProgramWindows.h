@@ -33,7 +33,8 @@ class ProgramWindows {
   ProgramWindows& operator=(const ProgramWindows&) = delete;
 
   TMainForm& MainForm() { return *mainForm_; }
-  TLogoBox& LogoBox() { return *logoBox_; }
+  // None once the table has dismissed the splash.
+  TLogoBox* LogoBox() { return logoBox_.get(); }
   // Created on the first call (the welcome dialog again after its release).
   TIntroDlg& IntroDlg();
   TStatBox& StatBox();

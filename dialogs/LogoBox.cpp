@@ -61,12 +61,6 @@ TLogoBox::TLogoBox(QWidget* parent) : QWidget(parent, LogoWindowFlags(parent)) {
   show();
 }
 
-void TLogoBox::Dismiss() {
-  hide();
-  Image1->clear();
-  destroy();
-}
-
 void TLogoBox::closeEvent(QCloseEvent* event) {
   // Requests from the window system (Alt+F4, the task bar) are spontaneous;
   // the program's own close() is not.

@@ -1,6 +1,5 @@
 // The game around the hands: the end of the splash and the welcome, New Game.
 #include "dialogs/IntroDlg.h"
-#include "dialogs/LogoBox.h"
 #include "hand/GameState.h"
 #include "media/ClickableImage.h"
 #include "media/Platform.h"
@@ -17,7 +16,7 @@ namespace velmora {
 
 void TMainForm::SplashTimeTimer() {
   SplashTime.stop();
-  windows_.LogoBox().Dismiss();
+  windows_.ReleaseLogoBox();
   BetLabl->show();
   MoneyTabl->show();  // still covered by its closed hatch
   MoneyBreakPanl->show();

@@ -37,19 +37,19 @@ class THintWindow;
 class TExitDlg;
 class THelpBox;
 class TIntroDlg;
-class TLogoBox;
 class TStatBox;
 struct GameState;
 
 // The windows the table opens, each handed out by whoever owns it (and may
 // create it on first use). All live as long as the table does, but for the
-// welcome dialog: it opens once a run and is let go when it has been answered.
+// two shown once a run, which their owner deletes when the table is done with
+// them: the splash when it is dismissed, the welcome once it is answered.
 struct TableWindows {
   std::function<TIntroDlg&()> IntroDlg;
   std::function<void()> ReleaseIntroDlg;
   std::function<TStatBox&()> StatBox;
   std::function<TExitDlg&()> ExitDlg;
-  std::function<TLogoBox&()> LogoBox;
+  std::function<void()> ReleaseLogoBox;
   std::function<TDecks&()> Decks;
   std::function<TAbout&()> About;
   std::function<THelpBox&()> HelpBox;
