@@ -42,7 +42,7 @@ class TIntroDlg : public QDialog {
 
   Platform& platform_;
   GameState& state_;
-  // The back shown in the dialog, FirstBackId + this index; kept between showings.
+  // The back shown in the dialog: FirstBackId + this index.
   int WelcomeDeckIndex = 0;
 
   QFrame* Bevel1;
