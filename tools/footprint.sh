@@ -7,23 +7,37 @@
 # folder that holds no sounds, the same private X server (Xvfb), environment
 # and private audio server). For each launch it measures:
 #   - milliseconds from launch until the window is mapped;
-#   - peak resident memory (VmHWM) one second after the window is mapped;
-#   - for the game, peak resident memory after the welcome dialog is
-#     accepted with Enter, and over the whole session: the welcome and five
-#     hands of $10 played with the keyboard (Alt+D deals and draws, standing
-#     pat); for the bare window, peak resident memory once it has sat for
-#     as long as the game takes to its welcome (it does nothing more after);
+#   - three peaks of memory, each one second after the window is mapped and,
+#     for the game, after the welcome dialog is accepted with Enter and over
+#     the whole session (the welcome and five hands of $10 played with the
+#     keyboard: Alt+D deals and draws, standing pat); for the bare window,
+#     once it has sat for as long as the game takes to its welcome (it does
+#     nothing more after):
+#       resident memory (VmHWM), which counts every page of a file the
+#       program maps, its own file, the libraries and fonts, though clean file
+#       pages stay in the page cache whoever maps them;
+#       proportional memory (Pss of /proc/PID/smaps_rollup), where a page
+#       that several processes map counts a share to each;
+#       anonymous and shared memory (RssAnon + RssShmem of /proc/PID/status):
+#       the program's own heap, stacks, pictures and the buffers it shares
+#       with the X server, which is what the program itself costs the machine;
+#     the last two are not kept as peaks by the kernel, so a sampler reads
+#     them every 20 ms;
 #   - for the game, processor time spent in 10 idle seconds of betting with
 #     the table focused: once on the bare table before the first hand, once
 #     after the five hands (while the king of hearts lies on the table its
 #     face changes every 1.5 s, by the rules).
 # Each hand is confirmed by the sound streams it opens on the audio server.
 # Prints every launch's figures, the medians and the ratios game / bare window.
-# Needs xvfb, x11-utils, xdotool, pulseaudio and pulseaudio-utils (tools/install-deps.sh).
-# Usage: tools/footprint.sh [-n LAUNCHES] [-b BARE_WINDOW_BUILD_FOLDER] [BUILD_FOLDER]
+# Given several build folders, it launches each build's game in turn before
+# the bare window in every round, so that their figures come from one run
+# under one load, and prints the medians of each.
+# Needs xvfb, x11-utils, xdotool, pulseaudio, pulseaudio-utils and python3
+# (tools/install-deps.sh).
+# Usage: tools/footprint.sh [-n LAUNCHES] [-b BARE_WINDOW_BUILD_FOLDER] [BUILD_FOLDER...]
 #   -n: launches of each program (default 5);
-#   -b: the build folder to take the bare window from (default BUILD_FOLDER),
-#       so that an older build of the game is measured against the same window.
+#   -b: the build folder to take the bare window from (default the last
+#       BUILD_FOLDER), so that older builds are measured against the same window.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 launches=5
@@ -32,20 +46,22 @@ while getopts n:b: option; do
   case $option in
     n) launches=$OPTARG ;;
     b) bare_build=$OPTARG ;;
-    *) echo "Usage: tools/footprint.sh [-n LAUNCHES] [-b BARE_WINDOW_BUILD_FOLDER] [BUILD_FOLDER]" >&2; exit 2 ;;
+    *) echo "Usage: tools/footprint.sh [-n LAUNCHES] [-b BARE_WINDOW_BUILD_FOLDER] [BUILD_FOLDER...]" >&2; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
-build=$(realpath -m "${1:-$root/build}")
-bare_build=$(realpath -m "${bare_build:-$build}")
+[ $# -gt 0 ] || set -- "$root/build"
+builds=()
+for folder in "$@"; do builds+=("$(realpath -m "$folder")"); done
+bare_build=$(realpath -m "${bare_build:-${builds[-1]}}")
 hands=5
 [[ $launches =~ ^[1-9][0-9]*$ ]] || { echo "footprint.sh: -n wants a positive number" >&2; exit 2; }
 
-for tool in Xvfb xdpyinfo xdotool pulseaudio pactl; do
+for tool in Xvfb xdpyinfo xdotool pulseaudio pactl python3; do
   command -v "$tool" >/dev/null || { echo "footprint.sh: $tool is missing (tools/install-deps.sh)" >&2; exit 1; }
 done
 
-for folder in "$build" "$bare_build"; do
+for folder in "${builds[@]}" "$bare_build"; do
   if [ ! -f "$folder/CMakeCache.txt" ]; then
     cmake --preset play -S "$root" -B "$folder" >/dev/null
   fi
@@ -53,10 +69,12 @@ done
 # Only what is installed, so that a test in progress elsewhere cannot stop it.
 # (The compressed manual pages and changelog, and the screenshots when the
 # build makes them, are installed too.)
-targets=(velmora velmora-sim velmora-stats velmora_sounds)
-mapfile -t -O ${#targets[@]} targets < <(cmake --build "$build" --target help |
-  grep -oE 'velmora_(gzip_[A-Za-z0-9_.-]+|installed_screenshots)' | sort -u)
-cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >/dev/null
+for build in "${builds[@]}"; do
+  targets=(velmora velmora-sim velmora-stats velmora_sounds)
+  mapfile -t -O ${#targets[@]} targets < <(cmake --build "$build" --target help |
+    grep -oE 'velmora_(gzip_[A-Za-z0-9_.-]+|installed_screenshots)' | sort -u)
+  cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >/dev/null
+done
 cmake --build "$bare_build" -j"$(nproc)" --target velmora-footprint-baseline >/dev/null
 bare_program=$bare_build/tools/footprint-baseline/velmora-footprint-baseline
 
@@ -65,12 +83,13 @@ source "$root/tools/audio-server.sh"
 work=$(mktemp -d)
 xvfb_pid=
 pid=
+sampler_pid=
 events_pid=
 audio_started=
 cleanup() {
   set +e # stop everything, also what has already ended
   local process
-  for process in "$pid" "$events_pid" "$xvfb_pid"; do
+  for process in "$pid" "$sampler_pid" "$events_pid" "$xvfb_pid"; do
     [ -n "$process" ] && kill "$process" 2>/dev/null
   done
   # Only the private server: stopping it elsewhere would stop the user's own.
@@ -79,8 +98,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-prefix=$work/prefix
-cmake --install "$build" --prefix "$prefix" >/dev/null
+for i in "${!builds[@]}"; do
+  cmake --install "${builds[$i]}" --prefix "$work/prefix-$i" >/dev/null
+done
 
 # A private audio server, so that the game's sound test at the welcome passes
 # and no "Sound Error" box interrupts the session.
@@ -132,6 +152,41 @@ peak_kib() {
   sed -n 's/^VmHWM:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$pid/status"
 }
 
+# Keeps the highest proportional and anonymous-plus-shared memory of process
+# $1 in file $2 ("PSS ANON", KiB), read every 20 ms until the process ends.
+# One Python process, so that sampling forks nothing beside the program.
+sample_peaks() {
+  python3 - "$1" "$2" <<'PY' &
+import os, sys, time
+pid, out = sys.argv[1], sys.argv[2]
+peaks = [0, 0]
+while True:
+    try:
+        with open(f"/proc/{pid}/smaps_rollup") as rollup:
+            pss = [int(line.split()[1]) for line in rollup if line.startswith("Pss:")]
+        with open(f"/proc/{pid}/status") as status:
+            own = sum(int(line.split()[1]) for line in status
+                      if line.startswith(("RssAnon:", "RssShmem:")))
+    except OSError:
+        break
+    if not pss:  # ended, not yet reaped
+        break
+    now = [pss[0], own]
+    if now[0] > peaks[0] or now[1] > peaks[1]:
+        peaks = [max(a, b) for a, b in zip(peaks, now)]
+        with open(out + ".new", "w") as file:
+            file.write(f"{peaks[0]} {peaks[1]}\n")
+        os.replace(out + ".new", out)
+    time.sleep(0.02)
+PY
+  sampler_pid=$!
+}
+
+# The sampled peaks so far: "PSS ANON" in KiB.
+sampled_peaks() {
+  cat "$work/peaks"
+}
+
 wait_for_window() {
   local title=$1 seconds=$2 id
   for _ in $(seq $((seconds * 20))); do
@@ -166,6 +221,8 @@ launch() {
   launched=$(now_ms)
   HOME=$home "$program" >"$work/program.log" 2>&1 &
   pid=$!
+  echo "0 0" >"$work/peaks"
+  sample_peaks "$pid" "$work/peaks"
   until [ -n "$(visible_window "$title")" ]; do
     kill -0 "$pid" 2>/dev/null || { echo "footprint.sh: $program ended: $(cat "$work/program.log")" >&2; exit 1; }
   done
@@ -175,7 +232,8 @@ launch() {
 finish() {
   kill "$pid"
   wait "$pid" 2>/dev/null || true
-  pid=
+  wait "$sampler_pid" 2>/dev/null || true
+  pid= sampler_pid=
 }
 
 # Processor ticks the game spends in 10 seconds of waiting for a bet.
@@ -188,12 +246,13 @@ idle_ticks() {
 
 # One launch of the game through the session; sets the game_* figures.
 measure_game() {
-  local launched_at table welcome
+  local prefix=$1 launched_at table welcome
   launched_at=$(now_ms)
   launch 'Velmora 2.1' "$prefix/games/velmora"
   table=$(visible_window 'Velmora 2.1')
   sleep 1
   game_start=$(peak_kib)
+  read -r game_start_pss game_start_own < <(sampled_peaks)
 
   # The logo box stays up for six seconds, then the welcome dialog opens.
   welcome=$(wait_for_window 'Welcome to Velmora' 15)
@@ -202,6 +261,7 @@ measure_game() {
   sleep 3 # the sound test and the hatch sliding open
   check_only_table "betting before the first hand"
   game_welcome=$(peak_kib)
+  read -r game_welcome_pss game_welcome_own < <(sampled_peaks)
   # Focused as a window manager would leave it: the New Bet field has the
   # keyboard focus and its text cursor blinks, as it does for a player.
   xdotool windowfocus --sync "$table"
@@ -227,6 +287,7 @@ measure_game() {
   check_only_table "betting after hand $hands"
   game_idle_after=$(idle_ticks)
   game_session=$(peak_kib)
+  read -r game_session_pss game_session_own < <(sampled_peaks)
   game_mapped=$mapped
   finish
 }
@@ -238,8 +299,10 @@ measure_bare() {
   launch 'Bare window' "$bare_program"
   sleep 1
   bare_start=$(peak_kib)
+  read -r bare_start_pss bare_start_own < <(sampled_peaks)
   sleep "$(awk -v ms=$((game_to_welcome + 3000 - ($(now_ms) - launched_at))) 'BEGIN { print (ms > 0 ? ms : 0) / 1000 }')"
   bare_settled=$(peak_kib)
+  read -r bare_settled_pss bare_settled_own < <(sampled_peaks)
   bare_mapped=$mapped
   finish
 }
@@ -249,27 +312,61 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 mib() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 
 ticks_per_second=$(getconf CLK_TCK)
-g_mapped=() g_start=() g_welcome=() g_session=() b_mapped=() b_start=() b_settled=() idle_bad=()
-echo "Launch  game: mapped  start  welcome  session  idle ticks   bare window: mapped  start  settled"
+# One line a launch: "game INDEX" or "bare -", then the figures named here.
+figure_names=(mapped start welcome session start_pss welcome_pss session_pss start_own welcome_own session_own)
+figures=$work/figures
+idle_bad=()
+echo "Peaks in MiB: resident (VmHWM), proportional (PSS) and anonymous + shared (own)"
+printf '%-8s %-6s %9s %8s %8s %8s %8s %8s  %s\n' Launch Build Mapped Resident ... ... PSS Own \
+  "(start, after the welcome, over the session; the bare window settled for the last two)"
 for run in $(seq "$launches"); do
-  measure_game
+  for i in "${!builds[@]}"; do
+    measure_game "$work/prefix-$i"
+    echo "game $i $game_mapped $game_start $game_welcome $game_session $game_start_pss" \
+      "$game_welcome_pss $game_session_pss $game_start_own $game_welcome_own $game_session_own" >>"$figures"
+    [ "$game_idle_bare" -eq 0 ] && [ "$game_idle_after" -eq 0 ] || idle_bad+=("$run (build $((i + 1)))")
+    printf '%-8s %-6s %6d ms %8s %8s %8s %8s %8s\n' "$run" "$((i + 1))" "$game_mapped" \
+      "$(mib "$game_start")" "$(mib "$game_welcome")" "$(mib "$game_session")" \
+      "$(mib "$game_session_pss")" "$(mib "$game_session_own")"
+  done
   measure_bare
-  g_mapped+=("$game_mapped") g_start+=("$game_start") g_welcome+=("$game_welcome") g_session+=("$game_session")
-  b_mapped+=("$bare_mapped") b_start+=("$bare_start") b_settled+=("$bare_settled")
-  [ "$game_idle_bare" -eq 0 ] && [ "$game_idle_after" -eq 0 ] || idle_bad+=("$run")
-  printf '%6d  %10d ms %6s %8s %8s MiB %4d, %-4d %16d ms %6s %8s MiB\n' "$run" "$game_mapped" \
-    "$(mib "$game_start")" "$(mib "$game_welcome")" "$(mib "$game_session")" "$game_idle_bare" \
-    "$game_idle_after" "$bare_mapped" "$(mib "$bare_start")" "$(mib "$bare_settled")"
+  # The bare window does nothing after it settles: its figures stand for
+  # both of the game's later moments.
+  echo "bare - $bare_mapped $bare_start $bare_settled $bare_settled $bare_start_pss" \
+    "$bare_settled_pss $bare_settled_pss $bare_start_own $bare_settled_own $bare_settled_own" >>"$figures"
+  printf '%-8s %-6s %6d ms %8s %8s %8s %8s %8s\n' "$run" bare "$bare_mapped" "$(mib "$bare_start")" \
+    "$(mib "$bare_settled")" "$(mib "$bare_settled")" "$(mib "$bare_settled_pss")" \
+    "$(mib "$bare_settled_own")"
 done
 
-gm=$(median "${g_mapped[@]}") gs=$(median "${g_start[@]}") gw=$(median "${g_welcome[@]}") gz=$(median "${g_session[@]}")
-bm=$(median "${b_mapped[@]}") bs=$(median "${b_start[@]}") bz=$(median "${b_settled[@]}")
+# The median of one figure over the launches of "game INDEX" or "bare -".
+median_of() {
+  local kind=$1 index=$2 name=$3 column=0 k
+  for k in "${!figure_names[@]}"; do
+    [ "${figure_names[$k]}" = "$name" ] && column=$((k + 3))
+  done
+  median $(awk -v kind="$kind" -v index_="$index" -v column="$column" \
+    '$1 == kind && $2 == index_ { print $column }' "$figures")
+}
+
 echo
-echo "Medians of $launches launches each        game      bare window   game / bare"
-printf 'Window mapped after launch     %9s ms %10s ms %8s   (target: at most 1.1)\n' "$gm" "$bm" "$(ratio "$gm" "$bm")"
-printf 'Peak memory at start           %9s MiB %9s MiB %7s\n' "$(mib "$gs")" "$(mib "$bs")" "$(ratio "$gs" "$bs")"
-printf 'Peak memory after the welcome  %9s MiB %9s MiB %7s\n' "$(mib "$gw")" "$(mib "$bz")" "$(ratio "$gw" "$bz")"
-printf 'Peak memory over the session   %9s MiB %9s MiB %7s   (target: at most 1.2)\n' "$(mib "$gz")" "$(mib "$bz")" "$(ratio "$gz" "$bz")"
+echo "Medians of $launches launches each; ratios to the bare window"
+for i in "${!builds[@]}"; do
+  [ ${#builds[@]} -gt 1 ] && echo "Build $((i + 1)): ${builds[$i]}"
+  gm=$(median_of game "$i" mapped) bm=$(median_of bare - mapped)
+  printf '  %-38s %9s ms %9s ms %7s   (target: at most 1.1)\n' "Window mapped after launch" "$gm" "$bm" "$(ratio "$gm" "$bm")"
+  for kind in "resident:" "proportional (PSS):_pss" "anonymous + shared:_own"; do
+    label=${kind%%:*} suffix=${kind#*:}
+    for moment in start welcome session; do
+      g=$(median_of game "$i" "$moment$suffix") b=$(median_of bare - "$moment$suffix")
+      printf '  %-38s %9s MiB %8s MiB %7s\n' "Peak $label, ${moment/welcome/after welcome}" \
+        "$(mib "$g")" "$(mib "$b")" "$(ratio "$g" "$b")"
+    done
+  done
+done
+echo "Resident memory counts the clean file pages the program maps (its file, the"
+echo "libraries, fonts), which stay in the page cache for whoever maps them next;"
+echo "anonymous + shared memory is what the program itself takes from the machine."
 echo "Processor time idle 10 s (game, betting on the bare table and after $hands hands; ticks of 1/$ticks_per_second s; target: 0):"
 if [ ${#idle_bad[@]} -eq 0 ]; then
   echo "  0 in every launch"
