@@ -42,14 +42,31 @@ constexpr HandRank UnpackHandValue(HandValue value) {
 inline constexpr std::array<std::uint32_t, 13> RankKeys{
     1, 5, 22, 94, 312, 992, 2422, 1u << 16, 5u << 16, 22u << 16, 94u << 16, 312u << 16, 992u << 16};
 
+// A card's rank key and its suit bit (five cards are of one suit exactly
+// when their bits, ANDed, leave one), looked up by card: the advisor adds
+// them up for every card it draws, and a lookup spares the division by 13.
+// The ranking's exhaustive test holds them to RankIndex and SuitNumber.
+namespace detail {
+template <typename Value, typename Of>
+constexpr std::array<Value, 53> ByCard(Of of) {
+  std::array<Value, 53> values{};
+  for (Card card = 1; card <= 52; ++card) {
+    values[static_cast<std::size_t>(card)] = static_cast<Value>(of(card));
+  }
+  return values;
+}
+inline constexpr auto kRankKeyByCard = ByCard<std::uint32_t>(
+    [](Card card) { return RankKeys[static_cast<std::size_t>(RankIndex(card))]; });
+inline constexpr auto kSuitBitByCard =
+    ByCard<std::uint8_t>([](Card card) { return 1u << (SuitNumber(card) - 1); });
+}  // namespace detail
+
 constexpr std::uint32_t RankKeyOf(Card card) {
-  return RankKeys[static_cast<std::size_t>(RankIndex(card))];
+  return detail::kRankKeyByCard[static_cast<std::size_t>(card)];
 }
 
-// One bit per suit: five cards are of one suit exactly when their bits,
-// ANDed, leave one.
 constexpr unsigned SuitBitOf(Card card) {
-  return 1u << (SuitNumber(card) - 1);
+  return detail::kSuitBitByCard[static_cast<std::size_t>(card)];
 }
 
 // The value of five cards whose rank keys add up to `rankKeySum`, ranked as
