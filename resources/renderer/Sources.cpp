@@ -1,5 +1,7 @@
 #include "resources/renderer/Sources.h"
 
+#include "resources/renderer/SvgPassOn.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QtGlobal>
@@ -21,7 +23,7 @@ void Sources::RenderDeckElement(QPainter& painter, const QString& element,
   if (!deck_->elementExists(element)) {
     qFatal("The card deck has no element %s", qPrintable(element));
   }
-  deck_->render(&painter, element, target);
+  DrawPassingOn(painter, [&](QPainter& drawing) { deck_->render(&drawing, element, target); });
 }
 
 QSvgRenderer& Sources::Clipart(const QString& file) const {
@@ -43,7 +45,7 @@ void Sources::RenderClipart(QPainter& painter, const QString& file, const QRectF
   renderer.setViewBox(crop.isEmpty() ? whole : crop);
   painter.save();
   painter.setClipRect(target, Qt::IntersectClip);
-  renderer.render(&painter, target);
+  DrawPassingOn(painter, [&](QPainter& drawing) { renderer.render(&drawing, target); });
   painter.restore();
   renderer.setViewBox(whole);
 }

@@ -61,7 +61,11 @@ Table::Table(bool withSounds) : previousFolder(QDir::currentPath()) {
     QDir(folder.path()).mkdir("sounds");
     for (const char* name :
          {"shuffle.wav", "cardflip.wav", "plrwin.wav", "bethatch.wav", "bust.wav"}) {
-      QFile(folder.filePath(QStringLiteral("sounds/") + name)).open(QIODevice::WriteOnly);
+      // An empty file is enough: the table must find the sounds, not play them.
+      QFile file(folder.filePath(QStringLiteral("sounds/") + name));
+      if (!file.open(QIODevice::WriteOnly)) {
+        qFatal("cannot create %s", qPrintable(file.fileName()));
+      }
     }
   }
   QDir::setCurrent(folder.path());
