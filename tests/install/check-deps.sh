@@ -21,7 +21,7 @@ for tool in apt-get sudo; do
   chmod +x "$stubs/$tool"
 done
 
-for set in play test; do
+for set in play build test; do
   out=$(PATH=$stubs:$PATH "$script" "$set" 2>&1)
   status=$?
   [ $status -eq 0 ] || fail "install-deps.sh $set ended with status $status"
