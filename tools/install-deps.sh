@@ -76,8 +76,7 @@ build dpkg-dev                 =                             =
 build desktop-file-utils       =                             =
 build appstream                =                             =
 build man-db                   =                             =
-# the .deb that CPack makes, and Debian's checks of it
-test  file                     =                             =
+# Debian's checks of the package
 test  lintian                  =                             =
 # tools/check-on-debian.sh: fresh systems of each release, the source
 # package unpacked and its autopkgtests run in one of them
