@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
-# Checks the working tree on a fresh Debian system, as a new user would meet it:
-#   tools/check-on-debian.sh RELEASE [--release-only]     (RELEASE: bookworm or trixie)
+# Builds and tests the Debian source package on a fresh Debian system, as
+# Debian's own build machines and test runners do:
+#   tools/check-on-debian.sh RELEASE [--twice]   (RELEASE: bookworm, trixie or forky)
 # 1. builds a minimal system of RELEASE with debootstrap, copies the working
-#    tree (tracked and untracked files, nothing ignored) into it and runs the
-#    README's test command there (with --release-only, only its release build
-#    and tests; the sanitizer build and the fuzzing run are skipped);
-# 2. builds the .deb there as tools/build-package.sh does, and runs lintian on it;
-# 3. builds a second minimal system, installs the .deb with apt-get and starts
-#    the installed game under Xvfb until its welcome dialog is mapped.
+#    tree (tracked and untracked files, nothing ignored) into it, installs
+#    build-essential and the package's declared build dependencies alone
+#    (apt-get build-dep), and builds the source and binary packages with
+#    dpkg-buildpackage (tools/build-package.sh) as a user without root rights
+#    or a home folder, the tests running inside the build; then runs that
+#    release's lintian on them, every tag shown;
+# 2. with --twice, builds the package again in the same system at another
+#    path, umask, locale and time zone, without its tests, and compares the
+#    two builds' .debs byte for byte (diffoscope explains a difference);
+# 3. builds a second minimal system, installs the .deb there with apt-get and
+#    runs the package's autopkgtests in it (autopkgtest's chroot backend).
 # It prints the packages and megabytes each step installed and the time of
 # every step.
 #
@@ -16,12 +22,14 @@
 # (proc, sys, dev, tmpfs) are made inside a private mount and process
 # namespace, so they vanish with it, whatever way the script ends; the scratch
 # folder is removed only after that, and only if nothing is mounted below it.
+# Debian testing's (forky's) archive may be a snapshot past its Release
+# file's Valid-Until; for that release alone apt is told not to check it.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 mirror=${VELMORA_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 
 usage() {
-  echo "usage: $0 bookworm|trixie [--release-only]" >&2
+  echo "usage: $0 bookworm|trixie|forky [--twice]" >&2
   exit 2
 }
 
@@ -66,21 +74,38 @@ in_system() {
     DEBIAN_FRONTEND=noninteractive "$@"
 }
 
-# A fresh minimal system with the release's updates and security sources.
-make_system() {
+# Runs a command in a system as the unprivileged user "builder", whose home
+# folder does not exist, as on Debian's build machines.
+as_builder() {
   local system=$1
+  shift
+  chroot "$system" /usr/bin/env -i HOME=/nonexistent LANG=C.UTF-8 TERM=dumb LOGNAME=builder USER=builder \
+    PATH=/usr/local/bin:/usr/bin:/bin setpriv --reuid=builder --regid=builder --init-groups "$@"
+}
+
+# A fresh minimal system with the release's updates and security sources
+# (testing has neither). A debootstrap older than the release knows it by the
+# script of unstable, which is the same.
+make_system() {
+  local system=$1 script=()
   mkdir -p "$work/debootstrap-cache"
+  [ -e "/usr/share/debootstrap/scripts/$release" ] || script=(/usr/share/debootstrap/scripts/sid)
   debootstrap --variant=minbase --cache-dir="$work/debootstrap-cache" \
-    "$release" "$system" "$mirror" >"$work/debootstrap-$(basename "$system").log" 2>&1 || {
+    "$release" "$system" "$mirror" "${script[@]}" >"$work/debootstrap-$(basename "$system").log" 2>&1 || {
     tail -n 20 "$work/debootstrap-$(basename "$system").log" >&2
     return 1
   }
   local security=${mirror%/debian}/debian-security
-  cat >"$system/etc/apt/sources.list" <<EOF
+  if [ "$release" = forky ]; then
+    echo "deb $mirror $release main" >"$system/etc/apt/sources.list"
+    echo 'Acquire::Check-Valid-Until "false";' >"$system/etc/apt/apt.conf.d/80velmora-snapshot"
+  else
+    cat >"$system/etc/apt/sources.list" <<EOF
 deb $mirror $release main
 deb $mirror $release-updates main
 deb $security $release-security main
 EOF
+  fi
   mount_system "$system"
   in_system "$system" apt-get update -q >/dev/null
 }
@@ -109,68 +134,102 @@ step() {
   log "$name: $((SECONDS - start)) s, $((n1 - n0)) packages and $((mb1 - mb0)) MB installed (system: $n1 packages, $mb1 MB)"
 }
 
-# The play set first, so that the figures of the README's two commands are
-# told apart: the game's own, then what the tests add.
-install_set() {
-  local system=$1 set=$2
-  in_system "$system" bash -c 'cd /root/velmora && tools/install-deps.sh "$1"' install-deps "$set" \
-    >"$work/install-$set.log" 2>&1 || {
-    tail -n 30 "$work/install-$set.log" >&2
-    return 1
-  }
-}
-
-run_test_command() {
-  local system=$1 options=()
-  [ "$mode" = release-only ] && options=(--release-only)
-  in_system "$system" bash -c 'cd /root/velmora && tools/run-tests.sh "$@"' run-tests "${options[@]}"
-}
-
-# The package as a packager builds it, with Debian's hardening flags, and
-# lintian's every tag on it, information included.
-build_package() {
+# build-essential, which every Debian package may assume, and what
+# debian/control's Build-Depends name; nothing else.
+install_build_deps() {
   local system=$1
-  in_system "$system" bash -c 'cd /root/velmora && tools/build-package.sh' >"$work/package.log" 2>&1 || {
-    tail -n 30 "$work/package.log" >&2
+  in_system "$system" bash -c 'cd /build/velmora &&
+    apt-get install -y -q --no-install-recommends build-essential &&
+    apt-get build-dep -y -q --no-install-recommends ./' >"$work/build-deps.log" 2>&1 || {
+    tail -n 30 "$work/build-deps.log" >&2
     return 1
   }
-  deb=$(cd "$system/root/velmora/build-package" && ls velmora_*.deb)
-  cp "$system/root/velmora/build-package/$deb" "$work/"
-  log "built $deb ($(du -k "$work/$deb" | cut -f1) KB); lintian -I says:"
-  in_system "$system" bash -c "cd /root/velmora/build-package && lintian -I --tag-display-limit 0 $deb" |
-    sed 's/^/  /' || true
+}
+
+# The source and binary packages, built by an unprivileged user without a
+# home folder, the tests inside the build. The compiler's warnings are
+# counted: the build is meant to have none.
+build_package() {
+  local system=$1 log=$work/package.log
+  as_builder "$system" bash -c 'cd /build/velmora && tools/build-package.sh /build/package' >"$log" 2>&1 || {
+    tail -n 60 "$log" >&2
+    return 1
+  }
+  grep -E 'tests passed|tests failed out of' "$log" | sed 's/^/  /'
+  log "compiler warnings in the build: $(grep -c ' warning: ' "$log" || true)"
+  mkdir -p "$work/package"
+  cp "$system"/build/package/velmora_* "$system"/build/package/velmora-dbgsym_* "$work/package/"
+  local file
+  for file in "$work"/package/*.deb "$work"/package/*.dsc "$work"/package/*.tar.*; do
+    log "built $(basename "$file") ($(du -k "$file" | cut -f1) KB)"
+  done
+}
+
+# That release's lintian on the source and binary packages, every tag shown;
+# an error or a warning fails the step.
+run_lintian() {
+  local system=$1
+  in_system "$system" apt-get install -y -q --no-install-recommends lintian >/dev/null
+  in_system "$system" bash -c 'cd /build/package &&
+    lintian --pedantic --info --tag-display-limit 0 velmora_*.changes' >"$work/lintian.log" 2>&1 || true
+  log "lintian $(in_system "$system" dpkg-query -W -f='${Version}' lintian) says:"
+  sed 's/^/  /' "$work/lintian.log"
+  ! grep -q '^[EW]: ' "$work/lintian.log"
+}
+
+# The package built again, at another path, with another umask, locale and
+# time zone, minutes later and without its tests; SOURCE_DATE_EPOCH comes
+# from debian/changelog both times, as dpkg-buildpackage sets it.
+build_again() {
+  local system=$1 elsewhere=/var/tmp/elsewhere/at/another/depth
+  as_builder "$system" bash -c "mkdir -p $elsewhere && cp -a /build/velmora $elsewhere/source &&
+    cd $elsewhere/source && umask 0002 &&
+    LC_ALL=C TZ=XYZ-14 DEB_BUILD_OPTIONS=nocheck tools/build-package.sh -b ../package" \
+    >"$work/package-again.log" 2>&1 || {
+    tail -n 40 "$work/package-again.log" >&2
+    return 1
+  }
+  local deb different=()
+  for deb in "$system"/build/package/*.deb; do
+    if cmp "$deb" "$system$elsewhere/package/$(basename "$deb")"; then
+      log "identical: $(basename "$deb") (sha256 $(sha256sum <"$deb" | cut -c1-16)...)"
+    else
+      different+=("$(basename "$deb")")
+    fi
+  done
+  [ ${#different[@]} -eq 0 ] && return
+  in_system "$system" apt-get install -y -q --no-install-recommends diffoscope-minimal >/dev/null
+  for deb in "${different[@]}"; do
+    log "differs: $deb; diffoscope says:"
+    in_system "$system" diffoscope --text - "/build/package/$deb" "$elsewhere/package/$deb" |
+      head -n 200 | sed 's/^/  /' || true
+  done
+  return 1
 }
 
 install_package() {
-  local system=$1
-  cp "$work/$deb" "$system/root/"
+  local system=$1 deb
+  deb=$(cd "$work/package" && ls velmora_*.deb)
+  cp "$work/package/$deb" "$system/root/"
   in_system "$system" bash -c "cd /root && apt-get install -y -q ./$deb" >"$work/install.log" 2>&1 || {
     tail -n 30 "$work/install.log" >&2
     return 1
   }
 }
 
-# The installed game, started as its menu entry starts it, in a home folder
-# without sounds, on a real X server: the splash, then the welcome dialog.
-start_game() {
+# The package's own tests of the installed package, run by the host's
+# autopkgtest in the second system through its chroot backend; the test
+# dependencies it installs are counted in this step.
+run_autopkgtest() {
   local system=$1
-  in_system "$system" apt-get install -y -q --no-install-recommends xvfb xauth xdotool >/dev/null
-  local start=$SECONDS
-  in_system "$system" bash -c '
-    cd /root
-    xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
-      /usr/games/velmora >/tmp/velmora.log 2>&1 &
-      game=\$!
-      window=\$(timeout 60 xdotool search --sync --onlyvisible --name \"^Welcome to Velmora\$\") || {
-        echo \"the welcome dialog was not mapped within 60 s\" >&2
-        cat /tmp/velmora.log >&2
-        exit 1
-      }
-      xdotool getwindowname \$window
-      xdotool getwindowgeometry \$window
-      kill \$game
-    "' || return 1
-  log "the welcome dialog was mapped $((SECONDS - start)) s after the game started"
+  dpkg-source -x "$(ls "$work"/package/velmora_*.dsc)" "$work/source" >/dev/null
+  autopkgtest --no-built-binaries --output-dir "$work/autopkgtest" \
+    "$(ls "$work"/package/velmora_*.deb)" "$work/source" \
+    -- chroot "$system" >"$work/autopkgtest.log" 2>&1 || {
+    tail -n 60 "$work/autopkgtest.log" >&2
+    return 1
+  }
+  sed 's/^/  /' "$work/autopkgtest/summary"
 }
 
 inside() {
@@ -178,17 +237,21 @@ inside() {
   local first=$work/first second=$work/second
   mkdir -p "$work/archives/partial"
 
-  step "$first" "debootstrap $release (for the tests)" make_system "$first"
-  mkdir -p "$first/root/velmora"
-  tar -xf "$work/source.tar" -C "$first/root/velmora"
-  step "$first" "tools/install-deps.sh play" install_set "$first" play
-  step "$first" "tools/install-deps.sh test" install_set "$first" test
-  step "$first" "tools/run-tests.sh${mode:+ --$mode}" run_test_command "$first"
-  step "$first" "the .deb" build_package "$first"
+  step "$first" "debootstrap $release (for the build)" make_system "$first"
+  in_system "$first" useradd --system --home-dir /nonexistent --no-create-home builder
+  mkdir -p "$first/build/velmora"
+  tar -xf "$work/source.tar" -C "$first/build/velmora"
+  in_system "$first" chown -R builder:builder /build
+  step "$first" "build-essential and apt-get build-dep ./" install_build_deps "$first"
+  step "$first" "dpkg-buildpackage, its tests inside the build" build_package "$first"
+  step "$first" "lintian --pedantic --info" run_lintian "$first"
+  if [ "$mode" = twice ]; then
+    step "$first" "the package built again and compared" build_again "$first"
+  fi
 
   step "$second" "debootstrap $release (for the package)" make_system "$second"
-  step "$second" "apt-get install ./$deb" install_package "$second"
-  start_game "$second"
+  step "$second" "apt-get install ./velmora_*.deb" install_package "$second"
+  step "$second" "autopkgtest" run_autopkgtest "$second"
   log "$release: every step passed"
 }
 
@@ -211,11 +274,11 @@ host() {
   [ $# -ge 1 ] && [ $# -le 2 ] || usage
   local start
   release=$1
-  case $release in bookworm | trixie) ;; *) usage ;; esac
+  case $release in bookworm | trixie | forky) ;; *) usage ;; esac
   mode=
   if [ $# -eq 2 ]; then
-    [ "$2" = --release-only ] || usage
-    mode=release-only
+    [ "$2" = --twice ] || usage
+    mode=twice
   fi
 
   if [ "$(id -u)" -ne 0 ]; then
