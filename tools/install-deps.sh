@@ -26,11 +26,12 @@ set -euo pipefail
 # Compilers are named without a version: each release's default is the one
 # supported and tested there.
 read -r -d '' table <<'TABLE' || true
-# compilers and build tools
+# compilers and build tools (Debian 13 made pkg-config a transitional name
+# for pkgconf)
 play  cmake                    =                             =
 play  g++                      =                             =
 play  make                     =                             =
-play  pkg-config               =                             =
+play  pkg-config               pkgconf                       =
 # Qt 6 (the X11 and offscreen platforms ship in libqt6gui6), sound decoding and output
 play  qt6-base-dev             =                             =
 play  qt6-base-dev-tools       =                             =
