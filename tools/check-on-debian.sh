@@ -124,14 +124,24 @@ installed() {
 step() {
   local system=$1 name=$2
   shift 2
-  local before after start=$SECONDS
+  local before after start=$SECONDS status=0
   before=$(installed "$system")
   log "== $name"
-  "$@"
+  # In a subshell of its own, so that a failing command ends the step at
+  # once and the step's time and status are still told.
+  set +e
+  (
+    set -e
+    "$@"
+  )
+  status=$?
+  set -e
   after=$(installed "$system")
   read -r n0 mb0 <<<"$before"
   read -r n1 mb1 <<<"$after"
   log "$name: $((SECONDS - start)) s, $((n1 - n0)) packages and $((mb1 - mb0)) MB installed (system: $n1 packages, $mb1 MB)"
+  [ $status -eq 0 ] || log "$name: FAILED (status $status)"
+  return $status
 }
 
 # build-essential, which every Debian package may assume, and what
@@ -166,7 +176,8 @@ build_package() {
 }
 
 # That release's lintian on the source and binary packages, every tag shown;
-# an error or a warning fails the step.
+# an error or a warning fails the step, and the check once its other steps
+# have run.
 run_lintian() {
   local system=$1
   in_system "$system" apt-get install -y -q --no-install-recommends lintian >/dev/null
@@ -244,7 +255,8 @@ inside() {
   in_system "$first" chown -R builder:builder /build
   step "$first" "build-essential and apt-get build-dep ./" install_build_deps "$first"
   step "$first" "dpkg-buildpackage, its tests inside the build" build_package "$first"
-  step "$first" "lintian --pedantic --info" run_lintian "$first"
+  local lintian_passed=true
+  step "$first" "lintian --pedantic --info" run_lintian "$first" || lintian_passed=false
   if [ "$mode" = twice ]; then
     step "$first" "the package built again and compared" build_again "$first"
   fi
@@ -252,6 +264,10 @@ inside() {
   step "$second" "debootstrap $release (for the package)" make_system "$second"
   step "$second" "apt-get install ./velmora_*.deb" install_package "$second"
   step "$second" "autopkgtest" run_autopkgtest "$second"
+  if ! $lintian_passed; then
+    log "$release: lintian found errors or warnings (above)" >&2
+    return 1
+  fi
   log "$release: every step passed"
 }
 
