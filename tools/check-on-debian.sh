@@ -181,7 +181,7 @@ build_package() {
 run_lintian() {
   local system=$1
   in_system "$system" apt-get install -y -q --no-install-recommends lintian >/dev/null
-  in_system "$system" bash -c 'cd /build/package &&
+  as_builder "$system" bash -c 'cd /build/package &&
     lintian --pedantic --info --tag-display-limit 0 velmora_*.changes' >"$work/lintian.log" 2>&1 || true
   log "lintian $(in_system "$system" dpkg-query -W -f='${Version}' lintian) says:"
   sed 's/^/  /' "$work/lintian.log"
