@@ -1,6 +1,7 @@
 // Velmora: five-card draw poker against the house.
 #include "app/ErrorReport.h"
 #include "app/ProgramWindows.h"
+#include "app/Translations.h"
 #include "app/Version.h"
 #include "hand/GameState.h"
 #include "media/Platform.h"
@@ -47,6 +48,8 @@ int main(int argc, char* argv[]) {
   // A steady text cursor: a blinking one wakes the program twenty times a second
   // while the player only looks at the table.
   QApplication::setCursorFlashTime(0);
+  // Before any window exists, so that every text is made in the player's language.
+  const velmora::Translations translations;
   velmora::RealPlatform platform;
   application.SetPlatform(&platform);
   const int status = velmora::RunReportingErrors(platform, [&platform] {

@@ -21,7 +21,7 @@ namespace velmora {
 namespace {
 
 QPushButton* OkButton(QWidget* parent, const char* name) {
-  auto* button = new QPushButton("&OK", parent);
+  auto* button = new QPushButton(TAbout::tr("&OK"), parent);
   button->setObjectName(name);
   button->setGeometry(360, 258, 65, 25);
   return button;
@@ -31,7 +31,7 @@ QPushButton* OkButton(QWidget* parent, const char* name) {
 
 TAbout::TAbout(QWidget* parent) : QDialog(parent) {
   setObjectName("About");
-  setWindowTitle("About Velmora");
+  setWindowTitle(tr("About Velmora"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setFont(look::MsSansSerif(11));
@@ -44,8 +44,8 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent) {
   VersionTab->setObjectName("VersionTab");
   LicenseTab = new QWidget;
   LicenseTab->setObjectName("LicenseTab");
-  PageControl1->addTab(VersionTab, "Version");
-  PageControl1->addTab(LicenseTab, "License");
+  PageControl1->addTab(VersionTab, tr("Version"));
+  PageControl1->addTab(LicenseTab, tr("License"));
   BuildVersionPage();
   BuildLicensePage();
 

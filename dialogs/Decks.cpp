@@ -20,7 +20,7 @@ TDecks::TDecks(GameState& state, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       state_(state) {
   setObjectName("Decks");
-  setWindowTitle("Select a Deck");
+  setWindowTitle(tr("Select a Deck"));
   setFont(look::MsSansSerif(11));
   setFixedSize(429, 286);
 
@@ -49,17 +49,17 @@ TDecks::TDecks(GameState& state, QWidget* parent)
     DeckPic[index] = picture;
   }
 
-  RandDeckChk = new QCheckBox("Randomize", this);
+  RandDeckChk = new QCheckBox(tr("Randomize"), this);
   RandDeckChk->setObjectName("RandDeckChk");
   RandDeckChk->setGeometry(10, 248, 81, 17);
 
-  OKBtn = new QPushButton("&OK", this);
+  OKBtn = new QPushButton(tr("&OK"), this);
   OKBtn->setObjectName("OKBtn");
   OKBtn->setGeometry(264, 253, 75, 25);
   OKBtn->setDefault(true);
   connect(OKBtn, &QPushButton::clicked, this, &TDecks::OKBtnClick);
 
-  CancelBtn = new QPushButton("&Cancel", this);
+  CancelBtn = new QPushButton(tr("&Cancel"), this);
   CancelBtn->setObjectName("CancelBtn");
   CancelBtn->setGeometry(346, 253, 75, 25);
   // Enter always means OK. A button that takes over as the default while it

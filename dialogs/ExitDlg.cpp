@@ -20,7 +20,7 @@ TExitDlg::TExitDlg(Platform& /*platform: the dialog asks nothing of its own*/, G
       state_(state),
       showStatistics_(std::move(showStatistics)) {
   setObjectName("ExitDlg");
-  setWindowTitle("Bankrupt!");
+  setWindowTitle(tr("Bankrupt!"));
   setFont(look::MsSansSerif(11));
   setFixedSize(372, 176);
 
@@ -41,28 +41,29 @@ TExitDlg::TExitDlg(Platform& /*platform: the dialog asks nothing of its own*/, G
 
   // A control of the dialog itself that lies over the picture, not one of the
   // picture's panel: its place counts from the dialog's corner.
-  NewGameBtn = new QPushButton("&New Game", this);
+  NewGameBtn = new QPushButton(tr("&New Game"), this);
   NewGameBtn->setObjectName("NewGameBtn");
   NewGameBtn->setGeometry(133, 124, 75, 25);
   connect(NewGameBtn, &QPushButton::clicked, this, &TExitDlg::NewGameBtnClick);
 
   Panel6 = widgets::MakeBevelPanel(*this, "Panel6", {283, 10, 86, 156}, widgets::Bevel::Raised);
-  ViewStatsBtn = new QPushButton("View &Stats", Panel6);
+  ViewStatsBtn = new QPushButton(tr("View &Stats"), Panel6);
   ViewStatsBtn->setObjectName("ViewStatsBtn");
   ViewStatsBtn->setGeometry(7, 8, 73, 25);
   connect(ViewStatsBtn, &QPushButton::clicked, this, &TExitDlg::ViewStatsBtnClick);
-  ExitBtn = new QPushButton("E&xit", Panel6);
+  ExitBtn = new QPushButton(tr("E&xit"), Panel6);
   ExitBtn->setObjectName("ExitBtn");
   ExitBtn->setGeometry(7, 40, 73, 25);
   connect(ExitBtn, &QPushButton::clicked, this, &TExitDlg::ExitBtnClick);
   const QColor text = palette().color(QPalette::WindowText);
-  StaticText3 = widgets::MakeLabel(*Panel6, "StaticText3", "Thanks for playing", {10, 66, 65, 12},
-                                   text, look::ArialNarrow(9), Qt::AlignHCenter | Qt::AlignTop);
+  StaticText3 =
+      widgets::MakeLabel(*Panel6, "StaticText3", tr("Thanks for playing"), {10, 66, 65, 12}, text,
+                         look::ArialNarrow(9), Qt::AlignHCenter | Qt::AlignTop);
   Image2 = new QLabel(Panel6);
   Image2->setObjectName("Image2");
   Image2->setGeometry(30, 81, 32, 32);
   Image2->setPixmap(FixedPictureImage(FixedPicture::BankruptIcon));
-  StaticText1 = widgets::MakeLabel(*Panel6, "StaticText1", "Velmora! ", {20, 115, 53, 12}, text,
+  StaticText1 = widgets::MakeLabel(*Panel6, "StaticText1", tr("Velmora! "), {20, 115, 53, 12}, text,
                                    look::ArialNarrow(9), Qt::AlignHCenter | Qt::AlignTop);
 }
 

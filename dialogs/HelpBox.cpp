@@ -39,39 +39,56 @@ struct HeadingDefinition {
 
 // In the order of help::HelpTopic.
 constexpr std::array<LinkDefinition, 10> TopicLinks{{
-    {"OverviewLabl", "Game Overview", 32, &THelpBox::OverviewClick},
-    {"BetLabl", "Betting", 80, &THelpBox::BetClick},
-    {"DealLabl", "The Deal", 96, &THelpBox::DealLablClick},
-    {"DrawLabl", "Drawing Cards", 112, &THelpBox::DrawLablClick},
-    {"ShowdownLabl", "The Showdown", 128, &THelpBox::ShowdownLablClick},
-    {"SelectaDeckLabl", "Selecting a Deck", 176, &THelpBox::SelectaDeckLablClick},
-    {"GameStatsLabl", "Game Statistics", 192, &THelpBox::GameStatsLablClick},
-    {"SaveStatsLabl", "Saving Game Statistics", 208, &THelpBox::SaveStatsClick},
-    {"LicenseLabl", "License Agreement", 256, &THelpBox::LicenseLablClick},
-    {"ContactLabl", "Contacting the Author", 272, &THelpBox::ContactLablClick},
+    {"OverviewLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "Game Overview"), 32,
+     &THelpBox::OverviewClick},
+    {"BetLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "Betting"), 80, &THelpBox::BetClick},
+    {"DealLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "The Deal"), 96, &THelpBox::DealLablClick},
+    {"DrawLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "Drawing Cards"), 112,
+     &THelpBox::DrawLablClick},
+    {"ShowdownLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "The Showdown"), 128,
+     &THelpBox::ShowdownLablClick},
+    {"SelectaDeckLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "Selecting a Deck"), 176,
+     &THelpBox::SelectaDeckLablClick},
+    {"GameStatsLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "Game Statistics"), 192,
+     &THelpBox::GameStatsLablClick},
+    {"SaveStatsLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "Saving Game Statistics"), 208,
+     &THelpBox::SaveStatsClick},
+    {"LicenseLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "License Agreement"), 256,
+     &THelpBox::LicenseLablClick},
+    {"ContactLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "Contacting the Author"), 272,
+     &THelpBox::ContactLablClick},
 }};
 
 // In the order of help::HandRankExamples(), best hand first.
 constexpr std::array<LinkDefinition, 10> RankLinks{{
-    {"RoyalFlushLabl", "#1 - Royal Flush", 40, &THelpBox::RoyalFlushClick},
-    {"StraightFlushLabl", "#2 - Straight Flush", 56, &THelpBox::StraightFlushClick},
-    {"FourOfAKindLabl", "#3 - Four of a Kind", 72, &THelpBox::FourOfAKindClick},
-    {"FullHouseLabl", "#4 - Full House", 88, &THelpBox::FullHouseClick},
-    {"FlushLabl", "#5 - Flush", 104, &THelpBox::FlushClick},
-    {"StraightLabl", "#6 - Straight", 120, &THelpBox::StraightClick},
-    {"ThreeOfAKindLabl", "#7 - Three of a Kind", 136, &THelpBox::ThreeOfAKindClick},
-    {"TwoPairLabl", "#8 - Two Pair", 152, &THelpBox::TwoPairClick},
-    {"PairLabl", "#9 - Pair", 168, &THelpBox::PairClick},
-    {"HighCardLabl", "#10 - High Card", 184, &THelpBox::HighCardClick},
+    {"RoyalFlushLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "#1 - Royal Flush"), 40,
+     &THelpBox::RoyalFlushClick},
+    {"StraightFlushLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "#2 - Straight Flush"), 56,
+     &THelpBox::StraightFlushClick},
+    {"FourOfAKindLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "#3 - Four of a Kind"), 72,
+     &THelpBox::FourOfAKindClick},
+    {"FullHouseLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "#4 - Full House"), 88,
+     &THelpBox::FullHouseClick},
+    {"FlushLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "#5 - Flush"), 104, &THelpBox::FlushClick},
+    {"StraightLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "#6 - Straight"), 120,
+     &THelpBox::StraightClick},
+    {"ThreeOfAKindLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "#7 - Three of a Kind"), 136,
+     &THelpBox::ThreeOfAKindClick},
+    {"TwoPairLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "#8 - Two Pair"), 152,
+     &THelpBox::TwoPairClick},
+    {"PairLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "#9 - Pair"), 168, &THelpBox::PairClick},
+    {"HighCardLabl", QT_TRANSLATE_NOOP("velmora::THelpBox", "#10 - High Card"), 184,
+     &THelpBox::HighCardClick},
 }};
 
 constexpr std::array<HeadingDefinition, 4> ContentsHeadings{{
-    {"Label2", "Velmora:", 8},
-    {"Label1", "House Rules:", 56},
-    {"Label3", "Features:", 152},
-    {"Label4", "Other:", 232},
+    {"Label2", QT_TRANSLATE_NOOP("velmora::THelpBox", "Velmora:"), 8},
+    {"Label1", QT_TRANSLATE_NOOP("velmora::THelpBox", "House Rules:"), 56},
+    {"Label3", QT_TRANSLATE_NOOP("velmora::THelpBox", "Features:"), 152},
+    {"Label4", QT_TRANSLATE_NOOP("velmora::THelpBox", "Other:"), 232},
 }};
-constexpr HeadingDefinition HandRankHeading{"Label7", "Hand Rankings:", 8};
+constexpr HeadingDefinition HandRankHeading{
+    "Label7", QT_TRANSLATE_NOOP("velmora::THelpBox", "Hand Rankings:"), 8};
 
 // The start panel's fan: the ten to the ace of hearts, each card over the one before.
 constexpr std::array<QPoint, 5> FanPositions{
@@ -125,7 +142,7 @@ void MakeClickable(ClickableImage& label, THelpBox& box, Handler handler) {
 
 THelpBox::THelpBox(QWidget* parent) : QDialog(parent) {
   setObjectName("HelpBox");
-  setWindowTitle("Velmora Help");
+  setWindowTitle(tr("Velmora Help"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setFont(look::MsSansSerif(11));
@@ -141,8 +158,8 @@ THelpBox::THelpBox(QWidget* parent) : QDialog(parent) {
   HelpContentsTab->setObjectName("HelpContentsTab");
   HandRankTab = new QWidget;
   HandRankTab->setObjectName("HandRankTab");
-  PageControl->addTab(HelpContentsTab, "Help Contents");
-  PageControl->addTab(HandRankTab, "Hand Rankings");
+  PageControl->addTab(HelpContentsTab, tr("Help Contents"));
+  PageControl->addTab(HandRankTab, tr("Hand Rankings"));
   BuildContentsPage();
   BuildHandRankPage();
 
@@ -154,7 +171,7 @@ THelpBox::THelpBox(QWidget* parent) : QDialog(parent) {
   BuildHandRankPanel();
 
   Rule(this, {0, 363, 504, 2}, QFrame::HLine);
-  OKBtn = new QPushButton("&OK", this);
+  OKBtn = new QPushButton(tr("&OK"), this);
   OKBtn->setObjectName("OKBtn");
   OKBtn->setGeometry(412, 372, 75, 25);
   OKBtn->setDefault(true);
@@ -175,8 +192,8 @@ void THelpBox::BuildContentsPage() {
     const HeadingDefinition& heading = ContentsHeadings[i];
     headingIcons_[i] =
         widgets::MakePicture(*panel, QString(heading.name) + "Icon", {5, heading.top, 16, 16});
-    QLabel* label =
-        TextLabel<QLabel>(panel, heading.name, heading.caption, headingFont, {24, heading.top - 1});
+    QLabel* label = TextLabel<QLabel>(panel, heading.name, tr(heading.caption), headingFont,
+                                      {24, heading.top - 1});
     look::SetTextColour(*label, look::Navy);
   }
   for (std::size_t i = 0; i < TopicLinks.size(); ++i) {
@@ -187,7 +204,7 @@ void THelpBox::BuildContentsPage() {
     topicIcons_[i]->setScaledContents(true);
     MakeClickable(*topicIcons_[i], *this, link.handler);
     topicLinks_[i] =
-        TextLabel<ClickableImage>(panel, link.name, link.caption, linkFont, {21, link.top + 1});
+        TextLabel<ClickableImage>(panel, link.name, tr(link.caption), linkFont, {21, link.top + 1});
     MakeClickable(*topicLinks_[i], *this, link.handler);
   }
 }
@@ -200,7 +217,7 @@ void THelpBox::BuildHandRankPage() {
 
   headingIcons_[4] = widgets::MakePicture(*panel, QString(HandRankHeading.name) + "Icon",
                                           {5, HandRankHeading.top, 16, 16});
-  QLabel* heading = TextLabel<QLabel>(panel, HandRankHeading.name, HandRankHeading.caption,
+  QLabel* heading = TextLabel<QLabel>(panel, HandRankHeading.name, tr(HandRankHeading.caption),
                                       Underlined(look::TimesNewRoman(15, true, true)),
                                       {24, HandRankHeading.top - 1});
   look::SetTextColour(*heading, look::Navy);
@@ -214,7 +231,7 @@ void THelpBox::BuildHandRankPage() {
     rankIcons_[i]->setScaledContents(true);
     MakeClickable(*rankIcons_[i], *this, link.handler);
     rankLinks_[i] =
-        TextLabel<ClickableImage>(panel, link.name, link.caption, linkFont, {21, link.top + 1});
+        TextLabel<ClickableImage>(panel, link.name, tr(link.caption), linkFont, {21, link.top + 1});
     MakeClickable(*rankLinks_[i], *this, link.handler);
   }
 }
@@ -225,8 +242,8 @@ void THelpBox::BuildStartPanel() {
   const QFont titleFont = look::TimesNewRoman(19, true, true);
   Rule(HandPanl, {24, 12, 217, 2}, QFrame::HLine);
   for (const auto& [name, text, top] :
-       {std::tuple{"Label5", "Velmora", 18}, std::tuple{"Label6", "Help", 42}}) {
-    auto* label = new QLabel(text, HandPanl);
+       {std::tuple{"Label5", "Velmora", 18}, std::tuple{"Label6", QT_TR_NOOP("Help"), 42}}) {
+    auto* label = new QLabel(tr(text), HandPanl);
     label->setObjectName(name);
     label->setFont(titleFont);
     label->setAlignment(Qt::AlignCenter);
@@ -239,7 +256,7 @@ void THelpBox::BuildStartPanel() {
         widgets::MakePicture(*HandPanl, QString("Image%1").arg(i + 1), {FanPositions[i], CardSize});
   }
 
-  auto* caption = new QLabel("Royal Flush", HandPanl);
+  auto* caption = new QLabel(tr("Royal Flush"), HandPanl);
   caption->setObjectName("Label9");
   caption->setFont(look::Verdana(16, true));
   caption->setAlignment(Qt::AlignCenter);
@@ -250,7 +267,8 @@ void THelpBox::BuildStartPanel() {
   const QFont legalFont = Underlined(look::MsSansSerif(11));
   for (const auto& [name, text, top] : {std::tuple{"LegalLabl1", help::LegalNotice, 298},
                                         std::tuple{"Label8", help::AllRightsReserved, 316}}) {
-    auto* label = TextLabel<ClickableImage>(HandPanl, name, ToQString(text), legalFont, {0, top});
+    auto* label =
+        TextLabel<ClickableImage>(HandPanl, name, help::Translated(text), legalFont, {0, top});
     label->move((HandPanl->width() - label->width()) / 2, top);
     look::SetTextColour(*label, look::Purple);
     MakeClickable(*label, *this, &THelpBox::LicenseLablClick);
@@ -356,8 +374,8 @@ void THelpBox::ShowHandRank(int example) {
   ShowHelpRE->clear();
   HandRankRE->clear();
   HandPanl->hide();
-  RankStringLabl->setText(ToQString(rank.name));
-  TableLabl->setText(ToQString(rank.caption));
+  RankStringLabl->setText(help::Translated(rank.name));
+  TableLabl->setText(help::Translated(rank.caption));
   HandRankPanl->show();
   for (std::size_t i = 0; i < rankCards_.size(); ++i) {
     ShowImage(*rankCards_[i], CardImageId(rank.cards[i]));

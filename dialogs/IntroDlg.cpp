@@ -30,39 +30,10 @@ namespace {
 constexpr std::size_t MaxNameLength = 10;
 constexpr int DeckCount = 10;
 
-// The font as it is when its caption fits `room`; else the widest stretch
-// from 99 down to 51 at which the caption fits, or 50 when none does. A
-// caption narrows about in proportion to its stretch, so the search starts
-// where one measurement puts the answer and steps from there: every stretch
-// tried loads a font of its own, which stays in the font cache.
-template <typename Width>
-QFont NarrowedToFit(QFont font, qreal room, Width width) {
-  const qreal full = width(font);
-  if (full <= room) {
-    return font;
-  }
-  const auto fits = [&](int stretch) {
-    font.setStretch(stretch);
-    return width(font) <= room;
-  };
-  int stretch = std::clamp(static_cast<int>(100 * room / full), 51, 99);
-  if (fits(stretch)) {
-    while (stretch < 99 && fits(stretch + 1)) {
-      ++stretch;
-    }
-  } else {
-    do {
-      --stretch;
-    } while (stretch > 50 && !fits(stretch));
-  }
-  font.setStretch(stretch);
-  return font;
-}
-
 // The stand-in for the dialog face runs wider than the face the dialog was laid
 // out for; narrow a caption that would otherwise lose its end.
 void FitWidth(QLabel& label) {
-  label.setFont(NarrowedToFit(label.font(), label.width(), [&label](const QFont& font) {
+  label.setFont(widgets::NarrowedToFit(label.font(), label.width(), [&label](const QFont& font) {
     return QFontMetrics(font).horizontalAdvance(label.text());
   }));
 }
@@ -75,7 +46,7 @@ void FitCaption(QAbstractButton& button, QStyle::SubElement contents) {
   option.initFrom(&button);
   const int room = button.style()->subElementRect(contents, &option, &button).width();
   const QString caption = button.text().trimmed();
-  button.setFont(NarrowedToFit(button.font(), room, [&](const QFont& font) {
+  button.setFont(widgets::NarrowedToFit(button.font(), room, [&](const QFont& font) {
     return QFontMetricsF(font, &button).horizontalAdvance(caption);
   }));
 }
@@ -88,7 +59,7 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
       platform_(platform),
       state_(state) {
   setObjectName("IntroDlg");
-  setWindowTitle("Welcome to Velmora");
+  setWindowTitle(tr("Welcome to Velmora"));
   setFont(look::MsSansSerif(11));
   setFixedSize(380, 209);
 
@@ -98,10 +69,10 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
   Bevel1->setGeometry(8, 8, 281, 161);
 
   const QColor text = palette().color(QPalette::WindowText);
-  Label1 = widgets::MakeLabel(*this, "Label1", "Welcome to Velmora!", {16, 16, 185, 19}, text,
+  Label1 = widgets::MakeLabel(*this, "Label1", tr("Welcome to Velmora!"), {16, 16, 185, 19}, text,
                               look::TimesNewRoman(16, true));
-  Label2 = widgets::MakeLabel(*this, "Label2", "Please enter your name:", {24, 48, 114, 13}, text,
-                              font());
+  Label2 = widgets::MakeLabel(*this, "Label2", tr("Please enter your name:"), {24, 48, 114, 13},
+                              text, font());
   FitWidth(*Label2);
 
   PlrNameEdit = new QLineEdit(this);
@@ -112,9 +83,9 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
   GroupBox1 = new QGroupBox(this);
   GroupBox1->setObjectName("GroupBox1");
   GroupBox1->setGeometry(16, 64, 265, 97);
-  StartBankLabl = widgets::MakeLabel(*GroupBox1, "StartBankLabl",
-                                     "Select Starting Bank Amount:", {6, 12, 251, 19}, text,
-                                     look::TimesNewRoman(16, true));
+  StartBankLabl =
+      widgets::MakeLabel(*GroupBox1, "StartBankLabl", tr("Select Starting Bank Amount:"),
+                         {6, 12, 251, 19}, text, look::TimesNewRoman(16, true));
   RBbank0 = new QRadioButton("$100", GroupBox1);
   RBbank0->setObjectName("RBbank0");
   RBbank0->setGeometry(8, 32, 65, 17);
@@ -132,10 +103,10 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
   connect(RBbank1, &QRadioButton::clicked, this, &TIntroDlg::RBbank1Click);
   connect(RBbank2, &QRadioButton::clicked, this, &TIntroDlg::RBbank2Click);
 
-  ClickCardLabl = widgets::MakeLabel(*this, "ClickCardLabl", "Click card", {292, 8, 81, 13}, text,
-                                     font(), Qt::AlignHCenter | Qt::AlignTop);
-  Label3 = widgets::MakeLabel(*this, "Label3", "to select a deck", {293, 20, 81, 13}, text, font(),
-                              Qt::AlignHCenter | Qt::AlignTop);
+  ClickCardLabl = widgets::MakeLabel(*this, "ClickCardLabl", tr("Click card"), {292, 8, 81, 13},
+                                     text, font(), Qt::AlignHCenter | Qt::AlignTop);
+  Label3 = widgets::MakeLabel(*this, "Label3", tr("to select a deck"), {293, 20, 81, 13}, text,
+                              font(), Qt::AlignHCenter | Qt::AlignTop);
   FitWidth(*ClickCardLabl);
   FitWidth(*Label3);
 
@@ -150,25 +121,25 @@ TIntroDlg::TIntroDlg(Platform& platform, GameState& state, QWidget* parent)
   // the splash ends, and the Decks dialog may have changed that one by then.
   ShowImage(*CardPic, BackImageId(WelcomeDeckIndex));
 
-  RandDeckChk = new QCheckBox("Randomize", this);
+  RandDeckChk = new QCheckBox(tr("Randomize"), this);
   RandDeckChk->setObjectName("RandDeckChk");
   RandDeckChk->setGeometry(296, 144, 80, 17);
   FitCaption(*RandDeckChk, QStyle::SE_CheckBoxContents);
   // Reachable by the mouse only: Tab goes from the buttons straight back to the name.
   RandDeckChk->setFocusPolicy(Qt::ClickFocus);
 
-  SoundCheck = new QCheckBox("Sound ", this);
+  SoundCheck = new QCheckBox(tr("Sound "), this);
   SoundCheck->setObjectName("SoundCheck");
   SoundCheck->setGeometry(44, 184, 57, 17);
   SoundCheck->setChecked(true);
 
-  Quit = new QPushButton("E&xit", this);
+  Quit = new QPushButton(tr("E&xit"), this);
   Quit->setObjectName("Quit");
   Quit->setGeometry(214, 176, 75, 25);
   Quit->setAutoDefault(false);
   connect(Quit, &QPushButton::clicked, this, &TIntroDlg::QuitClick);
 
-  OK = new QPushButton("&Enter ", this);
+  OK = new QPushButton(tr("&Enter "), this);
   OK->setObjectName("OK");
   OK->setGeometry(299, 176, 75, 25);
   // Return in the name field starts the game rather than pressing Exit.
@@ -232,8 +203,8 @@ void TIntroDlg::OKClick() {
   const QByteArray utf8 = name.toUtf8();
   if (CountCharacters(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))) >
       MaxNameLength) {
-    ShowError(platform_, this, "Illegal Name Entry",
-              "Name must be 10 letters or less.\n        Try Again..");
+    ShowError(platform_, this, tr("Illegal Name Entry"),
+              tr("Name must be 10 letters or less.\n        Try Again.."));
     PlrNameEdit->setFocus();
     return;
   }

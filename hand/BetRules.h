@@ -1,5 +1,6 @@
 // The bet: the New Bet field checked at every change, and the checks of the
-// Deal button. Each refusal is the message the table shows, word for word.
+// Deal button. A refusal is a value: the windows say it in the player's
+// language, and RefusalCaption/RefusalText give the game's English.
 #pragma once
 
 #include <cstdint>
@@ -8,13 +9,27 @@
 
 namespace velmora {
 
-// A message box with the stop icon and an OK button.
+// What a message box with the stop icon and an OK button refuses.
+enum class Refusal {
+  InvalidBetCharacter,  // the New Bet field
+  FieldOverBank,        // the New Bet field
+  LastBetOverBank,      // Deal with an empty field
+  NoBettingCharacters,  // Deal
+  BetOverBank,          // Deal
+  NothingBet,           // Deal
+  DrawFive,             // Draw
+  DrawFourWithoutAce,   // Draw
+};
+
 struct TableMessage {
-  std::string_view caption;
-  std::string_view text;
+  Refusal reason = Refusal::NothingBet;
 
   bool operator==(const TableMessage&) const = default;
 };
+
+// The English caption and text of the message box, as the game shows them.
+std::string_view RefusalCaption(Refusal reason);
+std::string_view RefusalText(Refusal reason);
 
 struct BetFieldCheck {
   // Set when the field must be emptied after showing it.

@@ -6,19 +6,7 @@
 
 namespace velmora {
 
-namespace {
-
-std::string_view CategoryName(const HandRank& rank) {
-  const auto category = static_cast<std::size_t>(rank[0]);
-  return category < HandCategoryNames.size() ? HandCategoryNames[category] : std::string_view{};
-}
-
-// The house draws at most four cards. Fixed texts, so that every result
-// naming one may keep it.
-constexpr std::array<std::string_view, 5> DealerTakesTexts{
-    "Dealer takes 0", "Dealer takes 1", "Dealer takes 2", "Dealer takes 3", "Dealer takes 4"};
-
-}  // namespace
+namespace {}  // namespace
 
 void HandEngine::StartPlay() {
   if (phase_ == HandPhase::Closed) {
@@ -104,10 +92,10 @@ std::optional<DrawResult> HandEngine::Draw() {
   result.verdict = CheckDraw(state_.PlayerHand, state_.Discards);
   switch (result.verdict) {
     case DrawVerdict::FiveCards:
-      result.refusal = TableMessage{"Illegal Draw", "You Can't draw 5!"};
+      result.refusal = TableMessage{Refusal::DrawFive};
       return result;
     case DrawVerdict::FourWithoutAce:
-      result.refusal = TableMessage{"Illegal Draw", "You can only Draw 4 to an Ace!"};
+      result.refusal = TableMessage{Refusal::DrawFourWithoutAce};
       return result;
     case DrawVerdict::Allowed:
       break;
@@ -129,8 +117,7 @@ std::optional<HouseDrawResult> HandEngine::HouseDraw() {
   state_.DealerDrawCount = ChooseDealerDraw(state_.Deck, state_.Positions, state_.DealerHand,
                                             counts, state_.DealerDealtRank, state_.NextCardNumber);
   phase_ = HandPhase::HouseDrawing;
-  return HouseDrawResult{state_.DealerDrawCount, DealerTakesTexts.at(state_.DealerDrawCount),
-                         state_.DealerDrawCount == 4};
+  return HouseDrawResult{state_.DealerDrawCount, state_.DealerDrawCount == 4};
 }
 
 std::optional<bool> HandEngine::Reveal() {
@@ -160,19 +147,16 @@ std::optional<SettlementResult> HandEngine::Settle() {
   result.outcome = RankOrderOf(state_.PlayerFinalRank, state_.DealerFinalRank);
   if (result.outcome == RankOrder::SecondBetter) {
     state_.Bank = BankAfterLoss(state_.Bank, state_.LastBet);
-    result.outcomeText = "Dealer wins!";
   } else if (result.outcome == RankOrder::FirstBetter) {
     state_.Bank = BankAfterWin(state_.Bank, state_.LastBet);
-    result.outcomeText = "You're a winner!";
   } else {
     // Each side takes back its stake.
-    result.outcomeText = "Push.. Split the Pot!";
   }
   statistics.RecordOutcome(result.outcome, static_cast<std::uint32_t>(state_.Bank));
   statistics.RecordHandTotals(static_cast<std::uint32_t>(state_.LastBet),
                               static_cast<std::uint32_t>(state_.Bank));
-  result.playerHandName = CategoryName(state_.PlayerFinalRank);
-  result.dealerHandName = CategoryName(state_.DealerFinalRank);
+  result.playerCategory = state_.PlayerFinalRank[0];
+  result.dealerCategory = state_.DealerFinalRank[0];
   result.bankrupt = state_.Bank <= 0;
   phase_ = result.bankrupt ? HandPhase::Bankrupt : HandPhase::Betting;
   return result;

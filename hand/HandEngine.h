@@ -40,16 +40,16 @@ struct DrawResult {
 };
 
 struct HouseDrawResult {
-  int cardsDrawn = 0;
-  std::string_view announcement;  // "Dealer takes " and the count
-  bool showsAce = false;          // a four-card draw shows the kept ace in place 0
+  int cardsDrawn = 0;     // what the house announces
+  bool showsAce = false;  // a four-card draw shows the kept ace in place 0
 };
 
 struct SettlementResult {
   RankOrder outcome = RankOrder::Equal;  // of the player's hand (first) against the house's
-  std::string_view outcomeText;
-  std::string_view playerHandName;  // empty for a high card
-  std::string_view dealerHandName;
+  // The categories of the final hands, which the table names (a high card
+  // goes unnamed).
+  std::int32_t playerCategory = HighCard;
+  std::int32_t dealerCategory = HighCard;
   bool bankrupt = false;
 };
 

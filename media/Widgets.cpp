@@ -3,8 +3,14 @@
 #include "media/ClickableImage.h"
 #include "media/Look.h"
 
+#include <QAbstractButton>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
 
 namespace velmora::widgets {
 
@@ -99,6 +105,50 @@ ClickableImage* MakeClickablePicture(QWidget& parent, const QString& objectName,
   picture->setObjectName(objectName);
   picture->setGeometry(geometry);
   return picture;
+}
+
+namespace {
+
+qreal WidestLine(const QString& text, const QFont& font, const QWidget& widget) {
+  const QFontMetricsF metrics(font, &widget);
+  qreal widest = 0;
+  for (const QString& line : text.split(QLatin1Char('\n'))) {
+    widest = std::max(widest, metrics.horizontalAdvance(line));
+  }
+  return widest;
+}
+
+QString ShownCaption(QString text) {
+  text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+  text.remove(QLatin1Char('&'));
+  return text.replace(QLatin1Char('\x01'), QLatin1Char('&')).trimmed();
+}
+
+}  // namespace
+
+void NarrowToFit(QLabel& label) {
+  const QString text = label.text();
+  label.setFont(NarrowedToFit(label.font(), label.contentsRect().width(),
+                              [&](const QFont& font) { return WidestLine(text, font, label); }));
+}
+
+void NarrowToFit(QAbstractButton& button) {
+  // The room inside the frame the style draws round a caption.
+  const QStyle& style = *button.style();
+  const int margin = style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) / 2 +
+                     style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
+  const QString caption = ShownCaption(button.text());
+  button.setFont(NarrowedToFit(button.font(), button.width() - 2 * margin, [&](const QFont& font) {
+    return WidestLine(caption, font, button);
+  }));
+}
+
+void WidenToText(QLabel& label) {
+  const int needed = static_cast<int>(std::ceil(WidestLine(label.text(), label.font(), label))) +
+                     label.width() - label.contentsRect().width();
+  if (needed > label.width()) {
+    label.resize(needed, label.height());
+  }
 }
 
 }  // namespace velmora::widgets

@@ -9,6 +9,7 @@
 
 #include <Qt>
 
+class QAbstractButton;
 class QFrame;
 class QLabel;
 class QWidget;
@@ -55,5 +56,43 @@ QLabel* MakePicture(QWidget& parent, const QString& objectName, const QRect& geo
 // The same for a picture that reports clicks.
 ClickableImage* MakeClickablePicture(QWidget& parent, const QString& objectName,
                                      const QRect& geometry);
+
+// The font as it is when `width(font)` fits `room`; else the widest stretch
+// from 99 down to 51 at which it fits, or 50 when none does. A text narrows
+// about in proportion to its stretch, so the search starts where one
+// measurement puts the answer and steps from there: every stretch tried
+// loads a font of its own, which stays in the font cache.
+template <typename Width>
+QFont NarrowedToFit(QFont font, qreal room, Width width) {
+  const qreal full = width(font);
+  if (full <= room) {
+    return font;
+  }
+  const auto fits = [&](int stretch) {
+    font.setStretch(stretch);
+    return width(font) <= room;
+  };
+  int stretch = static_cast<int>(100 * room / full);
+  stretch = stretch < 51 ? 51 : stretch > 99 ? 99 : stretch;
+  if (fits(stretch)) {
+    while (stretch < 99 && fits(stretch + 1)) {
+      ++stretch;
+    }
+  } else {
+    do {
+      --stretch;
+    } while (stretch > 50 && !fits(stretch));
+  }
+  font.setStretch(stretch);
+  return font;
+}
+
+// A translation longer than the room its control has: the control's font
+// narrowed until every line of its text fits. A text that fits, as every
+// English one does, leaves the font as it is.
+void NarrowToFit(QLabel& label);
+void NarrowToFit(QAbstractButton& button);
+// A label made wider to the right when its text needs it; never narrower.
+void WidenToText(QLabel& label);
 
 }  // namespace velmora::widgets

@@ -1,6 +1,7 @@
 #include "statswindow/StatBox.h"
 
 #include "hand/GameState.h"
+#include "media/GameWords.h"
 #include "media/Images.h"
 #include "media/Look.h"
 #include "media/Platform.h"
@@ -34,10 +35,18 @@ namespace {
 constexpr int ClientWidth = 503;
 constexpr int ClientHeight = 316;
 
-const QString StatsFilter = QStringLiteral("Velmora Game Stats (*.vlm)");
 const QString StatsSuffix = QStringLiteral("vlm");
-const QString SaveTip = QStringLiteral("Save Stats...");
-const QString CurrentTip = QStringLiteral("Current Game Stats");
+
+// Read when shown, so that they follow the translation installed then.
+QString StatsFilter() {
+  return TStatBox::tr("Velmora Game Stats (*.vlm)");
+}
+QString SaveTip() {
+  return TStatBox::tr("Save Stats...");
+}
+QString CurrentTip() {
+  return TStatBox::tr("Current Game Stats");
+}
 
 // The first card back stands in for best cards a saved file does not have.
 constexpr int SavedFileBackId = FirstBackId;
@@ -81,7 +90,7 @@ TStatBox::TStatBox(Platform& platform, const GameState& state, std::function<voi
       state_(state),
       showHelp_(std::move(showHelp)) {
   setObjectName("StatBox");
-  setWindowTitle("Current Game Statistics");
+  setWindowTitle(tr("Current Game Statistics"));
   setWindowIcon(QIcon(FixedPictureImage(FixedPicture::StatsIcon)));
   setFont(look::MsSansSerif(11));
 
@@ -100,16 +109,16 @@ void TStatBox::BuildMenu() {
   auto* bar = new QMenuBar(this);
   bar->setObjectName("MainMenu");
   bar->setNativeMenuBar(false);
-  QMenu* stats = bar->addMenu("S&tats");
-  saveItem_ = stats->addAction("&Save...", this, &TStatBox::SaveSpBtnClick);
+  QMenu* stats = bar->addMenu(tr("S&tats"));
+  saveItem_ = stats->addAction(tr("&Save..."), this, &TStatBox::SaveSpBtnClick);
   stats->addSeparator();
-  openItem_ = stats->addAction("&Open...", this, &TStatBox::OpenSpBtnClick);
-  currentGameItem_ = stats->addAction("Current &Game", this, &TStatBox::UpdateClick);
+  openItem_ = stats->addAction(tr("&Open..."), this, &TStatBox::OpenSpBtnClick);
+  currentGameItem_ = stats->addAction(tr("Current &Game"), this, &TStatBox::UpdateClick);
   currentGameItem_->setEnabled(false);
   stats->addSeparator();
-  helpItem_ = stats->addAction("&Help...", this, &TStatBox::HelpSpBtnClick);
+  helpItem_ = stats->addAction(tr("&Help..."), this, &TStatBox::HelpSpBtnClick);
   stats->addSeparator();
-  closeItem_ = stats->addAction("&Close", this, &TStatBox::OKBtnClick);
+  closeItem_ = stats->addAction(tr("&Close"), this, &TStatBox::OKBtnClick);
   bar->setGeometry(0, 0, ClientWidth, bar->sizeHint().height());
 }
 
@@ -125,7 +134,7 @@ QWidget* TStatBox::BuildClientArea() {
   BuildPages(*client);
   widgets::MakePanel(*client, {0, 270, ClientWidth, 2}, look::Black, false);
 
-  OKBtn = new QPushButton("&Close", client);
+  OKBtn = new QPushButton(tr("&Close"), client);
   OKBtn->setObjectName("OKBtn");
   OKBtn->setGeometry(423, 281, 75, 26);
   OKBtn->setDefault(true);
@@ -134,14 +143,14 @@ QWidget* TStatBox::BuildClientArea() {
 }
 
 void TStatBox::BuildToolbar(QWidget& client) {
-  SaveSpBtn = MakeSpeedButton(client, "SaveSpBtn", FixedPicture::StatsSaveGlyph, 4, SaveTip);
-  OpenSpBtn =
-      MakeSpeedButton(client, "OpenSpBtn", FixedPicture::StatsOpenGlyph, 29, "Open saved Stats..");
+  SaveSpBtn = MakeSpeedButton(client, "SaveSpBtn", FixedPicture::StatsSaveGlyph, 4, SaveTip());
+  OpenSpBtn = MakeSpeedButton(client, "OpenSpBtn", FixedPicture::StatsOpenGlyph, 29,
+                              tr("Open saved Stats.."));
   CloseSpBtn =
-      MakeSpeedButton(client, "CloseSpBtn", FixedPicture::StatsCurrentGlyph, 54, CurrentTip);
+      MakeSpeedButton(client, "CloseSpBtn", FixedPicture::StatsCurrentGlyph, 54, CurrentTip());
   HelpSpBtn =
-      MakeSpeedButton(client, "HelpSpBtn", FixedPicture::StatsHelpGlyph, 79, "Velmora Help...");
-  SetOffered(*CloseSpBtn, false, CurrentTip);
+      MakeSpeedButton(client, "HelpSpBtn", FixedPicture::StatsHelpGlyph, 79, tr("Velmora Help..."));
+  SetOffered(*CloseSpBtn, false, CurrentTip());
   connect(SaveSpBtn, &QToolButton::clicked, this, &TStatBox::SaveSpBtnClick);
   connect(OpenSpBtn, &QToolButton::clicked, this, &TStatBox::OpenSpBtnClick);
   connect(CloseSpBtn, &QToolButton::clicked, this, &TStatBox::CloseSpBtnClick);
@@ -175,8 +184,8 @@ void TStatBox::BuildPages(QWidget& client) {
   StatPages->setGeometry(111, 5, 390, 259);
   SummaryTabSht = BuildSummaryPage();
   HandRankTabSht = BuildAccumulativePage();
-  StatPages->addTab(SummaryTabSht, "Summary");
-  StatPages->addTab(HandRankTabSht, "Accumulative");
+  StatPages->addTab(SummaryTabSht, tr("Summary"));
+  StatPages->addTab(HandRankTabSht, tr("Accumulative"));
   StatPages->setCurrentWidget(SummaryTabSht);
 }
 
@@ -184,11 +193,12 @@ void TStatBox::Fill(const SavedStatistics& shown, int backId) {
   const auto text = [](const std::string& figure) { return QString::fromStdString(figure); };
   const QString name = statwidgets::IsolatedName(text(shown.PlayerName));
   const StatisticsSummary summary = SummaryOf(shown);
+  const GameStatistics& record = shown.Record;
 
   gameTotalLabl->setText(text(summary.HandsPlayed));
-  PlrWinsLabl->setText(name + " won:  " + text(summary.PlayerWins));
+  PlrWinsLabl->setText(tr("%1 won:  %2").arg(name, text(summary.PlayerWins)));
   winPercentLabl->setText(text(summary.WinPercent));
-  PlrDrawImprove->setText(name + ": " + text(summary.Player.Improved));
+  PlrDrawImprove->setText(tr("%1: %2").arg(name, text(summary.Player.Improved)));
   DlrDrawImprove->setText(text(summary.Dealer.Improved));
   plrBetAveLabl->setText(text(summary.AverageBet));
   StartBankLabl->setText(text(summary.StartingBank));
@@ -196,17 +206,16 @@ void TStatBox::Fill(const SavedStatistics& shown, int backId) {
   PlrBankMaxLabl->setText(text(summary.HighestBank));
   plrBetMaxLabl->setText(text(summary.HighestBet));
   ResetsLabl->setText(text(summary.BankruptCount));
-  PlrWinStreakLabl->setText(name + ": " + text(summary.Player.LongestStreak));
-  DlrWinStreakLabl->setText(text(summary.Dealer.LongestStreak));
+  PlrWinStreakLabl->setText(tr("%1: %2").arg(name, StreakText(record.PlayerLongestStreak)));
+  DlrWinStreakLabl->setText(StreakText(record.DealerLongestStreak));
 
-  statwidgets::ShowFitted(*plrBestTitleLabl, name + "'s Best Hand:");
-  statwidgets::ShowFitted(*FinStatsLabl, name + "'s Financial Stats:");
+  statwidgets::ShowFitted(*plrBestTitleLabl, tr("%1's Best Hand:").arg(name));
+  statwidgets::ShowFitted(*FinStatsLabl, tr("%1's Financial Stats:").arg(name));
   statwidgets::ShowFitted(*plrAccumTitleLabl, name + ':');
   statwidgets::ShowFitted(*PlrAccumDrawLabl, name + ':');
-  plrBestLabl->setText(text(summary.Player.BestHand));
-  dlrBestLabl->setText(text(summary.Dealer.BestHand));
+  plrBestLabl->setText(HandDescriptionText(record.PlayerBestRank));
+  dlrBestLabl->setText(HandDescriptionText(record.DealerBestRank));
 
-  const GameStatistics& record = shown.Record;
   for (std::size_t i = 0; i < 5; ++i) {
     if (summary.ShowsBestCards) {
       ShowCardCorner(*PlrCard[i], record.PlayerBestCards[i]);
@@ -231,6 +240,10 @@ void TStatBox::Fill(const SavedStatistics& shown, int backId) {
   DlrDrawTotalLabl->setText(text(summary.Dealer.DrawTotal));
 }
 
+QString TStatBox::StreakText(std::uint32_t streak) {
+  return streak == 1 ? tr("%1 Hand").arg(streak) : tr("%1 Hands").arg(streak);
+}
+
 void TStatBox::UpdateClick() {
   const GameStatistics& statistics = state_.Statistics;
   // The stamp is not shown in current mode; the clock strip follows Timer1.
@@ -251,9 +264,9 @@ void TStatBox::ShowSavedStatistics(const SavedStatistics& saved, const QString& 
 
 void TStatBox::EnterCurrentMode() {
   viewing_ = false;
-  setWindowTitle("Current Game Statistics");
-  SetOffered(*CloseSpBtn, false, CurrentTip);
-  SetOffered(*SaveSpBtn, true, SaveTip);
+  setWindowTitle(tr("Current Game Statistics"));
+  SetOffered(*CloseSpBtn, false, CurrentTip());
+  SetOffered(*SaveSpBtn, true, SaveTip());
   currentGameItem_->setEnabled(false);
   saveItem_->setEnabled(true);
   // The clock shows the present at once rather than a viewed file's stamp
@@ -267,25 +280,25 @@ void TStatBox::EnterCurrentMode() {
 void TStatBox::EnterViewingMode(const QString& path) {
   viewing_ = true;
   Timer1->stop();
-  setWindowTitle("Viewing " + path);
-  SetOffered(*CloseSpBtn, true, CurrentTip);
-  SetOffered(*SaveSpBtn, false, SaveTip);
+  setWindowTitle(tr("Viewing %1").arg(path));
+  SetOffered(*CloseSpBtn, true, CurrentTip());
+  SetOffered(*SaveSpBtn, false, SaveTip());
   currentGameItem_->setEnabled(true);
   saveItem_->setEnabled(false);
 }
 
 void TStatBox::SaveSpBtnClick() {
   for (;;) {
-    const QString chosen =
-        platform_.AskSaveFileName(this, "Save Velmora Game Stats As", StatsFilter, StatsSuffix);
+    const QString chosen = platform_.AskSaveFileName(this, tr("Save Velmora Game Stats As"),
+                                                     StatsFilter(), StatsSuffix);
     if (chosen.isEmpty()) {
       return;
     }
     const QString path = QFileInfo(chosen).absoluteFilePath();
     if (QFileInfo::exists(path)) {
       const auto answer =
-          platform_.ShowMessage(this, QMessageBox::Question, "Overwrite Existing Stat File",
-                                path + " already exists. Do you want to replace it?",
+          platform_.ShowMessage(this, QMessageBox::Question, tr("Overwrite Existing Stat File"),
+                                tr("%1 already exists. Do you want to replace it?").arg(path),
                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       if (answer == QMessageBox::No) {
         continue;
@@ -304,21 +317,28 @@ void TStatBox::SaveTo(const QString& path) {
       platform_, path, state_.Statistics, QString::fromStdString(state_.PlayerName),
       state_.StartingBank, SaveStampAt(platform_.CalendarSeconds()));
   if (failure) {
-    ShowError(platform_, this, "Save Error", path + " could not be saved.\n" + *failure);
+    //: %1 the file, %2 the system's reason.
+    ShowError(platform_, this, tr("Save Error"),
+              tr("%1 could not be saved.\n%2").arg(path, *failure));
   }
 }
 
 void TStatBox::OpenSpBtnClick() {
   const QString chosen =
-      platform_.AskOpenFileName(this, "Open Velmora Game Stats", StatsFilter, StatsSuffix);
+      platform_.AskOpenFileName(this, tr("Open Velmora Game Stats"), StatsFilter(), StatsSuffix);
   if (chosen.isEmpty()) {
     return;
   }
   const QString path = QFileInfo(chosen).absoluteFilePath();
   const ReadResult result = ReadStatisticsFile(path.toStdString());
   for (const FileOpenReport& report : result.Reports) {
-    ShowError(platform_, this, QString::fromStdString(report.Caption),
-              QString::fromStdString(report.Text));
+    // The rules say which report; the words are the window's.
+    if (report.Number == 0) {
+      ShowError(platform_, this, tr("File Not Found"), tr("%1. File does not exist.").arg(path));
+    } else {
+      ShowError(platform_, this, tr("File Open Error #%1").arg(report.Number),
+                tr("Invalid data file!"));
+    }
   }
   if (result.Valid()) {
     ShowSavedStatistics(*result.Statistics, path);

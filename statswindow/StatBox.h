@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 
 class QAction;
@@ -59,6 +60,11 @@ class TStatBox : public QDialog {
 
   // Every label and card place; `backId` stands in for best cards before the first hand.
   void Fill(const SavedStatistics& shown, int backId);
+  // "3 Hands": the count of a winning streak.
+  static QString StreakText(std::uint32_t streak);
+  // The captions of the accumulative page's rows, indexed by category and by cards drawn.
+  static QString CategoryCaption(int category);
+  static QString DrawCaption(int cards);
   void EnterCurrentMode();
   void EnterViewingMode(const QString& path);
   // Writes the current game to `path`; a failure is reported and changes nothing.

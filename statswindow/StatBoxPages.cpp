@@ -68,6 +68,22 @@ QFrame* MakeBestHandPanel(QWidget& page, int top, const QString& titleName, cons
 
 }  // namespace
 
+QString TStatBox::CategoryCaption(int category) {
+  static constexpr std::array<const char*, 10> Captions{
+      QT_TR_NOOP("High Card:"),       QT_TR_NOOP("Pair:"),           QT_TR_NOOP("Two Pair:"),
+      QT_TR_NOOP("Three of a Kind:"), QT_TR_NOOP("Straight:"),       QT_TR_NOOP("Flush:"),
+      QT_TR_NOOP("Full House:"),      QT_TR_NOOP("Four of a Kind:"), QT_TR_NOOP("Straight Flush:"),
+      QT_TR_NOOP("Royal Flush:")};
+  return tr(Captions.at(static_cast<std::size_t>(category)));
+}
+
+QString TStatBox::DrawCaption(int cards) {
+  static constexpr std::array<const char*, 5> Captions{
+      QT_TR_NOOP("0 Cards:"), QT_TR_NOOP("1 Card:"), QT_TR_NOOP("2 Cards:"), QT_TR_NOOP("3 Cards:"),
+      QT_TR_NOOP("4 Cards:")};
+  return tr(Captions.at(static_cast<std::size_t>(cards)));
+}
+
 QWidget* TStatBox::BuildSummaryPage() {
   auto* page = new QWidget;
   page->setObjectName("SummaryTabSht");
@@ -89,35 +105,35 @@ QWidget* TStatBox::BuildSummaryPage() {
                      font, Left);
   };
 
-  caption(0, "Total hands played:", 6);
+  caption(0, tr("Total hands played:"), 6);
   gameTotalLabl = value(0, "gameTotalLabl");
   PlrWinsLabl = wide(1, "PlrWinsLabl", 14, text);
-  caption(2, "Winning percentage:", 6);
+  caption(2, tr("Winning percentage:"), 6);
   winPercentLabl = value(2, "winPercentLabl");
   FinStatsLabl = wide(3, "FinStatsLabl", 6, title);
-  caption(4, "Starting Bank:", 14);
+  caption(4, tr("Starting Bank:"), 14);
   StartBankLabl = value(4, "StartBankLabl");
-  caption(5, "Average Bank:", 14);
+  caption(5, tr("Average Bank:"), 14);
   PlrBankAveLabl = value(5, "PlrBankAveLabl");
-  caption(6, "Highest Bank:", 14);
+  caption(6, tr("Highest Bank:"), 14);
   PlrBankMaxLabl = value(6, "PlrBankMaxLabl");
-  caption(7, "Average Bet:", 14);
+  caption(7, tr("Average Bet:"), 14);
   plrBetAveLabl = value(7, "plrBetAveLabl");
-  caption(8, "Highest Bet:", 14);
+  caption(8, tr("Highest Bet:"), 14);
   plrBetMaxLabl = value(8, "plrBetMaxLabl");
-  caption(9, "Bankrupts/Resets:", 14);
+  caption(9, tr("Bankrupts/Resets:"), 14);
   ResetsLabl = value(9, "ResetsLabl");
-  MakeLabel(*left, QString(), "Longest Winning Streak:", {6, y(10) + 2, 184, RowHeight},
+  MakeLabel(*left, QString(), tr("Longest Winning Streak:"), {6, y(10) + 2, 184, RowHeight},
             look::Black, title, Left);
   PlrWinStreakLabl = wide(11, "PlrWinStreakLabl", 14, text);
   // The dealer's count follows its caption the way the player's follows the name.
-  const QString dealer = "Dealer:";
+  const QString dealer = tr("Dealer:");
   caption(12, dealer, 14);
   const int afterDealer = 14 + QFontMetrics(text).horizontalAdvance(dealer + ' ');
   DlrWinStreakLabl = wide(12, "DlrWinStreakLabl", afterDealer, text);
 
   QLabel* dealerTitle = nullptr;
-  MakeBestHandPanel(*page, LeftPanel.top(), QString(), "Dealer's Best Hand:", "DlrCard",
+  MakeBestHandPanel(*page, LeftPanel.top(), QString(), tr("Dealer's Best Hand:"), "DlrCard",
                     "dlrBestLabl", DlrCard, dlrBestLabl, dealerTitle);
   MakeBestHandPanel(*page, LeftPanel.top() + 113, "plrBestTitleLabl", QString(), "PlrCard",
                     "plrBestLabl", PlrCard, plrBestLabl, plrBestTitleLabl);
@@ -150,17 +166,18 @@ QWidget* TStatBox::BuildAccumulativePage() {
   }};
 
   QFrame* left = MakePanel(*page, LeftPanel, look::White, true);
-  MakeLabel(*left, QString(), "Accumulated Hand Rankings:", {6, 3, 184, RowHeight}, look::Black,
+  MakeLabel(*left, QString(), tr("Accumulated Hand Rankings:"), {6, 3, 184, RowHeight}, look::Black,
             title, Left);
   // Column heads may reach left over the captions: a long name stays readable.
   plrAccumTitleLabl = MakeLabel(*left, "plrAccumTitleLabl", QString(), {6, 21, 136, RowHeight},
                                 look::Black, text, Right);
-  MakeLabel(*left, QString(), "Dealer:", {144, 21, 46, RowHeight}, look::Black, text, Right);
+  widgets::NarrowToFit(*MakeLabel(*left, QString(), tr("Dealer:"), {144, 21, 46, RowHeight},
+                                  look::Black, text, Right));
   for (std::size_t i = 0; i < Categories.size(); ++i) {
     const CategoryRow& row = Categories[i];
     const int top = 38 + 16 * static_cast<int>(i);
     const auto index = static_cast<std::size_t>(row.category);
-    MakeLabel(*left, QString(), ToQString(CategoryCaptions[index]), {6, top, 100, RowHeight},
+    MakeLabel(*left, QString(), CategoryCaption(row.category), {6, top, 100, RowHeight},
               look::Black, text, Left);
     PlrCategoryLabl[index] =
         MakeLabel(*left, row.player, QString(), {96, top, 46, RowHeight}, look::Black, text, Right);
@@ -170,7 +187,7 @@ QWidget* TStatBox::BuildAccumulativePage() {
   auto* rule = new QFrame(left);
   rule->setGeometry(6, 199, 184, 1);
   look::SetBackground(*rule, look::Grey);
-  MakeLabel(*left, QString(), "Total:", {6, 202, 100, RowHeight}, look::Grey, text, Left);
+  MakeLabel(*left, QString(), tr("Total:"), {6, 202, 100, RowHeight}, look::Grey, text, Left);
   PlrRankTotalLabl = MakeLabel(*left, "PlrRankTotalLabl", QString(), {96, 202, 46, RowHeight},
                                look::Grey, text, Right);
   DlrRankTotalLabl = MakeLabel(*left, "DlrRankTotalLabl", QString(), {144, 202, 46, RowHeight},
@@ -179,35 +196,36 @@ QWidget* TStatBox::BuildAccumulativePage() {
   QFrame* right =
       MakePanel(*page, {RightPanelLeft, LeftPanel.top(), RightPanelWidth, LeftPanel.height()},
                 look::Green, true);
-  MakeLabel(*right, QString(), "Accumulated Draws:", {6, 3, 164, RowHeight}, look::Yellow, title,
-            Left);
+  MakeLabel(*right, QString(), tr("Accumulated Draws:"), {6, 3, 164, RowHeight}, look::Yellow,
+            title, Left);
   PlrAccumDrawLabl = MakeLabel(*right, "PlrAccumDrawLabl", QString(), {6, 21, 112, RowHeight},
                                look::White, text, Right);
-  MakeLabel(*right, QString(), "Dealer:", {120, 21, 48, RowHeight}, look::White, text, Right);
+  widgets::NarrowToFit(*MakeLabel(*right, QString(), tr("Dealer:"), {120, 21, 48, RowHeight},
+                                  look::White, text, Right));
   static constexpr std::array<const char*, 5> PlayerDrawNames{
       "Plr0CardsLabl", "Plr1CardLabl", "Plr2CardsLabl", "Plr3CardsLabl", "Plr4CardsLabl"};
   static constexpr std::array<const char*, 5> DealerDrawNames{
       "Dlr0CardsLabl", "Dlr1CardLabl", "Dlr2CardsLabl", "Dlr3CardsLabl", "Dlr4CardsLabl"};
   for (std::size_t i = 0; i < DrawCaptions.size(); ++i) {
     const int top = 38 + RowHeight * static_cast<int>(i);
-    MakeLabel(*right, QString(), ToQString(DrawCaptions[i]), {12, top, 70, RowHeight}, look::White,
-              text, Left);
+    MakeLabel(*right, QString(), DrawCaption(static_cast<int>(i)), {12, top, 70, RowHeight},
+              look::White, text, Left);
     PlrDrawLabl[i] = MakeLabel(*right, PlayerDrawNames[i], QString(), {72, top, 46, RowHeight},
                                look::Aqua, text, Right);
     DlrDrawLabl[i] = MakeLabel(*right, DealerDrawNames[i], QString(), {120, top, 48, RowHeight},
                                look::Aqua, text, Right);
   }
-  MakeLabel(*right, QString(), "Total:", {12, 120, 70, RowHeight}, look::Silver, text, Left);
+  MakeLabel(*right, QString(), tr("Total:"), {12, 120, 70, RowHeight}, look::Silver, text, Left);
   PlrDrawTotalLabl = MakeLabel(*right, "PlrDrawTotalLabl", QString(), {72, 120, 46, RowHeight},
                                look::Silver, text, Right);
   DlrDrawTotalLabl = MakeLabel(*right, "DlrDrawTotalLabl", QString(), {120, 120, 48, RowHeight},
                                look::Silver, text, Right);
 
-  MakeLabel(*right, QString(), "Hand Improved After Draw:", {6, 146, 164, RowHeight}, look::Yellow,
-            title, Left);
+  MakeLabel(*right, QString(), tr("Hand Improved After Draw:"), {6, 146, 164, RowHeight},
+            look::Yellow, title, Left);
   PlrDrawImprove = MakeLabel(*right, "PlrDrawImprove", QString(), {12, 164, 156, RowHeight},
                              look::Aqua, text, Left);
-  const QString dealer = "Dealer:";
+  const QString dealer = tr("Dealer:");
   MakeLabel(*right, QString(), dealer, {12, 180, 60, RowHeight}, look::White, text, Left);
   const int afterDealer = 12 + QFontMetrics(text).horizontalAdvance(dealer + ' ');
   DlrDrawImprove =

@@ -3,6 +3,7 @@
 #include "media/Platform.h"
 #include "media/ReplacementFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -26,7 +27,8 @@ std::optional<QString> RefusedTarget(const QString& path) {
   if (!target.exists() || target.isFile()) {
     return std::nullopt;
   }
-  return target.isDir() ? SystemReason(EISDIR) : QStringLiteral("Not a regular file");
+  return target.isDir() ? SystemReason(EISDIR)
+                        : QCoreApplication::translate("StatFileWriting", "Not a regular file");
 }
 
 // The file a save replaces: a link is followed to the file it names, which

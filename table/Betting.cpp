@@ -28,9 +28,41 @@ std::optional<std::int32_t> ParseField(const QLineEdit& field) {
   return ParseBet(field.text().toStdString());
 }
 
-const QString WelcomeText = QStringLiteral("Welcome to Velmora!");
-
 }  // namespace
+
+QString TMainForm::PlaceBetText() {
+  return tr("Place Your Bet..");
+}
+
+QString TMainForm::PotText(std::int32_t lastBet) {
+  return tr("Game Pot:  $%1").arg(PotAmount(lastBet));
+}
+
+QString TMainForm::LastBetText(std::int32_t lastBet) {
+  return tr("Last Bet: $%1").arg(lastBet);
+}
+
+QString TMainForm::BankText(std::int64_t tableCash) {
+  // Nothing free to bet shows "(Empty)", as the tray then offers no bill.
+  return tableCash == 0 ? tr("(Empty)") : tr("Bank: $%1").arg(tableCash);
+}
+
+QString TMainForm::StatusText(Status status) {
+  switch (status) {
+    case Status::Betting:
+      return tr("  Change your bet or click Deal to play");
+    case Status::Discarding:
+      return tr("  Click on cards to remove and click Draw to replace");
+    case Status::Start:
+      break;
+  }
+  return tr("  Enter your bet and click Deal to start");
+}
+
+QStringList TMainForm::StatusTexts() {
+  return {WelcomeText(), StatusText(Status::Start), StatusText(Status::Betting),
+          StatusText(Status::Discarding)};
+}
 
 void TMainForm::BetEditChange() {
   const BetFieldCheck check = engine_.CheckBetField(BetEdit->text().toStdString());
@@ -54,8 +86,8 @@ void TMainForm::BetClick() {
   }
 
   kingOhearts.stop();
-  BetLabl->setText(QString::fromStdString(PotText(state_.LastBet)));
-  LastBetLabl->setText(QString::fromStdString(LastBetText(state_.LastBet)));
+  BetLabl->setText(PotText(state_.LastBet));
+  LastBetLabl->setText(LastBetText(state_.LastBet));
   BetEdit->setText(QString());
   BetEdit->hide();
   BetEdit->setEnabled(false);
@@ -73,14 +105,14 @@ void TMainForm::BetClick() {
 }
 
 void TMainForm::UpdateMoney() {
-  BankLabl->setText(QString::fromStdString(BankLabelText(state_.TableCash)));
+  BankLabl->setText(BankText(state_.TableCash));
   const TrayBills bills = ChooseBills(state_.TableCash);
   for (std::size_t s = 0; s < moneySlots_.size(); ++s) {
     const std::int32_t bill = bills.slotValues[s];
     state_.SlotValue[s] = bill;
     if (bill != 0) {
       ShowBillPicture(*moneySlots_[s], bill);
-      moneySlots_[s]->setToolTip("Bet $" + QString::number(bill));
+      moneySlots_[s]->setToolTip(tr("Bet $%1").arg(bill));
     } else {
       EmptyPicture(*moneySlots_[s]);
       moneySlots_[s]->setToolTip(QString());
@@ -110,11 +142,11 @@ void TMainForm::OpenHatchTimer() {
     SlidePic->setScaledContents(false);
     SlidePic->setPixmap(LeftEdgeOf(SlidePic->pixmap()));
     // Only the welcome texts give way; anything written meanwhile stays.
-    if (BetLabl->text() == WelcomeText) {
-      BetLabl->setText("Place Your Bet..");
+    if (BetLabl->text() == WelcomeText()) {
+      BetLabl->setText(PlaceBetText());
     }
-    if (CaptionBar->text() == WelcomeText) {
-      CaptionBar->setText("  Enter your bet and click Deal to start");
+    if (CaptionBar->text() == WelcomeText()) {
+      CaptionBar->setText(StatusText(Status::Start));
     }
     // A hand dealt while the hatch slid keeps Deal dead until it ends.
     Bet->setEnabled(engine_.BettingOpen());
@@ -139,7 +171,7 @@ void TMainForm::OpenBetting() {
   }
   PlaySoundEffect("bethatch.wav");
   BetEdit->show();
-  CaptionBar->setText("  Change your bet or click Deal to play");
+  CaptionBar->setText(StatusText(Status::Betting));
   BetEdit->setFocus();
 }
 

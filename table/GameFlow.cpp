@@ -22,8 +22,8 @@ void TMainForm::SplashTimeTimer() {
   MoneyBreakPanl->show();
   BankLabl->show();
   Bet->show();
-  BetLabl->setText("Welcome to Velmora!");
-  CaptionBar->setText("Welcome to Velmora!");
+  BetLabl->setText(WelcomeText());
+  CaptionBar->setText(WelcomeText());
 
   platform_.RunModal(windows_.IntroDlg());
   if (platform_.ProgramEnded()) {
@@ -58,8 +58,8 @@ void TMainForm::SplashTimeTimer() {
     if (TestSound()) {
       Sound->setChecked(true);
     } else {
-      ShowError(platform_, this, "Sound Error",
-                "    Could not initiate sound file.\nThe Sound option will be disabled.");
+      ShowError(platform_, this, tr("Sound Error"),
+                tr("    Could not initiate sound file.\nThe Sound option will be disabled."));
       if (platform_.ProgramEnded()) {
         return;
       }
@@ -81,8 +81,8 @@ void TMainForm::NewGameClick() {
   StopHandTimers();
   MediaPlayer1.Close();
   const QMessageBox::StandardButton answer =
-      platform_.ShowMessage(this, QMessageBox::Question, "New Game", "Save current statistics?",
-                            QMessageBox::Yes | QMessageBox::No);
+      platform_.ShowMessage(this, QMessageBox::Question, tr("New Game"),
+                            tr("Save current statistics?"), QMessageBox::Yes | QMessageBox::No);
   if (platform_.ProgramEnded()) {
     return;
   }
@@ -97,7 +97,7 @@ void TMainForm::NewGameClick() {
   PlrNameLabl->show();
   state_.TableCash = state_.Bank;
   UpdateMoney();
-  BetLabl->setText("Place Your Bet..");
+  BetLabl->setText(PlaceBetText());
   PlrLabl->clear();
   DlrLabl->clear();
   MainLabl->clear();
@@ -116,7 +116,7 @@ void TMainForm::NewGameClick() {
   ShowBack(*DeckCard);
   DeckStack->show();
   DeckCard->show();
-  CaptionBar->setText("  Enter your bet and click Deal to start");
+  CaptionBar->setText(StatusText(Status::Start));
   BetEdit->show();
   BetEdit->setFocus();
   NewGame->setEnabled(false);

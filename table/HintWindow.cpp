@@ -1,5 +1,6 @@
 #include "table/HintWindow.h"
 
+#include "media/GameWords.h"
 #include "media/Look.h"
 
 #include <QGuiApplication>
@@ -7,6 +8,7 @@
 #include <QListWidget>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -24,7 +26,7 @@ THintWindow::THintWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
   setObjectName("HintWindow");
-  setWindowTitle("Hint");
+  setWindowTitle(tr("Hint"));
   setFont(look::MsSansSerif(11));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
@@ -33,7 +35,7 @@ THintWindow::THintWindow(QWidget* parent)
   Choices->setSelectionMode(QAbstractItemView::SingleSelection);
   Choices->setUniformItemSizes(true);
   Choices->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Choices->setAccessibleName("discard choices, best first");
+  Choices->setAccessibleName(tr("discard choices, best first"));
   layout->addWidget(Choices);
   // A double click takes a choice as Enter does.
   connect(Choices, &QListWidget::itemActivated, this, &THintWindow::TakeSelected);
@@ -43,7 +45,7 @@ void THintWindow::ShowChoices(const Hand& hand, const std::vector<DiscardChoice>
   choices_ = choices;
   Choices->clear();
   for (const DiscardChoice& choice : choices_) {
-    Choices->addItem(QString::fromStdString(DescribeChoice(hand, choice)));
+    Choices->addItem(ChoiceText(hand, choice));
   }
   if (!choices_.empty()) {
     Choices->setCurrentRow(0);
@@ -60,6 +62,23 @@ void THintWindow::ShowChoices(const Hand& hand, const std::vector<DiscardChoice>
   const int height = rows * Choices->sizeHintForRow(0) + frame;
   Choices->setFixedSize(width, height);
   setFixedSize(sizeHint());
+}
+
+QString THintWindow::ChoiceText(const Hand& hand, const DiscardChoice& choice) {
+  QStringList cards;
+  for (std::size_t p = 0; p < 5; ++p) {
+    if (choice.discards[p] == 1) {
+      cards.append(CardWords(hand[p]));
+    }
+  }
+  //: Joins the names of the cards to discard.
+  const QString what =
+      cards.isEmpty() ? tr("Stand pat") : tr("Discard %1").arg(cards.join(tr(", ")));
+  // One decimal and a point, as the advice's own English has them.
+  const auto percent = [](double chance) { return QString::number(100.0 * chance, 'f', 1); };
+  //: %1 the discard, %2..%4 the chances of winning, pushing and losing in percent.
+  return tr("%1 — wins %2 %, pushes %3 %, loses %4 %")
+      .arg(what, percent(choice.win), percent(choice.push), percent(choice.lose));
 }
 
 const DiscardChoice& THintWindow::SelectedChoice() const {

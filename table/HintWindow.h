@@ -26,6 +26,8 @@ class THintWindow final : public QDialog {
   void ShowChoices(const Hand& hand, const std::vector<DiscardChoice>& choices);
   // The selected choice; the window is accepted only with one selected.
   const DiscardChoice& SelectedChoice() const;
+  // One line of the list: DescribeChoice's words in the player's language.
+  static QString ChoiceText(const Hand& hand, const DiscardChoice& choice);
 
   QListWidget* Choices = nullptr;
 

@@ -130,10 +130,12 @@ void TMainForm::BuildTable() {
   MainLabl = MakeSpokenLabel(*t, "MainLabl", {8, 48, 481, 31}, look::Aqua, look::Optimum(27),
                              Qt::AlignCenter);
   const QColor windowText = palette().color(QPalette::WindowText);
-  DlrNameLabl = widgets::MakeLabel(*t, "DlrNameLabl", "Dealer", {24, 72, 48, 16}, windowText,
+  DlrNameLabl = widgets::MakeLabel(*t, "DlrNameLabl", tr("Dealer"), {24, 72, 48, 16}, windowText,
                                    look::MsSansSerif(13, true), Qt::AlignLeft | Qt::AlignTop);
-  PlrNameLabl = widgets::MakeLabel(*t, "PlrNameLabl", "Player", {24, 224, 46, 16}, windowText,
+  PlrNameLabl = widgets::MakeLabel(*t, "PlrNameLabl", tr("Player"), {24, 224, 46, 16}, windowText,
                                    look::MsSansSerif(13, true), Qt::AlignLeft | Qt::AlignTop);
+  // A longer word for the dealer takes room to the right, where the table is bare.
+  widgets::WidenToText(*DlrNameLabl);
 
   const std::array<const char*, 5> dealerNames{"DlrCard0", "DlrCard1", "DlrCard2", "DlrCard3",
                                                "DlrCard4"};
@@ -164,7 +166,7 @@ void TMainForm::BuildTable() {
                             look::TimesNewRoman(32, true, true), Qt::AlignCenter);
   DeckStack = widgets::MakePicture(*t, "DeckStack", {24, 96, 78, 101});
   ShowFixedPictureWhenShown(*DeckStack, FixedPicture::DeckStack);
-  DeckStack->setAccessibleName("deck");
+  DeckStack->setAccessibleName(tr("deck"));
   DeckCard = widgets::MakePicture(*t, "DeckCard", {29, 99, 71, 96});
 
   // The rails and the tray.
@@ -197,9 +199,9 @@ void TMainForm::BuildTable() {
   MoneyBreakPanl =
       widgets::MakePanel(*client, {512, 4, 4, 402}, look::Olive, false, "MoneyBreakPanl");
 
-  Draw = MakeButton(client, "Draw", "&Draw", {416, 370, 81, 25});
+  Draw = MakeButton(client, "Draw", tr("&Draw"), {416, 370, 81, 25});
   connect(Draw, &QPushButton::clicked, this, &TMainForm::DrawClick);
-  Bet = MakeButton(client, "Bet", "&Deal", {416, 370, 81, 25});
+  Bet = MakeButton(client, "Bet", tr("&Deal"), {416, 370, 81, 25});
   Bet->setFont(look::MsSansSerif(11));
   connect(Bet, &QPushButton::clicked, this, &TMainForm::BetClick);
 }
@@ -211,7 +213,7 @@ void TMainForm::BuildTray() {
 
   TablPic = widgets::MakePicture(*MoneyTabl, "TablPic", {0, 0, 112, 400});
   ShowFixedPictureWhenShown(*TablPic, FixedPicture::TrayBackground);
-  TablPic->setAccessibleName("cash tray");
+  TablPic->setAccessibleName(tr("cash tray"));
 
   const std::array<const char*, 5> slotNames{"MoneySlot0", "MoneySlot1", "MoneySlot2", "MoneySlot3",
                                              "MoneySlot4"};
@@ -230,7 +232,7 @@ void TMainForm::BuildTray() {
 
   HatchCovr = widgets::MakePicture(*MoneyTabl, "HatchCovr", {15, 22, 84, 30});
   ShowFixedPictureWhenShown(*HatchCovr, FixedPicture::BetFieldFrame);
-  HatchCovr->setAccessibleName("bet field frame");
+  HatchCovr->setAccessibleName(tr("bet field frame"));
 
   BetEdit = new QLineEdit(MoneyTabl);
   BetEdit->setObjectName("BetEdit");
@@ -239,7 +241,7 @@ void TMainForm::BuildTray() {
   look::SetBackground(*BetEdit, look::Black);
   look::SetTextColour(*BetEdit, look::Yellow);
   // Its caption is painted on the tray's picture, which a screen reader cannot read.
-  BetEdit->setAccessibleName("New Bet");
+  BetEdit->setAccessibleName(tr("New Bet"));
   // Runs for typing and for every text the program sets; setting the same
   // text again emits nothing, as the handler expects.
   connect(BetEdit, &QLineEdit::textChanged, this, &TMainForm::BetEditChange);
@@ -250,7 +252,7 @@ void TMainForm::BuildTray() {
   TableHatch = widgets::MakePanel(*MoneyTabl, {0, 0, 115, 400}, look::Green, false, "TableHatch");
   SlidePic = widgets::MakePicture(*TableHatch, "SlidePic", {1, 1, 112, 398});
   ShowFixedPictureWhenShown(*SlidePic, FixedPicture::TrayHatch);
-  SlidePic->setAccessibleName("closed cash tray");
+  SlidePic->setAccessibleName(tr("closed cash tray"));
 }
 
 void TMainForm::BuildStatusLine() {
@@ -259,45 +261,45 @@ void TMainForm::BuildStatusLine() {
   LastBetLabl->setAlignment(Qt::AlignCenter);
   LastBetLabl->setFont(look::TimesNewRoman(13, false, true));
   look::SetTextColour(*LastBetLabl, look::Navy);
-  LastBetLabl->setText("Last Bet:");
+  LastBetLabl->setText(tr("Last Bet:"));
 
   Panel3 = widgets::MakeStatusField(*client, "Panel3", {515, 408, 118, 26});
   BankLabl = MakeSpokenLabel(*Panel3, "BankLabl", {2, 3, 111, 18}, look::Navy,
                              look::TimesNewRoman(13, false, true), Qt::AlignCenter);
-  BankLabl->setText("Bank:");
+  BankLabl->setText(tr("Bank:"));
 }
 
 void TMainForm::BuildMenu() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
 
-  Game = bar->addMenu("&Game");
+  Game = bar->addMenu(tr("&Game"));
   Game->setObjectName("Game");
-  NewGame = AddItem(Game, "NewGame", "&New Game");
+  NewGame = AddItem(Game, "NewGame", tr("&New Game"));
   NewGame->setShortcut(Qt::Key_F2);
   connect(NewGame, &QAction::triggered, this, &TMainForm::NewGameClick);
   N2 = AddSeparator(Game, "N2");
-  Sound = AddItem(Game, "Sound", "S&ound");
+  Sound = AddItem(Game, "Sound", tr("S&ound"));
   Sound->setShortcut(Qt::Key_F3);
   Sound->setCheckable(true);
   connect(Sound, &QAction::triggered, this, &TMainForm::SoundClick);
   N4 = AddSeparator(Game, "N4");
-  ViewStats = AddItem(Game, "ViewStats", "&Statistics...");
+  ViewStats = AddItem(Game, "ViewStats", tr("&Statistics..."));
   ViewStats->setShortcut(Qt::Key_F5);
   connect(ViewStats, &QAction::triggered, this, &TMainForm::ViewStatsClick);
-  Deck = AddItem(Game, "Deck", "&Decks...");
+  Deck = AddItem(Game, "Deck", tr("&Decks..."));
   Deck->setShortcut(Qt::Key_F7);
   connect(Deck, &QAction::triggered, this, &TMainForm::DeckClick);
   N1 = AddSeparator(Game, "N1");
-  Exit = AddItem(Game, "Exit", "E&xit");
+  Exit = AddItem(Game, "Exit", tr("E&xit"));
   connect(Exit, &QAction::triggered, this, &TMainForm::ExitClick);
 
-  Help = bar->addMenu("&Help");
+  Help = bar->addMenu(tr("&Help"));
   Help->setObjectName("Help");
-  Contents = AddItem(Help, "Contents", "&Contents...");
+  Contents = AddItem(Help, "Contents", tr("&Contents..."));
   connect(Contents, &QAction::triggered, this, &TMainForm::ContentsClick);
   N3 = AddSeparator(Help, "N3");
-  AboutVelmora1 = AddItem(Help, "AboutVelmora1", "&About... ");
+  AboutVelmora1 = AddItem(Help, "AboutVelmora1", tr("&About... "));
   connect(AboutVelmora1, &QAction::triggered, this, &TMainForm::AboutVelmora1Click);
 
   // The window's actions keep their shortcuts while a menu is closed.
@@ -406,8 +408,54 @@ void TMainForm::ShowDeckCardBack() {
   ShowBack(*DeckCard);
 }
 
+QString TMainForm::WelcomeText() {
+  return tr("Welcome to Velmora!");
+}
+
 void TMainForm::ShowMessage(const TableMessage& message) {
-  ShowError(platform_, this, ToQString(message.caption), ToQString(message.text));
+  ShowError(platform_, this, RefusalCaptionText(message.reason),
+            RefusalMessageText(message.reason));
+}
+
+QString TMainForm::RefusalCaptionText(Refusal reason) {
+  switch (reason) {
+    case Refusal::InvalidBetCharacter:
+    case Refusal::FieldOverBank:
+      return tr("Bet Error");
+    case Refusal::DrawFive:
+    case Refusal::DrawFourWithoutAce:
+      return tr("Illegal Draw");
+    case Refusal::LastBetOverBank:
+    case Refusal::NoBettingCharacters:
+    case Refusal::BetOverBank:
+    case Refusal::NothingBet:
+      break;
+  }
+  return tr("Illegal Bet");
+}
+
+// The second lines are indented with blanks under the first, as the English
+// is; a translation indents its own.
+QString TMainForm::RefusalMessageText(Refusal reason) {
+  switch (reason) {
+    case Refusal::InvalidBetCharacter:
+      return tr("Invalid bet charactor!");
+    case Refusal::FieldOverBank:
+      return tr("You don't have that much!");
+    case Refusal::LastBetOverBank:
+      return tr("Your last bet exceeds your bank account!\n         Decrease your bet..");
+    case Refusal::NoBettingCharacters:
+      return tr("No betting charactors!\n      Try again..");
+    case Refusal::BetOverBank:
+      return tr("You don't have that much!\n       Try again..");
+    case Refusal::DrawFive:
+      return tr("You Can't draw 5!");
+    case Refusal::DrawFourWithoutAce:
+      return tr("You can only Draw 4 to an Ace!");
+    case Refusal::NothingBet:
+      break;
+  }
+  return tr("You must bet something..");
 }
 
 void TMainForm::SetNameLabel(const QString& name) {

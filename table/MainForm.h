@@ -13,6 +13,7 @@
 #include "table/SpokenLabel.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <QTimer>
 
 #include <array>
@@ -59,6 +60,22 @@ class TMainForm : public QMainWindow {
   Q_OBJECT
 
  public:
+  // The table's texts for the values the rules hand over, in the player's
+  // language.
+  static QString WelcomeText();
+  static QString RefusalCaptionText(Refusal reason);
+  static QString RefusalMessageText(Refusal reason);
+  static QString OutcomeText(RankOrder outcome);
+  static QString DealerTakesText(int cards);
+  static QString PlaceBetText();
+  static QString PotText(std::int32_t lastBet);
+  static QString LastBetText(std::int32_t lastBet);
+  static QString BankText(std::int64_t tableCash);
+  // What the status line says, in the order of a hand.
+  enum class Status { Start, Betting, Discarding };
+  static QString StatusText(Status status);
+  static QStringList StatusTexts();
+
   TMainForm(Platform& platform, GameState& state, QWidget* parent = nullptr);
   ~TMainForm() override;
 

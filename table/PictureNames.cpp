@@ -1,31 +1,44 @@
 #include "table/PictureNames.h"
 
-#include "cards/CardNames.h"
+#include "media/GameWords.h"
 #include "media/Images.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 
 namespace velmora {
 
+namespace {
+
+QString Translated(const char* text) {
+  return QCoreApplication::translate("PictureNames", text);
+}
+
+}  // namespace
+
 QString CardPictureName(int imageId) {
   if (imageId == KingOfHeartsAltImageId) {
-    return QString::fromStdString(CardName(KingOfHearts));
+    return CardWords(KingOfHearts);
   }
   if (imageId >= BackImageId(0)) {
-    return QStringLiteral("face down");
+    return Translated(QT_TRANSLATE_NOOP("PictureNames", "face down"));
   }
-  return QString::fromStdString(CardName(imageId));
+  return CardWords(imageId);
 }
 
 QString MarkedCardName(int card) {
-  return CardPictureName(card) + QStringLiteral(", marked for discard");
+  //: Spoken: %1 the card's name.
+  return Translated(QT_TRANSLATE_NOOP("PictureNames", "%1, marked for discard"))
+      .arg(CardPictureName(card));
 }
 
 QString BillName(std::int32_t denomination) {
   // Spoken, not shown: the thousands separators help the listener.
   const QString amount = QLocale(QLocale::English, QLocale::UnitedStates).toString(denomination);
-  return QStringLiteral("$%1 %2").arg(amount, denomination >= 5000 ? "bundle" : "bill");
+  return denomination >= 5000
+             ? Translated(QT_TRANSLATE_NOOP("PictureNames", "$%1 bundle")).arg(amount)
+             : Translated(QT_TRANSLATE_NOOP("PictureNames", "$%1 bill")).arg(amount);
 }
 
 void ShowCardPicture(QLabel& place, int imageId) {
@@ -45,7 +58,7 @@ void ShowBillPicture(QLabel& slot, std::int32_t denomination) {
 
 void EmptyPicture(QLabel& place) {
   ClearImage(place);
-  place.setAccessibleName(QStringLiteral("empty"));
+  place.setAccessibleName(Translated(QT_TRANSLATE_NOOP("PictureNames", "empty")));
 }
 
 }  // namespace velmora

@@ -16,6 +16,10 @@
 
 namespace velmora {
 
+QString TMainForm::DealerTakesText(int cards) {
+  return tr("Dealer takes %1").arg(cards);
+}
+
 void TMainForm::DealClick() {
   const std::optional<DealResult> deal = engine_.Deal(CalendarClock());
   if (!deal) {
@@ -65,7 +69,7 @@ void TMainForm::DealDelayTimer() {
   if (step == 9) {
     engine_.DealShown();
     CloseSound();
-    CaptionBar->setText("  Click on cards to remove and click Draw to replace");
+    CaptionBar->setText(StatusText(Status::Discarding));
     Sound->setEnabled(true);
     Draw->show();
     // Hidden, and dead until betting opens again.
@@ -195,7 +199,7 @@ void TMainForm::DlrDrawTimer() {
   if (!house) {
     return;
   }
-  MainLabl->setText(ToQString(house->announcement));
+  MainLabl->setText(DealerTakesText(house->cardsDrawn));
   if (house->showsAce) {
     // Drawing to a lone ace: the ace (already moved to the left) is shown.
     ShowFace(*DlrCard0, state_.DealerHand[0]);

@@ -2,13 +2,25 @@
 // outcome named, then betting reopens or the player is bankrupt.
 #include "dialogs/ExitDlg.h"
 #include "hand/GameState.h"
+#include "media/GameWords.h"
 #include "media/Platform.h"
-#include "media/ToQString.h"
 #include "table/MainForm.h"
 
 #include <QLabel>
 
 namespace velmora {
+
+QString TMainForm::OutcomeText(RankOrder outcome) {
+  switch (outcome) {
+    case RankOrder::SecondBetter:
+      return tr("Dealer wins!");
+    case RankOrder::FirstBetter:
+      return tr("You're a winner!");
+    case RankOrder::Equal:
+      break;
+  }
+  return tr("Push.. Split the Pot!");
+}
 
 void TMainForm::pickAwinnerTimer() {
   pickAwinner.stop();
@@ -16,12 +28,12 @@ void TMainForm::pickAwinnerTimer() {
   if (!settled) {
     return;
   }
-  MainLabl->setText(ToQString(settled->outcomeText));
+  MainLabl->setText(OutcomeText(settled->outcome));
   if (settled->outcome == RankOrder::FirstBetter) {
     PlaySoundEffect("plrwin.wav");
   }
-  DlrLabl->setText(ToQString(settled->dealerHandName));
-  PlrLabl->setText(ToQString(settled->playerHandName));
+  DlrLabl->setText(HandCategoryWord(settled->dealerCategory));
+  PlrLabl->setText(HandCategoryWord(settled->playerCategory));
 
   if (settled->bankrupt) {
     DeclareBankrupt();

@@ -14,24 +14,24 @@ void TMainForm::DescribeForScreenReaders() {
   InstallSpokenLabelRoles();
   CaptionBar->SetRole(QAccessible::StatusBar);
   const std::array<std::pair<QLabel*, const char*>, 7> lines{{
-      {BetLabl, "headline"},
-      {MainLabl, "announcement"},
-      {DlrLabl, "dealer's hand"},
-      {PlrLabl, "your hand"},
-      {CaptionBar, "status line"},
-      {LastBetLabl, "last bet"},
-      {BankLabl, "bank"},
+      {BetLabl, QT_TR_NOOP("headline")},
+      {MainLabl, QT_TR_NOOP("announcement")},
+      {DlrLabl, QT_TR_NOOP("dealer's hand")},
+      {PlrLabl, QT_TR_NOOP("your hand")},
+      {CaptionBar, QT_TR_NOOP("status line")},
+      {LastBetLabl, QT_TR_NOOP("last bet")},
+      {BankLabl, QT_TR_NOOP("bank")},
   }};
   for (const auto& [label, description] : lines) {
-    label->setAccessibleDescription(description);
+    label->setAccessibleDescription(tr(description));
   }
-  DlrLabl->SetSpokenPrefix("Dealer's hand: ");
-  PlrLabl->SetSpokenPrefix("Your hand: ");
+  DlrLabl->SetSpokenPrefix(tr("Dealer's hand: "));
+  PlrLabl->SetSpokenPrefix(tr("Your hand: "));
 
   for (std::size_t p = 0; p < 5; ++p) {
     const QString number = QString::number(p + 1);
-    dealerCards_[p]->setAccessibleDescription("dealer's card " + number);
-    playerCards_[p]->setAccessibleDescription("your card " + number);
+    dealerCards_[p]->setAccessibleDescription(tr("dealer's card %1").arg(number));
+    playerCards_[p]->setAccessibleDescription(tr("your card %1").arg(number));
   }
   markAnnouncer_ = new Announcer(this);
 }

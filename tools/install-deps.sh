@@ -36,6 +36,11 @@ play  pkg-config               pkgconf                       =
 play  qt6-base-dev             =                             =
 play  qt6-base-dev-tools       =                             =
 play  qt6-svg-dev              =                             =
+# the translations: lupdate and lrelease and Qt's CMake commands for them;
+# Qt's own translations of its standard buttons, which the game loads
+play  qt6-l10n-tools           =                             =
+play  qt6-tools-dev            =                             =
+test  qt6-translations-l10n    =                             =
 play  libgl-dev                =                             =
 play  libsndfile1-dev          =                             =
 play  libpulse-dev             =                             =
@@ -77,6 +82,7 @@ build dpkg-dev                 =                             =
 build desktop-file-utils       =                             =
 build appstream                =                             =
 build man-db                   =                             =
+build python3                  =                             =
 # Debian's checks of the package
 test  lintian                  =                             =
 # tools/check-on-debian.sh: fresh systems of each release, the source

@@ -4,6 +4,8 @@
 
 #include "dialogs/help/Paragraphs.h"
 
+#include <QtGlobal>
+
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -11,8 +13,10 @@
 namespace velmora::help {
 
 inline constexpr std::string_view VersionLine = "Velmora ver 2.10";
-inline constexpr std::string_view LegalNotice = "Copyright \u00a9 2026 the Velmora developers";
-inline constexpr std::string_view AllRightsReserved = "All Rights Reserved";
+inline constexpr std::string_view LegalNotice =
+    QT_TRANSLATE_NOOP("velmora::help", "Copyright © 2026 the Velmora developers");
+inline constexpr std::string_view AllRightsReserved =
+    QT_TRANSLATE_NOOP("velmora::help", "All Rights Reserved");
 
 // The about box's licence page, one line per entry. The header (the first five
 // lines, between the dashed rules) is centred; everything else is left-aligned.

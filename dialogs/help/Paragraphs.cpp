@@ -1,8 +1,9 @@
 #include "dialogs/help/Paragraphs.h"
 
 #include "media/Look.h"
-#include "media/ToQString.h"
 
+#include <QByteArray>
+#include <QCoreApplication>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -10,6 +11,12 @@
 #include <QTextEdit>
 
 namespace velmora::help {
+
+QString Translated(std::string_view text) {
+  // The text as a key of its own: a view need not end where its characters do.
+  const QByteArray key(text.data(), static_cast<qsizetype>(text.size()));
+  return QCoreApplication::translate(TranslationContext, key.constData());
+}
 
 QColor InkColour(Ink ink) {
   switch (ink) {
@@ -42,7 +49,7 @@ void AppendParagraphs(QTextEdit& view, std::span<const Paragraph> paragraphs,
     } else {
       cursor.insertBlock(block, characters);
     }
-    cursor.insertText(ToQString(paragraph.text), characters);
+    cursor.insertText(Translated(paragraph.text), characters);
   }
   cursor.endEditBlock();
 }

@@ -102,7 +102,8 @@ void CheckMessage(const FakePlatform& platform, const QString& caption, const QS
 void PatHandTo(Table& table, const QTimer* stopAt, RankOrder outcome, const QString& bet,
                std::string_view playerHand, int houseDraws = -1) {
   table.platform.seconds = SecondsFor(table.state, [&](const auto& settled, const auto& next) {
-    return settled.outcome == outcome && settled.playerHandName == playerHand &&
+    return settled.outcome == outcome &&
+           HandCategoryNames.at(static_cast<std::size_t>(settled.playerCategory)) == playerHand &&
            (houseDraws < 0 || next.DealerDrawCount == houseDraws);
   });
   table.Deal(bet);

@@ -4,14 +4,21 @@
 // message boxes go through a scripted platform, so the run needs no clicks.
 //
 // Usage: velmora-screenshots OUTPUT_FOLDER
+//        velmora-screenshots --check-fit
+// The second form takes no pictures: it checks at every scene that each text
+// fits its control (FitCheck.h), also for texts that no scene shows, prints
+// each fault and fails when there is one. Both speak the desktop's language.
 
 #include "app/ProgramWindows.h"
+#include "app/Translations.h"
 #include "dialogs/HelpBox.h"
 #include "hand/GameState.h"
 #include "hand/PatHand.h"
+#include "media/GameWords.h"
 #include "media/MessageBoxes.h"
 #include "media/ScriptedPlatform.h"
 #include "table/MainForm.h"
+#include "tools/screenshots/FitCheck.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -63,7 +70,23 @@ void Click(QWidget& widget) {
 
 class Shooter {
  public:
-  explicit Shooter(QString folder) : folder_(std::move(folder)) { QDir().mkpath(folder_); }
+  explicit Shooter(QString folder) : folder_(std::move(folder)) {
+    if (!folder_.isEmpty()) {
+      QDir().mkpath(folder_);
+    }
+  }
+
+  // Checks the texts instead of taking pictures.
+  static Shooter Checking() { return Shooter(QString()); }
+  bool checking() const { return folder_.isEmpty(); }
+  const QStringList& faults() const { return faults_; }
+
+  // Checks a window without a picture; what the script changed is laid out
+  // by then, nothing waits on a timer.
+  void Check(const QWidget& widget, const QString& name) {
+    QCoreApplication::processEvents();
+    faults_ += CheckTextsFit(widget, name);
+  }
 
   // The script steps every handler of the table itself; from now on the
   // table's own timers are stopped before each shot settles, so that no tick
@@ -72,12 +95,24 @@ class Shooter {
 
   void Widget(QWidget& widget, const QString& name) {
     Settle();
+    if (checking()) {
+      faults_ += CheckTextsFit(widget, name);
+      return;
+    }
     Save(widget.grab(), name);
   }
 
   // The whole screen, for scenes where one window lies over another.
   void Screen(const QString& name) {
     Settle();
+    if (checking()) {
+      for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+          faults_ += CheckTextsFit(*window, name);
+        }
+      }
+      return;
+    }
     Save(QGuiApplication::primaryScreen()->grabWindow(0), name);
   }
 
@@ -109,6 +144,7 @@ class Shooter {
 
   QString folder_;
   TMainForm* table_ = nullptr;
+  QStringList faults_;
 };
 
 template <typename T>
@@ -168,6 +204,9 @@ class Session {
     ShowStatistics();
     GoBankrupt();
     ShowWidestTexts();
+    if (shoot_.checking()) {
+      CheckEveryText();
+    }
   }
 
  private:
@@ -337,6 +376,75 @@ class Session {
     platform_.onModal = nullptr;
   }
 
+  // Every text a line can hold, also those that no scene shows, each set
+  // into its line and checked; the line gets back what it showed.
+  void CheckEach(QLabel& label, const QStringList& texts, QWidget& window, const QString& scene) {
+    const QString before = label.text();
+    for (const QString& text : texts) {
+      label.setText(text);
+      shoot_.Check(window, scene);
+    }
+    label.setText(before);
+  }
+
+  void CheckEveryText() {
+    QStringList announcements{TMainForm::OutcomeText(RankOrder::FirstBetter),
+                              TMainForm::OutcomeText(RankOrder::SecondBetter),
+                              TMainForm::OutcomeText(RankOrder::Equal)};
+    for (int cards = 0; cards <= 4; ++cards) {
+      announcements.append(TMainForm::DealerTakesText(cards));
+    }
+    CheckEach(*form_.MainLabl, announcements, form_, "every-announcement");
+    QStringList hands;
+    for (std::int32_t category = Pair; category <= RoyalFlush; ++category) {
+      hands.append(HandCategoryWord(category));
+    }
+    CheckEach(*form_.DlrLabl, hands, form_, "every-dealer-hand");
+    CheckEach(*form_.PlrLabl, hands, form_, "every-player-hand");
+    // Five digits: a bank grown twenty-fold from the largest start.
+    constexpr std::int32_t Large = 99999;
+    CheckEach(*form_.BetLabl,
+              {TMainForm::WelcomeText(), TMainForm::PlaceBetText(), TMainForm::PotText(Large)},
+              form_, "every-headline");
+    CheckEach(*form_.CaptionBar, TMainForm::StatusTexts(), form_, "every-status");
+    CheckEach(*form_.LastBetLabl, {TMainForm::LastBetText(Large)}, form_, "every-last-bet");
+    CheckEach(*form_.BankLabl, {TMainForm::BankText(0), TMainForm::BankText(Large)}, form_,
+              "every-bank");
+
+    platform_.onModal = [this](QDialog& dialog) {
+      auto& help = static_cast<THelpBox&>(dialog);
+      Child<QTabWidget>(dialog, "PageControl").setCurrentIndex(1);
+      const std::array<void (THelpBox::*)(), 10> examples{
+          &THelpBox::RoyalFlushClick,   &THelpBox::StraightFlushClick, &THelpBox::FourOfAKindClick,
+          &THelpBox::FullHouseClick,    &THelpBox::FlushClick,         &THelpBox::StraightClick,
+          &THelpBox::ThreeOfAKindClick, &THelpBox::TwoPairClick,       &THelpBox::PairClick,
+          &THelpBox::HighCardClick};
+      for (std::size_t i = 0; i < examples.size(); ++i) {
+        (help.*examples[i])();
+        shoot_.Check(dialog, QStringLiteral("help-hand-rank-%1").arg(i + 1));
+      }
+    };
+    form_.ContentsClick();
+
+    // The longest descriptions are those of each category with every rank and suit.
+    QStringList descriptions;
+    for (std::int32_t category = HighCard; category <= RoyalFlush; ++category) {
+      for (std::int32_t rank = 0; rank < 13; ++rank) {
+        for (std::int32_t suit = 1; suit <= 4; ++suit) {
+          descriptions.append(
+              HandDescriptionText({category, rank, (rank + 12) % 13, 0, 0, 0, suit}));
+        }
+      }
+    }
+    descriptions.removeDuplicates();
+    platform_.onModal = [this, &descriptions](QDialog& dialog) {
+      CheckEach(Child<QLabel>(dialog, "plrBestLabl"), descriptions, dialog, "every-best-hand");
+      CheckEach(Child<QLabel>(dialog, "dlrBestLabl"), descriptions, dialog, "every-best-hand");
+    };
+    form_.ViewStatsClick();
+    platform_.onModal = nullptr;
+  }
+
   ScriptedPlatform& platform_;
   GameState& state_;
   ProgramWindows& windows_;
@@ -353,14 +461,29 @@ class Session {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   if (argc != 2) {
-    QTextStream(stderr) << "usage: velmora-screenshots OUTPUT_FOLDER\n";
+    QTextStream(stderr) << "usage: velmora-screenshots OUTPUT_FOLDER | --check-fit\n";
     return 2;
   }
-  velmora::Shooter shoot(QString::fromLocal8Bit(argv[1]));
+  // In the desktop's language, as the game would be.
+  const velmora::Translations translations;
+  const QString argument = QString::fromLocal8Bit(argv[1]);
+  const bool checking = argument == QLatin1String("--check-fit");
+  velmora::Shooter shoot = checking ? velmora::Shooter::Checking() : velmora::Shooter(argument);
   velmora::ScriptedPlatform platform;
   velmora::GameState state;
   velmora::ProgramWindows windows(platform, state);
   shoot.Quieten(windows.MainForm());
   velmora::Session(platform, state, windows, shoot).Run();
+  if (checking) {
+    QTextStream out(stdout);
+    const QString language =
+        translations.Language().isEmpty() ? QStringLiteral("en") : translations.Language();
+    for (const QString& fault : shoot.faults()) {
+      out << language << ": " << fault << "\n";
+    }
+    out << language << " at scale " << qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"))
+        << ": " << shoot.faults().size() << " texts that do not fit\n";
+    return shoot.faults().isEmpty() ? 0 : 1;
+  }
   return 0;
 }
