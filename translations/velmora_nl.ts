@@ -339,7 +339,7 @@
     </message>
     <message>
         <source>Thanks for playing</source>
-        <translation>Speel weer</translation>
+        <translation>Dank voor het spel</translation>
     </message>
     <message>
         <source>Velmora! </source>
