@@ -7,7 +7,8 @@ namespace velmora {
 namespace {
 
 // Removes the time-zone fields ("t", "tt", ...) with the blanks in front of
-// them from a QLocale time format, leaving quoted literal text alone.
+// them, or the brackets around them, from a QLocale time format, leaving
+// quoted literal text alone.
 QString WithoutTimeZone(const QString& format) {
   QString result;
   bool quoted = false;
@@ -22,6 +23,8 @@ QString WithoutTimeZone(const QString& format) {
     }
     result += c;
   }
+  // A zone in brackets (Spanish "H:mm:ss (t)") leaves them empty behind it.
+  result.remove(QStringLiteral("()"));
   return result.trimmed();
 }
 
