@@ -339,7 +339,7 @@
     </message>
     <message>
         <source>Thanks for playing</source>
-        <translation>Grazie da</translation>
+        <translation>Grazie del gioco</translation>
     </message>
     <message>
         <source>Velmora! </source>
