@@ -28,6 +28,9 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+#include <climits>
+
 namespace velmora {
 
 namespace {
@@ -241,7 +244,14 @@ void TStatBox::Fill(const SavedStatistics& shown, int backId) {
 }
 
 QString TStatBox::StreakText(std::uint32_t streak) {
-  return streak == 1 ? tr("%1 Hand").arg(streak) : tr("%1 Hands").arg(streak);
+  if (streak == 1) {
+    return tr("%1 Hand").arg(streak);
+  }
+  // Every other count is translated with its number, so that a language
+  // whose singular takes more than one ("0 main" in French) says so;
+  // English, which has no file, keeps the text of the code.
+  const int count = static_cast<int>(std::min<std::uint32_t>(streak, INT_MAX));
+  return tr("%1 Hands", nullptr, count).arg(streak);
 }
 
 void TStatBox::UpdateClick() {

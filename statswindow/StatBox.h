@@ -45,6 +45,9 @@ class TStatBox : public QDialog {
   // True while a saved file is shown instead of the current game.
   bool Viewing() const { return viewing_; }
 
+  // "3 Hands": the count of a winning streak, in the player's language.
+  static QString StreakText(std::uint32_t streak);
+
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
@@ -60,8 +63,6 @@ class TStatBox : public QDialog {
 
   // Every label and card place; `backId` stands in for best cards before the first hand.
   void Fill(const SavedStatistics& shown, int backId);
-  // "3 Hands": the count of a winning streak.
-  static QString StreakText(std::uint32_t streak);
   // The captions of the accumulative page's rows, indexed by category and by cards drawn.
   static QString CategoryCaption(int category);
   static QString DrawCaption(int cards);

@@ -884,9 +884,12 @@ Der Ton wird ausgeschaltet.</translation>
         <source>%1 Hand</source>
         <translation>%1 Hand</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 Hands</source>
-        <translation>%1 Hände</translation>
+        <translation>
+            <numerusform>%1 Hand</numerusform>
+            <numerusform>%1 Hände</numerusform>
+        </translation>
     </message>
     <message>
         <source>Viewing %1</source>

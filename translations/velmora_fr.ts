@@ -884,9 +884,12 @@ Le son sera coupé.</translation>
         <source>%1 Hand</source>
         <translation>%1 main</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 Hands</source>
-        <translation>%1 mains</translation>
+        <translation>
+            <numerusform>%1 main</numerusform>
+            <numerusform>%1 mains</numerusform>
+        </translation>
     </message>
     <message>
         <source>Viewing %1</source>

@@ -884,9 +884,12 @@ Il suono verrà disattivato.</translation>
         <source>%1 Hand</source>
         <translation>%1 mano</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 Hands</source>
-        <translation>%1 mani</translation>
+        <translation>
+            <numerusform>%1 mano</numerusform>
+            <numerusform>%1 mani</numerusform>
+        </translation>
     </message>
     <message>
         <source>Viewing %1</source>

@@ -884,9 +884,12 @@ Het geluid wordt uitgezet.</translation>
         <source>%1 Hand</source>
         <translation>%1 hand</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 Hands</source>
-        <translation>%1 handen</translation>
+        <translation>
+            <numerusform>%1 hand</numerusform>
+            <numerusform>%1 handen</numerusform>
+        </translation>
     </message>
     <message>
         <source>Viewing %1</source>

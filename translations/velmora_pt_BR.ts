@@ -884,9 +884,12 @@ O som será desligado.</translation>
         <source>%1 Hand</source>
         <translation>%1 mão</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 Hands</source>
-        <translation>%1 mãos</translation>
+        <translation>
+            <numerusform>%1 mão</numerusform>
+            <numerusform>%1 mãos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Viewing %1</source>

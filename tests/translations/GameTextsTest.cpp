@@ -9,14 +9,15 @@
 #include "money/CashTray.h"
 #include "money/Settlement.h"
 #include "stats/HandDescription.h"
+#include "statswindow/StatBox.h"
 #include "table/HintWindow.h"
 #include "table/MainForm.h"
 
 #include <QTest>
 
 #include <optional>
-
 #include <random>
+#include <tuple>
 
 using namespace velmora;
 
@@ -95,6 +96,30 @@ class GameTextsTest : public QObject {
     QCOMPARE(HandDescriptionText({1, 10, 7, 3, 1, 0, 0}),
              QStringLiteral("Paar Damen \n(Kicker: Neun)"));
     QCOMPARE(CardWords(52), QStringLiteral("Pik Ass"));
+  }
+
+  // A winning streak counts by each language's plural rule: French and
+  // Brazilian Portuguese say none, as one, in the singular.
+  void streaksCountByTheLanguagesPlurals() {
+    const std::tuple<const char*, std::uint32_t, const char*> cases[] = {
+        {"C", 0, "0 Hands"},
+        {"C", 1, "1 Hand"},
+        {"C", 2, "2 Hands"},
+        {"C", 4294967295U, "4294967295 Hands"},
+        {"fr_FR", 0, "0 main"},
+        {"fr_FR", 1, "1 main"},
+        {"fr_FR", 2, "2 mains"},
+        {"pt_BR", 0, "0 m\u00e3o"},
+        {"pt_BR", 12, "12 m\u00e3os"},
+        {"de_DE", 0, "0 H\u00e4nde"},
+        {"de_DE", 1, "1 Hand"},
+        {"nl_NL", 0, "0 handen"},
+        {"it_IT", 4294967295U, "4294967295 mani"},
+    };
+    for (const auto& [locale, streak, text] : cases) {
+      const Translations translations{QLocale(QString::fromLatin1(locale))};
+      QCOMPARE(TStatBox::StreakText(streak), QString::fromUtf8(text));
+    }
   }
 
   void translationsGoWithTheirObject() {
