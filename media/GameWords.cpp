@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <array>
 
 namespace velmora {
@@ -68,30 +67,6 @@ bool IsSuit(std::int32_t suitNumber) {
   return suitNumber >= 1 && suitNumber <= 4;
 }
 
-// Mirrors DescribeHand: a field the category does not use may hold anything;
-// one it uses that lies outside the tables makes the whole text the error.
-bool UsesValidWords(const HandRank& rank) {
-  const std::int32_t category = rank[0];
-  switch (category) {
-    case RoyalFlush:
-      return IsSuit(rank[6]);
-    case HighCard:
-    case Pair:
-    case TwoPair:
-    case FullHouse:
-      return IsRank(rank[1]) && IsRank(rank[2]);
-    case ThreeOfAKind:
-    case Straight:
-    case FourOfAKind:
-      return IsRank(rank[1]);
-    case Flush:
-    case StraightFlush:
-      return IsRank(rank[1]) && IsSuit(rank[6]);
-    default:
-      return false;
-  }
-}
-
 }  // namespace
 
 QString HandCategoryWord(std::int32_t category) {
@@ -119,47 +94,6 @@ QString CardWords(Card card) {
   //: A card's name, "Ace of Spades": %1 the rank, %2 the suit.
   return QCoreApplication::translate("GameWords", "%1 of %2")
       .arg(RankWord(RankIndex(card)), QCoreApplication::translate(Context, suit[0], suit[1]));
-}
-
-QString HandDescriptionText(const HandRank& rank) {
-  if (std::all_of(rank.begin(), rank.end(), [](std::int32_t field) { return field == 0; })) {
-    return QCoreApplication::translate("GameWords", "(None)");
-  }
-  if (!UsesValidWords(rank)) {
-    return QCoreApplication::translate("GameWords",
-                                       "Hand Rank program error.. Please notify the author");
-  }
-  const QString suit = SuitWords(rank[6]);
-  const QString a = RankWord(rank[1]);
-  const QString b = RankWord(rank[2]);
-  const QString as = RankWords(rank[1]);
-  const QString bs = RankWords(rank[2]);
-  // Two lines end the first with a blank and a line feed, as the English does.
-  switch (rank[0]) {
-    case RoyalFlush:
-      return QCoreApplication::translate("GameWords", "Royal Flush \n(%1)").arg(suit);
-    case HighCard:
-      //: %1 the highest card, %2 the next one.
-      return QCoreApplication::translate("GameWords", "%1 high \n(%2 kicker)").arg(a, b);
-    case Pair:
-      //: %1 the rank of the pair (several), %2 the highest other card (one).
-      return QCoreApplication::translate("GameWords", "Pair of %1 \n(%2 kicker)").arg(as, b);
-    case TwoPair:
-      return QCoreApplication::translate("GameWords", "Two Pair \n(%1 and %2)").arg(as, bs);
-    case FullHouse:
-      //: %1 the rank of the three, %2 the rank of the two.
-      return QCoreApplication::translate("GameWords", "Full House \n(%1 over %2)").arg(as, bs);
-    case ThreeOfAKind:
-      return QCoreApplication::translate("GameWords", "Three %1").arg(as);
-    case Straight:
-      return QCoreApplication::translate("GameWords", "%1 high Straight").arg(a);
-    case FourOfAKind:
-      return QCoreApplication::translate("GameWords", "Four %1").arg(as);
-    case Flush:
-      return QCoreApplication::translate("GameWords", "%1 high Flush \n(%2)").arg(a, suit);
-    default:
-      return QCoreApplication::translate("GameWords", "%1 high Straight Flush \n(%2)").arg(a, suit);
-  }
 }
 
 }  // namespace velmora

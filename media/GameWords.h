@@ -18,7 +18,5 @@ QString RankWords(std::int32_t rank);
 QString SuitWords(std::int32_t suitNumber);
 // "Ace of Spades", as a listener hears it and the hint names it.
 QString CardWords(Card card);
-// The one or two lines of DescribeHand, in the player's language.
-QString HandDescriptionText(const HandRank& rank);
 
 }  // namespace velmora

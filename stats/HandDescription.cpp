@@ -79,11 +79,19 @@ std::optional<std::string> Describe(const HandRank& rank) {
 
 }  // namespace
 
+bool IsNoHand(const HandRank& rank) {
+  return std::all_of(rank.begin(), rank.end(), [](std::int32_t field) { return field == 0; });
+}
+
 std::string DescribeHand(const HandRank& rank) {
-  if (std::all_of(rank.begin(), rank.end(), [](std::int32_t field) { return field == 0; })) {
+  if (IsNoHand(rank)) {
     return std::string(NoHandText);
   }
   return Describe(rank).value_or(std::string(HandRankErrorText));
+}
+
+bool NamesHand(const HandRank& rank) {
+  return IsNoHand(rank) || Describe(rank).has_value();
 }
 
 }  // namespace velmora

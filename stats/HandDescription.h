@@ -18,5 +18,10 @@ inline constexpr std::string_view HandRankErrorText =
 // rank word or suit word the text would need that lies outside the word
 // tables, gives HandRankErrorText rather than reading past a table.
 std::string DescribeHand(const HandRank& rank);
+// An all-zero rank, which a game has before its first hand: "(None)".
+bool IsNoHand(const HandRank& rank);
+// Whether DescribeHand names `rank`, "(None)" included, rather than giving
+// HandRankErrorText.
+bool NamesHand(const HandRank& rank);
 
 }  // namespace velmora

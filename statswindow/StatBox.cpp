@@ -10,6 +10,7 @@
 #include "stats/StatisticsFile.h"
 #include "stats/StatisticsSummary.h"
 #include "statswindow/FittedText.h"
+#include "statswindow/HandDescriptionText.h"
 #include "statswindow/IsolatedName.h"
 #include "statswindow/StatClock.h"
 #include "statswindow/StatFileWriting.h"

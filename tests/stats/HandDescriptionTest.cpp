@@ -26,6 +26,7 @@ class HandDescriptionTest : public QObject {
     };
     for (const auto& [rank, text] : cases) {
       QCOMPARE(QString::fromStdString(DescribeHand(rank)), QString::fromUtf8(text));
+      QVERIFY(NamesHand(rank));
     }
   }
 
@@ -36,6 +37,7 @@ class HandDescriptionTest : public QObject {
     };
     for (const HandRank& rank : impossible) {
       QVERIFY(DescribeHand(rank) == "Hand Rank program error.. Please notify the author");
+      QVERIFY(!NamesHand(rank));
     }
   }
 };

@@ -9,6 +9,7 @@
 #include "money/CashTray.h"
 #include "money/Settlement.h"
 #include "stats/HandDescription.h"
+#include "statswindow/HandDescriptionText.h"
 #include "statswindow/StatBox.h"
 #include "table/HintWindow.h"
 #include "table/MainForm.h"

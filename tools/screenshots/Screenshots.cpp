@@ -17,6 +17,7 @@
 #include "media/GameWords.h"
 #include "media/MessageBoxes.h"
 #include "media/ScriptedPlatform.h"
+#include "statswindow/HandDescriptionText.h"
 #include "table/MainForm.h"
 #include "tools/screenshots/FitCheck.h"
 
