@@ -107,8 +107,6 @@ ClickableImage* MakeClickablePicture(QWidget& parent, const QString& objectName,
   return picture;
 }
 
-namespace {
-
 qreal WidestLine(const QString& text, const QFont& font, const QWidget& widget) {
   const QFontMetricsF metrics(font, &widget);
   qreal widest = 0;
@@ -118,13 +116,11 @@ qreal WidestLine(const QString& text, const QFont& font, const QWidget& widget) 
   return widest;
 }
 
-QString ShownCaption(QString text) {
+QString WithoutAccelerators(QString text) {
   text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
   text.remove(QLatin1Char('&'));
-  return text.replace(QLatin1Char('\x01'), QLatin1Char('&')).trimmed();
+  return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
 }
-
-}  // namespace
 
 void NarrowToFit(QLabel& label) {
   const QString text = label.text();
@@ -132,12 +128,15 @@ void NarrowToFit(QLabel& label) {
                               [&](const QFont& font) { return WidestLine(text, font, label); }));
 }
 
-void NarrowToFit(QAbstractButton& button) {
-  // The room inside the frame the style draws round a caption.
+int CaptionMargin(const QAbstractButton& button) {
   const QStyle& style = *button.style();
-  const int margin = style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) / 2 +
-                     style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
-  const QString caption = ShownCaption(button.text());
+  return style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) / 2 +
+         style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
+}
+
+void NarrowToFit(QAbstractButton& button) {
+  const int margin = CaptionMargin(button);
+  const QString caption = WithoutAccelerators(button.text()).trimmed();
   button.setFont(NarrowedToFit(button.font(), button.width() - 2 * margin, [&](const QFont& font) {
     return WidestLine(caption, font, button);
   }));

@@ -95,4 +95,12 @@ void NarrowToFit(QAbstractButton& button);
 // A label made wider to the right when its text needs it; never narrower.
 void WidenToText(QLabel& label);
 
+// The width of a text's widest line in `font`, as `widget` lays it out.
+qreal WidestLine(const QString& text, const QFont& font, const QWidget& widget);
+// A caption as shown: each accelerator's "&" gone, "&&" shown as "&".
+QString WithoutAccelerators(QString text);
+// What the frame the style draws round a push button's caption takes, on
+// each side.
+int CaptionMargin(const QAbstractButton& button);
+
 }  // namespace velmora::widgets

@@ -1,5 +1,7 @@
 #include "tools/screenshots/FitCheck.h"
 
+#include "media/Widgets.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontMetricsF>
@@ -46,19 +48,8 @@ bool Showing(const QWidget& widget, const QWidget& window) {
 
 // The size the text takes in the font, line by line, as a label lays it out.
 QSizeF TextSize(const QString& text, const QFont& font, const QWidget& widget) {
-  const QFontMetricsF metrics(font, &widget);
-  qreal width = 0;
-  const QStringList lines = text.split(QLatin1Char('\n'));
-  for (const QString& line : lines) {
-    width = std::max(width, metrics.horizontalAdvance(line));
-  }
-  return {width, metrics.height() * static_cast<qreal>(lines.size())};
-}
-
-QString WithoutAccelerators(QString text) {
-  text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-  text.remove(QLatin1Char('&'));
-  return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+  const auto lines = static_cast<qreal>(text.count(QLatin1Char('\n')) + 1);
+  return {widgets::WidestLine(text, font, widget), QFontMetricsF(font, &widget).height() * lines};
 }
 
 // The rectangle a text of `size` takes inside `room` with the alignment.
@@ -89,7 +80,8 @@ bool IsPlainLabel(const QLabel& label) {
 QRectF LabelTextRect(const QLabel& label) {
   const QRectF room(label.contentsRect());
   // A label without a buddy shows an ampersand as it is.
-  const QString text = label.buddy() != nullptr ? WithoutAccelerators(label.text()) : label.text();
+  const QString text =
+      label.buddy() != nullptr ? widgets::WithoutAccelerators(label.text()) : label.text();
   QSizeF size;
   if (label.wordWrap()) {
     size = QSizeF(room.width(), label.heightForWidth(label.width()) -
@@ -246,7 +238,8 @@ class Checker {
     option.initFrom(&button);
     const QRectF room(button.style()->subElementRect(contents, &option, &button));
     const QString text = button.text();
-    const QSizeF size = TextSize(WithoutAccelerators(text).trimmed(), button.font(), button);
+    const QSizeF size =
+        TextSize(widgets::WithoutAccelerators(text).trimmed(), button.font(), button);
     if (size.width() > room.width() + Slack) {
       Fault(button, text,
             QStringLiteral("needs %1 pixels beside its box, has %2")
@@ -262,11 +255,10 @@ class Checker {
     if (text.isEmpty()) {
       return;
     }
-    // The frame the style draws round the caption, on each side.
-    const int margin = button.style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) / 2 +
-                       button.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
+    const int margin = widgets::CaptionMargin(button);
     const QRectF room = QRectF(button.rect()).adjusted(margin, margin, -margin, -margin);
-    const QSizeF size = TextSize(WithoutAccelerators(text).trimmed(), button.font(), button);
+    const QSizeF size =
+        TextSize(widgets::WithoutAccelerators(text).trimmed(), button.font(), button);
     if (size.width() > room.width() + Slack) {
       Fault(button, text,
             QStringLiteral("needs %1 pixels inside its frame, has %2")
@@ -283,7 +275,8 @@ class Checker {
       return;
     }
     const qreal width =
-        QFontMetricsF(group.font(), &group).horizontalAdvance(WithoutAccelerators(title)) + 8;
+        QFontMetricsF(group.font(), &group).horizontalAdvance(widgets::WithoutAccelerators(title)) +
+        8;
     if (width > group.width() + Slack) {
       Fault(group, title, QStringLiteral("title wider than the box"));
     }
@@ -292,7 +285,7 @@ class Checker {
   void CheckTabs(const QTabBar& tabs) {
     for (int i = 0; i < tabs.count(); ++i) {
       const QString text = tabs.tabText(i);
-      const QSizeF size = TextSize(WithoutAccelerators(text), tabs.font(), tabs);
+      const QSizeF size = TextSize(widgets::WithoutAccelerators(text), tabs.font(), tabs);
       if (size.width() > tabs.tabRect(i).width() + Slack ||
           !tabs.rect().contains(tabs.tabRect(i))) {
         Fault(tabs, text, QStringLiteral("tab cut off or elided"));
